@@ -1,6 +1,19 @@
+#include "app/Screens.h"
+#include "app/Services.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "screens/navigation/intro0.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("The Orvelles"));
+    // The program ends only through the title screen's Exit.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Fonts::registerDesignFaces();
+    Services::setMessages(std::make_unique<QtMessageBox>());
+
+    Screens::open<intro0>();
+    return QApplication::exec();
 }

@@ -1,0 +1,66 @@
+#include "app/Screen.h"
+
+#include "app/Dispatch.h"
+#include "app/Screens.h"
+#include "platform/Twips.h"
+#include "platform/controls/Timer.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+Screen::Screen(const QString& name) : QWidget(nullptr) {
+    setObjectName(name);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+}
+
+void Screen::closeRequested() { Screens::unload(*this); }
+
+double Screen::Left() const { return Twips::fromPixels(pos().x()); }
+double Screen::Top() const { return Twips::fromPixels(pos().y()); }
+
+void Screen::Move(double left, double top) { move(Twips::toPixels(left), Twips::toPixels(top)); }
+
+void Screen::setSize(double width, double height) {
+    width_ = width;
+    height_ = height;
+    setFixedSize(Twips::toPixels(width), Twips::toPixels(height));
+}
+
+void Screen::setBackColor(const QColor& colour) {
+    backColor_ = colour;
+    update();
+}
+
+void Screen::markUnloaded() {
+    unloaded_ = true;
+    for (Timer* timer : findChildren<Timer*>())
+        timer->setEnabled(false);
+}
+
+void Screen::dispatch(const char* name, const std::function<void()>& handler) {
+    if (unloaded_)
+        return;
+    Dispatch::run(name, handler);
+}
+
+void Screen::onTick(Timer& timer, const char* name, std::function<void()> handler) {
+    timer.tick = [this, name, handler] { dispatch(name, handler); };
+}
+
+void Screen::mouseMoveEvent(QMouseEvent* event) {
+    const MouseArgs args = mouseArgs(event, false);
+    dispatch("Form_MouseMove", [&] { Form_MouseMove(args); });
+}
+
+void Screen::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    dispatch("closeRequested", [this] { closeRequested(); });
+}
+
+void Screen::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor_);
+}

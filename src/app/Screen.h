@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/controls/Control.h"
+
+#include <QColor>
+#include <QWidget>
+#include <functional>
+
+class Timer;
+
+// A screen: one top-level window with its controls and handlers. Controls are members built
+// in the constructor with their design-time properties; Form_Load runs when Screens creates
+// the screen. Events reach the handlers through the dispatch guard, wired here once.
+class Screen : public QWidget {
+public:
+    explicit Screen(const QString& name);
+
+    virtual void Form_Load() {}
+    // The pointer moves over the window's bare background.
+    virtual void Form_MouseMove(const MouseArgs&) {}
+    // The frame's own close button: does what the screen's Exit does. By default the screen
+    // is unloaded.
+    virtual void closeRequested();
+
+    // The window's place on the display and its size, in twips.
+    double Left() const;
+    double Top() const;
+    double Width() const { return width_; }
+    double Height() const { return height_; }
+    void Move(double left, double top);
+    void setSize(double width, double height);
+
+    QColor BackColor() const { return backColor_; }
+    void setBackColor(const QColor& colour);
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+    bool isUnloaded() const { return unloaded_; }
+    // Called by Screens when the screen is unloaded: its timers stop, its handlers stop running.
+    void markUnloaded();
+
+protected:
+    // Runs `handler` under the dispatch guard, unless the screen has been unloaded meanwhile.
+    void dispatch(const char* name, const std::function<void()>& handler);
+
+    // Wires a control's click or a timer's tick to a handler of the screen.
+    void onTick(Timer& timer, const char* name, std::function<void()> handler);
+    template <class Control>
+    void onClickOf(Control& control, const char* name, std::function<void()> handler) {
+        control.events.click = [this, name, handler] { dispatch(name, handler); };
+    }
+    template <class Control>
+    void onMouseMoveOf(Control& control, const char* name,
+                       std::function<void(const MouseArgs&)> handler) {
+        control.events.mouseMove = [this, name, handler](const MouseArgs& args) {
+            dispatch(name, [&] { handler(args); });
+        };
+    }
+    template <class Control>
+    void onMouseDownOf(Control& control, const char* name,
+                       std::function<void(const MouseArgs&)> handler) {
+        control.events.mouseDown = [this, name, handler](const MouseArgs& args) {
+            dispatch(name, [&] { handler(args); });
+        };
+    }
+    template <class Control>
+    void onMouseUpOf(Control& control, const char* name,
+                     std::function<void(const MouseArgs&)> handler) {
+        control.events.mouseUp = [this, name, handler](const MouseArgs& args) {
+            dispatch(name, [&] { handler(args); });
+        };
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor backColor_{192, 192, 192};
+    double width_ = 0;
+    double height_ = 0;
+    bool unloaded_ = false;
+};

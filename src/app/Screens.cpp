@@ -1,0 +1,67 @@
+#include "app/Screens.h"
+
+#include "app/Dispatch.h"
+
+#include <QApplication>
+#include <map>
+
+namespace {
+
+std::map<std::type_index, Screen*>& registry() {
+    static std::map<std::type_index, Screen*> screens;
+    return screens;
+}
+
+std::function<void()>& endAction() {
+    static std::function<void()> action = [] {
+        Screens::unloadAll();
+        QCoreApplication::exit(0);
+    };
+    return action;
+}
+
+} // namespace
+
+Screen* Screens::find(const std::type_info& type) {
+    const auto it = registry().find(std::type_index(type));
+    return it == registry().end() ? nullptr : it->second;
+}
+
+void Screens::add(const std::type_info& type, Screen* screen) {
+    registry()[std::type_index(type)] = screen;
+}
+
+void Screens::load(Screen& screen) {
+    Dispatch::run("Form_Load", [&screen] { screen.Form_Load(); });
+}
+
+void Screens::open(Screen& screen) {
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+}
+
+void Screens::unload(Screen& screen) {
+    for (auto it = registry().begin(); it != registry().end(); ++it) {
+        if (it->second == &screen) {
+            registry().erase(it);
+            break;
+        }
+    }
+    if (screen.isUnloaded())
+        return;
+    screen.markUnloaded();
+    screen.hide();
+    screen.deleteLater();
+}
+
+void Screens::end() { endAction()(); }
+
+void Screens::setEndAction(std::function<void()> action) { endAction() = std::move(action); }
+
+void Screens::unloadAll() {
+    while (!registry().empty())
+        unload(*registry().begin()->second);
+}
+
+int Screens::liveCount() { return static_cast<int>(registry().size()); }

@@ -1,0 +1,46 @@
+#include "platform/Fonts.h"
+
+#include "platform/Twips.h"
+
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace Fonts {
+
+void registerDesignFaces() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    const QStringList families = QFontDatabase::families();
+    const QString wineFonts = QStringLiteral("/usr/share/wine/fonts/");
+    const auto addIfMissing = [&](const QString& family, const QStringList& files) {
+        if (families.contains(family, Qt::CaseInsensitive))
+            return;
+        for (const QString& file : files) {
+            if (QFileInfo::exists(wineFonts + file))
+                QFontDatabase::addApplicationFont(wineFonts + file);
+        }
+    };
+    addIfMissing(QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")});
+    addIfMissing(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("Times")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+}
+
+QFont make(const QString& family, double points, bool bold) {
+    QFont font(family);
+    font.setPixelSize(Twips::fontPixels(points));
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+} // namespace Fonts

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// The faces the screens were designed in, and the stand-ins that take their place here.
+namespace Fonts {
+
+// Makes the design faces available: Tahoma and MS Sans Serif from Wine's font folder where
+// fontconfig does not list them, and Liberation for Times New Roman and Arial. Once per run.
+void registerDesignFaces();
+
+// A font of `points` size in one of the design faces, sized in pixels through the twips scale
+// so a layout drawn in twips keeps its proportions whatever the display's dpi.
+QFont make(const QString& family, double points, bool bold = false);
+
+} // namespace Fonts

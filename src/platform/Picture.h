@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+class QPainter;
+class QRectF;
+
+// A picture as image and picture boxes hold it: a raster image (JPEG, GIF, BMP, PNG). A picture
+// that could not be loaded is null and paints nothing. Copies share the image data.
+class Picture {
+public:
+    Picture() = default;
+
+    // Loads the picture named by a program path ("Images\globesm.jpg"); null when the file is
+    // missing or cannot be read.
+    static Picture load(const QString& programPath);
+
+    bool isNull() const { return image_.isNull(); }
+    // The picture's own size in twips: 15 twips to each of its pixels.
+    QSizeF sizeTwips() const;
+    void paint(QPainter& painter, const QRectF& target) const;
+
+private:
+    QImage image_;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/controls/Control.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+// A push button with a caption and a click.
+class CommandButton : public QPushButton, public TwipsGeometry {
+public:
+    explicit CommandButton(QWidget* parent);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption);
+    void setFontSpec(const QString& family, double points, bool bold = false);
+    void setBackColor(const QColor& colour);
+    bool Visible() const { return !isHidden(); }
+
+    ControlEvents events;
+};
+
+// An option button; the option buttons of one container form one group. Its click runs when
+// the user selects it; setting it from code does not click it.
+class OptionButton : public QRadioButton, public TwipsGeometry {
+public:
+    explicit OptionButton(QWidget* parent);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString& caption);
+    void setFontSpec(const QString& family, double points, bool bold = false);
+    void setColours(const QColor& text, const QColor& background);
+    void setBackColor(const QColor& colour);
+    bool Value() const { return isChecked(); }
+    void setValue(bool value) { setChecked(value); }
+    bool Visible() const { return !isHidden(); }
+
+    ControlEvents events;
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QColor text_{0, 0, 0};
+    QColor background_{192, 192, 192};
+};

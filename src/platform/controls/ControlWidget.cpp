@@ -1,0 +1,31 @@
+#include "platform/controls/ControlWidget.h"
+
+#include <QMouseEvent>
+
+ControlWidget::ControlWidget(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
+    setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = true;
+    if (events.mouseDown)
+        events.mouseDown(mouseArgs(event, true));
+}
+
+void ControlWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (events.mouseMove)
+        events.mouseMove(mouseArgs(event, false));
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const bool clicked = event->button() == Qt::LeftButton && leftPressed_ &&
+                         rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = false;
+    if (events.mouseUp)
+        events.mouseUp(mouseArgs(event, true));
+    if (clicked && events.click)
+        events.click();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/Picture.h"
+#include "platform/controls/ControlWidget.h"
+
+// An image box: shows its picture at the picture's own size, and takes that size, unless it
+// is told to stretch the picture to the box.
+class ImageBox : public ControlWidget {
+public:
+    explicit ImageBox(QWidget* parent);
+
+    const Picture& picture() const { return picture_; }
+    void setPicture(const Picture& picture);
+    // Loads and shows a picture file; false (and an empty box) when it cannot be loaded.
+    bool LoadPicture(const QString& programPath);
+    void setStretch(bool stretch) { stretch_ = stretch; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Picture picture_;
+    bool stretch_ = false;
+};

@@ -1,0 +1,73 @@
+#include "platform/controls/Label.h"
+
+#include "platform/Fonts.h"
+
+#include <QPainter>
+
+Label::Label(QWidget* parent) : ControlWidget(parent) {
+    setFont(Fonts::make(family_, fontPoints_, bold_));
+}
+
+void Label::setCaption(const QString& caption) {
+    caption_ = caption;
+    setAccessibleName(caption);
+    update();
+}
+
+void Label::setFontSpec(const QString& family, double points, bool bold) {
+    family_ = family;
+    fontPoints_ = points;
+    bold_ = bold;
+    setFont(Fonts::make(family_, fontPoints_, bold_));
+    update();
+}
+
+void Label::setFontSize(double points) { setFontSpec(family_, points, bold_); }
+
+void Label::setForeColor(const QColor& colour) {
+    foreColor_ = colour;
+    update();
+}
+
+void Label::setBackColor(const QColor& colour) {
+    backColor_ = colour;
+    update();
+}
+
+void Label::setOpaque(bool opaque) {
+    if (opaque_ == opaque)
+        return;
+    opaque_ = opaque;
+    update();
+}
+
+void Label::setBorder(bool border) {
+    border_ = border;
+    update();
+}
+
+void Label::setAlignment(Align align) {
+    align_ = align;
+    update();
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect box = rect();
+    if (opaque_)
+        painter.fillRect(box, backColor_);
+    QRect textBox = box;
+    if (border_) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        textBox.adjust(1, 1, -1, -1);
+    }
+    int flags = Qt::AlignTop | Qt::TextWordWrap;
+    flags |= align_ == Align::Center ? Qt::AlignHCenter
+             : align_ == Align::Right ? Qt::AlignRight
+                                      : Qt::AlignLeft;
+    // A disabled entry shows greyed text on its usual box.
+    painter.setPen(isEnabled() ? foreColor_ : QColor(128, 128, 128));
+    painter.setFont(font());
+    painter.drawText(textBox, flags, caption_);
+}

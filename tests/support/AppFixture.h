@@ -1,0 +1,28 @@
+#pragma once
+
+#include "support/RecordingMessageBox.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/TempContent.h"
+
+#include <memory>
+
+class Screen;
+
+// Everything a screen test starts from: a fresh content folder as the working folder, the
+// shared state as at program start, no live screens, and doubles for sound, message boxes
+// and the end of the program.
+class AppFixture {
+public:
+    AppFixture();
+    ~AppFixture();
+    AppFixture(const AppFixture&) = delete;
+    AppFixture& operator=(const AppFixture&) = delete;
+
+    TempContent content;
+    RecordingSoundPlayer* sound;
+    RecordingMessageBox* messages;
+    int endCalls = 0;
+
+    // Lets queued events and deferred deletions run.
+    static void settle();
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+#include <QList>
+#include <functional>
+#include <QStringList>
+
+// Records each message box shown and answers as told (OK unless a Cancel is queued).
+class RecordingMessageBox : public MessageBox {
+public:
+    struct Shown {
+        QString text;
+        Buttons buttons;
+        QString caption;
+    };
+
+    Answer show(const QString& text, Buttons buttons, const QString& caption) override {
+        shown.append({text, buttons, caption});
+        texts.append(text);
+        if (onShow)
+            onShow();
+        return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
+    }
+
+    QList<Shown> shown;
+    QStringList texts;
+    QList<Answer> answers;
+    std::function<void()> onShow;
+};
