@@ -6,8 +6,9 @@
 
 void replaceFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // commit() alone misses a write cut short by a full disk (QTBUG-75077): flush first.
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && file.commit();
     if (!written)
         throw FileAccessError("cannot write " + path.toStdString() + ": " +
                               file.errorString().toStdString());
