@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Reads the program's text files item by item, the way both of its formats are read.
+// An item starts after any blanks (spaces, tabs) and ends at a comma, a line end or the
+// end of the file; the comma or line end is consumed. An item that starts with a double
+// quote is the text up to the next double quote, even across line ends, and whatever
+// follows it up to the next comma or line end is dropped. A line of nothing but blanks
+// is one empty item. Blanks at the end of an unquoted item are kept, so text read back
+// is the text that was written. Lines end with CR LF or a bare LF; the bytes are
+// Windows-1252.
+class ItemReader {
+public:
+    explicit ItemReader(QByteArray bytes);
+
+    // Reads the whole file at once; throws FileAccessError when it cannot be read.
+    static ItemReader open(const QString& path);
+
+    // Throws ReadPastEndError when the end of the file comes before an item starts.
+    QString readItem();
+    // The rest of the current line, every character kept, without its line end.
+    // Throws ReadPastEndError at the end of the file.
+    QString readLine();
+    bool atEnd() const { return pos_ >= bytes_.size(); }
+
+private:
+    bool isLineEndAt(qsizetype i) const;
+    qsizetype findEnd(qsizetype from, bool commaEnds) const;
+    void skipBlanks();
+    void consumeTerminator();
+    QString takeUpTo(qsizetype end);
+    QString readQuoted();
+
+    QByteArray bytes_;
+    qsizetype pos_ = 0;
+};

@@ -1,0 +1,72 @@
+#include "formats/QuestionFile.h"
+
+#include "formats/Errors.h"
+#include "formats/ItemReader.h"
+#include "formats/SafeFile.h"
+#include "formats/TextCodec.h"
+
+namespace {
+
+// A text field never holds a comma in the file, so the writer's "&" means a comma.
+QString translated(QString item) {
+    return item.replace(QLatin1Char('&'), QLatin1Char(','));
+}
+
+void loadQuestion(ItemReader& file1, QuestionTables& tables, int q) {
+    for (auto* table :
+         {&tables.QuestionText, &tables.AnswerA, &tables.AnswerB, &tables.AnswerC, &tables.AnswerD})
+        (*table)[q] = translated(file1.readItem());
+    tables.CorrectAnswer[q] = file1.readItem();
+    file1.readItem();
+}
+
+void appendLine(QByteArray& bytes, const QString& line) {
+    bytes += TextCodec::encode(line);
+    bytes += "\r\n";
+}
+
+void appendField(QByteArray& bytes, const QString& text) {
+    if (!TextCodec::canStoreInLine(text))
+        throw FormatError("text that a worksheet file cannot store");
+    QString stored = text;
+    appendLine(bytes, stored.replace(QLatin1Char(','), QLatin1Char('&')));
+}
+
+void appendQuestion(QByteArray& bytes, const QuestionEntry& question) {
+    if (question.correct < 1 || question.correct > 4)
+        throw FormatError("a question without one correct answer");
+    appendField(bytes, question.text);
+    for (const QString& answer : question.answers)
+        appendField(bytes, answer);
+    appendLine(bytes, QString::number(question.correct));
+    appendLine(bytes, QStringLiteral(" "));
+}
+
+} // namespace
+
+void LoadQuestionFile(ItemReader& file1, QuestionTables& tables) {
+    tables.WorksheetTitle = translated(file1.readItem());
+    file1.readItem();
+    for (int q = 1; q <= 10; ++q)
+        loadQuestion(file1, tables, q);
+}
+
+int correctAnswerNumber(const QString& entry) {
+    const QString digit = entry.trimmed();
+    if (digit.size() != 1 || digit[0] < QLatin1Char('1') || digit[0] > QLatin1Char('4'))
+        return 0;
+    return digit[0].unicode() - '0';
+}
+
+QByteArray questionFileBytes(const WorksheetContent& worksheet) {
+    QByteArray bytes;
+    appendField(bytes, worksheet.title);
+    appendLine(bytes, QStringLiteral(" "));
+    for (const QuestionEntry& question : worksheet.questions)
+        appendQuestion(bytes, question);
+    return bytes;
+}
+
+void writeQuestionFile(const QString& path, const WorksheetContent& worksheet) {
+    replaceFile(path, questionFileBytes(worksheet));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+class ItemReader;
+
+// A worksheet as loaded from a question file: questions 1 to 10, index 0 unused.
+// Text fields have their commas back; CorrectAnswer holds the line as read ("1" to "4").
+struct QuestionTables {
+    QString WorksheetTitle;
+    std::array<QString, 11> QuestionText, AnswerA, AnswerB, AnswerC, AnswerD, CorrectAnswer;
+};
+
+// Reads the 72 items of a question file from `file1` into `tables`, storing each entry
+// as soon as its item is read. A failing read is passed on at once, so the entries not
+// yet reached keep what they held; `file1` is left where the reading stopped.
+void LoadQuestionFile(ItemReader& file1, QuestionTables& tables);
+
+// 1 to 4 for a correct-answer entry "1" to "4" (surrounding blanks allowed), 0 for
+// anything else, so a damaged file never leads to a wrong index.
+int correctAnswerNumber(const QString& entry);
+
+// A worksheet as the wizard saves it: correct is 1 (A) to 4 (D).
+struct QuestionEntry {
+    QString text;
+    std::array<QString, 4> answers;
+    int correct = 0;
+};
+
+struct WorksheetContent {
+    QString title;
+    std::array<QuestionEntry, 10> questions;
+};
+
+// The question file for `worksheet`: 72 lines ended by CR LF, commas written as "&",
+// Windows-1252. Throws FormatError when a text cannot be stored as one line of the file
+// or a correct answer is not 1 to 4, rather than write a file that reads back otherwise.
+QByteArray questionFileBytes(const WorksheetContent& worksheet);
+
+// Replaces `path` with the question file in one step. Throws FormatError as above or
+// FileAccessError; either way an earlier file at `path` stays whole.
+void writeQuestionFile(const QString& path, const WorksheetContent& worksheet);
