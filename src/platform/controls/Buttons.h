@@ -7,6 +7,7 @@
 
 // A push button with a caption and a click.
 class CommandButton : public QPushButton, public TwipsGeometry {
+    Q_OBJECT
 public:
     explicit CommandButton(QWidget* parent);
 
@@ -22,6 +23,7 @@ public:
 // An option button; the option buttons of one container form one group. Its click runs when
 // the user selects it; setting it from code does not click it.
 class OptionButton : public QRadioButton, public TwipsGeometry {
+    Q_OBJECT
 public:
     explicit OptionButton(QWidget* parent);
 

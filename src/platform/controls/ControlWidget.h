@@ -8,6 +8,7 @@
 // events (which never fall through to the window beneath), and a click on left-button release
 // over the control that was pressed.
 class ControlWidget : public QWidget, public TwipsGeometry {
+    Q_OBJECT
 public:
     explicit ControlWidget(QWidget* parent);
 

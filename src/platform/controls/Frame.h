@@ -6,6 +6,7 @@
 
 // A frame: an etched border with an optional caption, holding other controls.
 class Frame : public ControlWidget {
+    Q_OBJECT
 public:
     explicit Frame(QWidget* parent);
 

@@ -6,6 +6,7 @@
 // An image box: shows its picture at the picture's own size, and takes that size, unless it
 // is told to stretch the picture to the box.
 class ImageBox : public ControlWidget {
+    Q_OBJECT
 public:
     explicit ImageBox(QWidget* parent);
 

@@ -8,6 +8,7 @@
 // box, an optional thin border, alignment, word wrap, and its own mouse events. Menu entries
 // and the draggable labels of the boards are labels too.
 class Label : public ControlWidget {
+    Q_OBJECT
 public:
     enum class Align { Left, Right, Center };
 

@@ -7,6 +7,7 @@
 // A picture box: a bordered box with its own background that draws its picture from its
 // top-left corner, clipped to the box, and may hold other controls.
 class PictureBox : public ControlWidget {
+    Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent);
 

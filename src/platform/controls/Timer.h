@@ -7,6 +7,7 @@
 // A timer as the screens use it: an interval in milliseconds and an on/off switch; it ticks
 // every interval while on. A handler that wants one tick switches it off.
 class Timer : public QObject {
+    Q_OBJECT
 public:
     explicit Timer(QObject* parent, int intervalMs);
 
