@@ -64,7 +64,8 @@ void trackworksheets(const QString& trackPath, const QString& title, CatalogueSt
         return;
     if (names.size() >= CatalogueState::MaxNames)
         throw FormatError("the catalogue is full");
-    replaceFile(trackPath, catalogueBytes(names << title));
+    names << title;
+    replaceFile(trackPath, catalogueBytes(names));
     state.WorksheetNames[names.size()] = title;
 }
 

@@ -2,7 +2,15 @@
 
 #include "formats/Errors.h"
 
+#include <QDeadlineTimer>
 #include <QSaveFile>
+#include <QThread>
+
+namespace {
+
+constexpr unsigned long PollInterval = 15;
+
+} // namespace
 
 void replaceFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
@@ -17,6 +25,12 @@ void replaceFile(const QString& path, const QByteArray& bytes) {
 FileLock::FileLock(const QString& path, std::chrono::milliseconds wait)
     : lock_(path + QStringLiteral(".lock")) {
     lock_.setStaleLockTime(StaleAfter);
-    if (!lock_.tryLock(wait))
-        throw FileAccessError("cannot lock " + path.toStdString());
+    // QLockFile's own waiting backs off to sleeps of seconds; polling briefly keeps the
+    // wait short once the other copy lets go.
+    const QDeadlineTimer deadline(wait);
+    while (!lock_.tryLock(0)) {
+        if (lock_.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            throw FileAccessError("cannot lock " + path.toStdString());
+        QThread::msleep(PollInterval);
+    }
 }
