@@ -1,19 +1,9 @@
-#include "app/Screens.h"
-#include "app/Services.h"
-#include "platform/Fonts.h"
-#include "platform/MessageBox.h"
-#include "screens/navigation/intro0.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("The Orvelles"));
-    // The program ends only through the title screen's Exit.
-    QApplication::setQuitOnLastWindowClosed(false);
-    Fonts::registerDesignFaces();
-    Services::setMessages(std::make_unique<QtMessageBox>());
-
-    Screens::open<intro0>();
+    startProgram();
     return QApplication::exec();
 }

@@ -1,0 +1,18 @@
+#include "app/Startup.h"
+
+#include "app/Screens.h"
+#include "app/Services.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "screens/navigation/intro0.h"
+
+#include <QApplication>
+
+void startProgram() {
+    QApplication::setApplicationName(QStringLiteral("The Orvelles"));
+    // The program ends only through the title screen's Exit.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Fonts::registerDesignFaces();
+    Services::setMessages(std::make_unique<QtMessageBox>());
+    Screens::open<intro0>();
+}
