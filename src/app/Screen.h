@@ -71,6 +71,13 @@ protected:
         };
     }
 
+    template <class Control>
+    void onKeyPressOf(Control& control, const char* name, std::function<void(int)> handler) {
+        control.keyPress = [this, name, handler](int keyAscii) {
+            dispatch(name, [&] { handler(keyAscii); });
+        };
+    }
+
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

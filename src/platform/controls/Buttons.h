@@ -40,6 +40,8 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    // The whole box answers the mouse, not only the circle and the text.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
 private:
     QColor text_{0, 0, 0};

@@ -10,6 +10,7 @@
 #include "platform/controls/MenuEntry.h"
 #include "screens/navigation/MainMenuTopics.h"
 #include "screens/navigation/Titlefrm.h"
+#include "screens/navigation/TopicMenus.h"
 
 namespace {
 
@@ -101,11 +102,17 @@ void intro0::Timer1_Timer() {
 
 void intro0::Label2_Click(int Index) {
     switch (Index) {
+    case 15:
+        Screens::open<orvelles>();
+        break;
+    case 7:
+        Screens::open<rich>();
+        break;
     case 16:
         openTitleScreen();
         break;
     default:
-        // Topics, the teacher's tools and the reading pages open their screens here.
+        // The teacher's tools and the reading pages open their screens here.
         break;
     }
     playClick();

@@ -1,0 +1,28 @@
+#include "screens/activities/QuizRules.h"
+
+#include "app/Messages.h"
+#include "formats/QuestionFile.h"
+
+namespace QuizRules {
+
+int pupilAnswer(int chosenOption, const QString& correctAnswer) {
+    const int correct = correctAnswerNumber(correctAnswer);
+    return correct != 0 && chosenOption == correct ? 1 : 0;
+}
+
+Outcome score(const std::array<int, 11>& pupilAnswers, const std::array<QString, 11>& questions) {
+    Outcome outcome;
+    for (int i = 1; i <= 10; ++i) {
+        outcome.score += pupilAnswers[i];
+        if (pupilAnswers[i] == 0) {
+            // The number of wrong answers before question i.
+            const int place = (i - 1) - outcome.score;
+            outcome.wrong.append({place, numberText(i) + QStringLiteral(". ") + questions[i]});
+        }
+    }
+    return outcome;
+}
+
+QString questionHeading(int number) { return QStringLiteral("Question") + numberText(number); }
+
+} // namespace QuizRules

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <array>
+
+// The quiz's rules, kept apart from its window.
+namespace QuizRules {
+
+// 1 when the option chosen (1 to 4 for A to D, 0 for none) is the correct answer of the
+// question, else 0. A correct-answer entry other than "1" to "4" matches no option.
+int pupilAnswer(int chosenOption, const QString& correctAnswer);
+
+// One review line: the place it takes (from 0, in question order) and its text.
+struct ReviewLine {
+    int place;
+    QString text;
+};
+
+struct Outcome {
+    int score = 0;
+    QList<ReviewLine> wrong;
+};
+
+// Adds up the answers of questions 1 to 10 and lists the wrong ones, each as a space, the
+// question number, a full stop, a space and the question.
+Outcome score(const std::array<int, 11>& pupilAnswers, const std::array<QString, 11>& questions);
+
+// "Question" followed by the number as display texts write numbers.
+QString questionHeading(int number);
+
+} // namespace QuizRules

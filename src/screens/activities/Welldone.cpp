@@ -1,0 +1,128 @@
+#include "screens/activities/Welldone.h"
+
+#include "app/Module1.h"
+#include "app/Screens.h"
+#include "app/Services.h"
+#include "app/Sound.h"
+#include "app/StandardWindow.h"
+#include "platform/Colours.h"
+#include "platform/controls/MenuEntry.h"
+#include "screens/activities/ScoreRules.h"
+#include "screens/activities/Wrong.h"
+
+namespace {
+const QString times = QStringLiteral("Times New Roman");
+}
+
+Welldone::Welldone() : Screen(QStringLiteral("Welldone")) {
+    buildTexts();
+    buildButtonsAndTimers();
+}
+
+void Welldone::buildTexts() {
+    Label4 = makeLabel(this, QStringLiteral("Label4"), -1, QStringLiteral("Well Done!"),
+                       {0, 120, 12000, 900},
+                       {QStringLiteral("Tahoma"), 36, true, Colours::yellow, Label::Align::Center});
+    Picture1 = new PictureBox(this);
+    setControlName(Picture1, QStringLiteral("Picture1"));
+    Picture1->Move(5880, 1440, 4800, 3600);
+    const TextStyle big{times, 24, false, Colours::yellow, Label::Align::Center};
+    Label1 = makeLabel(this, QStringLiteral("Label1"), -1, QString(), {0, 5400, 12000, 855}, big);
+    Label5 = makeLabel(this, QStringLiteral("Label5"), -1, QString(), {1680, 6000, 8640, 1335}, big);
+    Label5->hide();
+    Label6 = makeLabel(this, QStringLiteral("Label6"), -1,
+                       QStringLiteral("Read the Key Facts and try again."), {0, 6240, 12000, 855}, big);
+    Text1 = new TextBox(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFontSpec(times, 24);
+    Text1->setMaxLength(25);
+    Text1->Move(3120, 6600, 5760, 615);
+    Text1->hide();
+    Label2 = makeLabel(this, QStringLiteral("Label2"), -1,
+                       QStringLiteral("Enter your name in the box above before printing your certificate"),
+                       {3120, 7440, 5775, 855}, {times, 18, false, Colours::yellow, Label::Align::Center});
+    Label2->hide();
+}
+
+void Welldone::buildButtonsAndTimers() {
+    const QString name = QStringLiteral("Label3");
+    makeMenuEntry(this, Label3, name, 0, QString(), {240, 1800, 3765, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, 1, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 15.75);
+    Label3(0).hide();
+    Label3.forEach([this](int index, Label& button) {
+        onClickOf(button, "Label3_Click", [this, index] { Label3_Click(index); });
+        onMouseMoveOf(button, "Label3_MouseMove",
+                      [this, index](const MouseArgs& args) { Label3_MouseMove(index, args); });
+    });
+    Timer1 = new Timer(this, 1);
+    Timer2 = new Timer(this, 10);
+    Timer3 = new Timer(this, 1);
+    onTick(*Timer1, "Timer1_Timer", [this] { Timer1_Timer(); });
+    onTick(*Timer2, "Timer2_Timer", [this] { Timer2_Timer(); });
+    onTick(*Timer3, "Timer3_Timer", [this] { Timer3_Timer(); });
+}
+
+void Welldone::Form_Load() {
+    StandardWindow(*this);
+    const int score = Module1::Score;
+    const int maxScore = Module1::MaxScore;
+    Label1->setCaption(ScoreRules::message(score, maxScore));
+    if (ScoreRules::band(score, maxScore) == ScoreRules::Band::Full) {
+        Label3(0).setCaption(QStringLiteral("Print Certificate"));
+        Label3(0).show();
+        Label6->hide();
+        Text1->show();
+        Label2->show();
+    } else {
+        Label3(0).setCaption(QStringLiteral("Check Wrong Answers"));
+        Label5->setCaption(QStringLiteral(
+            "Click the button above to check which questions you answered incorrectly."));
+    }
+    Timer1->setEnabled(true);
+}
+
+void Welldone::Timer1_Timer() {
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(true);
+    Picture1->LoadPicture(QStringLiteral("images\\globesm.jpg"));
+}
+
+void Welldone::Timer2_Timer() {
+    Timer2->setEnabled(false);
+    Timer3->setEnabled(true);
+    if (Text1->Visible()) {
+        activateWindow();
+        Text1->setFocus();
+    }
+    Label3(0).setOpaque(true);
+    Label3(1).setOpaque(true);
+}
+
+void Welldone::Timer3_Timer() {
+    Timer3->setEnabled(false);
+    if (Module1::SoundOn != 1)
+        return;
+    const QStringList choices = ScoreRules::sounds(Module1::Score);
+    if (!choices.isEmpty())
+        playSound(choices.value(Services::randomBelow(static_cast<int>(choices.size()))));
+}
+
+void Welldone::Label3_Click(int Index) {
+    if (Index == 0 && Module1::Score == Module1::MaxScore) {
+        Printpage();
+        return;
+    }
+    if (Index == 0) {
+        Screens::open<Wrong>();
+    } else {
+        Screens::unload<Wrong>();
+        Screens::unload(*this);
+    }
+    playClick();
+}
+
+void Welldone::Form_MouseMove(const MouseArgs&) { clearLights(Label3); }
+
+void Welldone::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, Index); }
+
+void Welldone::Printpage() {}

@@ -1,0 +1,36 @@
+#include "screens/activities/Wrong.h"
+
+#include "app/Screens.h"
+#include "app/StandardWindow.h"
+#include "platform/Colours.h"
+#include "platform/controls/MenuEntry.h"
+#include "screens/activities/Welldone.h"
+
+Wrong::Wrong() : Screen(QStringLiteral("Wrong")) {
+    const QString tahoma = QStringLiteral("Tahoma");
+    const QString heading = QStringLiteral("You answered the following questions incorrectly.");
+    Label6 = makeLabel(this, QStringLiteral("Label6"), -1, heading, {0, 120, 12000, 540},
+                       {tahoma, 20.25, true, Colours::yellow, Label::Align::Center});
+    Label4 = makeLabel(this, QStringLiteral("Label4"), -1, heading, {240, 960, 12000, 540},
+                       {tahoma, 15.75, true, Colours::yellow, Label::Align::Left});
+    for (int k = 0; k < 10; ++k) {
+        Label* line = makeLabel(this, QStringLiteral("Label2"), k, QString(),
+                                {120, 1680 + 600.0 * k, 12000, 540},
+                                {tahoma, 15.75, true, Colours::white, Label::Align::Left});
+        line->hide();
+        Label2.add(k, line);
+    }
+    Label5 = makeLabel(this, QStringLiteral("Label5"), -1,
+                       QStringLiteral("Read the Key Facts and try again."), {0, 7920, 12000, 540},
+                       {tahoma, 20.25, true, Colours::yellow, Label::Align::Center});
+    Label* exit = makeMenuEntry(this, Label3, QStringLiteral("Label3"), 1, QStringLiteral("Exit"),
+                                {10560, 7920, 1245, 495}, 15.75);
+    onClickOf(*exit, "Label3_Click", [this] { Label3_Click(1); });
+}
+
+void Wrong::Form_Load() { StandardWindow(*this); }
+
+void Wrong::Label3_Click(int) {
+    Screens::unload<Welldone>();
+    Screens::unload(*this);
+}

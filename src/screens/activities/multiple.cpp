@@ -1,0 +1,165 @@
+#include "screens/activities/multiple.h"
+
+#include "app/Module1.h"
+#include "app/Screens.h"
+#include "app/Sound.h"
+#include "app/StandardWindow.h"
+#include "platform/Colours.h"
+#include "platform/controls/MenuEntry.h"
+#include "screens/activities/QuizRules.h"
+#include "screens/activities/Welldone.h"
+#include "screens/activities/Wrong.h"
+
+namespace {
+const QString times = QStringLiteral("Times New Roman");
+}
+
+multiple::multiple() : Screen(QStringLiteral("multiple")) {
+    Label1 = makeLabel(this, QStringLiteral("Label1"), -1, QStringLiteral("Multiple Choice"),
+                       {120, 120, 5760, 900},
+                       {QStringLiteral("Tahoma"), 36, true, Colours::yellow, Label::Align::Center});
+    Label5 = makeLabel(this, QStringLiteral("Label5"), -1, QString(), {120, 1200, 6465, 585},
+                       {times, 24, false, QColor(0, 255, 0), Label::Align::Center});
+    Label6 = makeLabel(this, QStringLiteral("Label6"), -1, QString(), {120, 1920, 6465, 705},
+                       {times, 24, false, QColor(128, 128, 255), Label::Align::Center});
+    Picture1 = new PictureBox(this);
+    setControlName(Picture1, QStringLiteral("Picture1"));
+    Picture1->Move(6480, 240, 4095, 2535);
+    Label4 = makeLabel(this, QStringLiteral("Label4"), -1, QStringLiteral("Question 1"),
+                       {360, 3240, 5415, 615}, {times, 24, false, Colours::yellow, Label::Align::Left});
+    Label2 = makeLabel(this, QStringLiteral("Label2"), -1, QString(), {960, 3960, 9840, 1455},
+                       {times, 30, false, Colours::yellow, Label::Align::Center});
+    buildOptions();
+    buildButtons();
+}
+
+void multiple::buildOptions() {
+    for (int i = 1; i <= 4; ++i) {
+        auto* option = new OptionButton(this);
+        setControlName(option, QStringLiteral("Option1"), i);
+        option->setFontSpec(times, 20.25);
+        option->setColours(Colours::yellow, QColor(192, 192, 192));
+        option->Move(2400, 5400 + 600.0 * (i - 1), 6975, 525);
+        Option1.add(i, option);
+        onClickOf(*option, "Option1_Click", [this, i] { Option1_Click(i); });
+    }
+}
+
+void multiple::buildButtons() {
+    const QString name = QStringLiteral("Label3");
+    makeMenuEntry(this, Label3, name, 0, QStringLiteral("<< Previous Question"), {2040, 7920, 3765, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, 1, QStringLiteral("Next Question >>"), {6000, 7920, 3765, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, 2, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, 3, QStringLiteral("Print Worksheet"), {7920, 1920, 3045, 495}, 15.75);
+    Label3(0).hide();
+    Label3.forEach([this](int index, Label& button) {
+        onClickOf(button, "Label3_Click", [this, index] { Label3_Click(index); });
+        onMouseMoveOf(button, "Label3_MouseMove",
+                      [this, index](const MouseArgs& args) { Label3_MouseMove(index, args); });
+    });
+}
+
+void multiple::Form_Load() {
+    StandardWindow(*this);
+    Module1::Score = 0;
+    Module1::MaxScore = 10;
+    Module1::CurrentQuestion = 1;
+    Option1.forEach([](int, OptionButton& option) { option.setBackColor(Colours::background); });
+    Label6->setCaption(Module1::WorksheetTitle);
+    showquest();
+}
+
+void multiple::clearAnswers() {
+    // A group with none of its four answers chosen, and none of them holding the focus.
+    Option1.forEach([this](int, OptionButton& option) {
+        option.setAutoExclusive(false);
+        option.setValue(false);
+        option.setAutoExclusive(true);
+        if (focusWidget() == &option)
+            setFocus();
+    });
+}
+
+int multiple::chosenOption() const {
+    for (int i = 1; i <= 4; ++i) {
+        if (Option1(i).Value())
+            return i;
+    }
+    return 0;
+}
+
+void multiple::showquest() {
+    const int n = Module1::CurrentQuestion;
+    clearAnswers();
+    Label3(0).show();
+    Label3(1).setCaption(QStringLiteral("Next Question >>"));
+    Label4->setCaption(QuizRules::questionHeading(n));
+    if (n >= 1 && n <= 10) {
+        Label2->setCaption(Module1::QuestionText[n]);
+        Option1(1).setCaption(Module1::AnswerA[n]);
+        Option1(2).setCaption(Module1::AnswerB[n]);
+        Option1(3).setCaption(Module1::AnswerC[n]);
+        Option1(4).setCaption(Module1::AnswerD[n]);
+    }
+    if (n == 1)
+        Label3(0).hide();
+    if (n == 10)
+        Label3(1).setCaption(QStringLiteral("Check Score >>"));
+}
+
+void multiple::Label3_Click(int Index) {
+    const int n = Module1::CurrentQuestion;
+    switch (Index) {
+    case 0:
+        if (n > 1) {
+            Module1::CurrentQuestion = n - 1;
+            showquest();
+        }
+        break;
+    case 1:
+        if (n < 1 || n > 10)
+            break;
+        Module1::PupilAnswer[n] = QuizRules::pupilAnswer(chosenOption(), Module1::CorrectAnswer[n]);
+        Module1::CurrentQuestion = n + 1;
+        if (Module1::CurrentQuestion < 11)
+            showquest();
+        else
+            scoreAndHandOver();
+        break;
+    case 2:
+        Screens::unload(*this);
+        break;
+    case 3:
+        Printpage();
+        break;
+    default:
+        break;
+    }
+    playClick();
+}
+
+void multiple::scoreAndHandOver() {
+    const QuizRules::Outcome outcome = QuizRules::score(Module1::PupilAnswer, Module1::QuestionText);
+    Module1::Score += outcome.score;
+    for (const QuizRules::ReviewLine& line : outcome.wrong) {
+        Wrong& review = Screens::touch<Wrong>();
+        review.Label2(line.place).setCaption(line.text);
+        review.Label2(line.place).show();
+    }
+    Module1::QuizSubject = Label5->Caption();
+    Screens::touch<Wrong>().Label6->setCaption(Label6->Caption());
+    Welldone& results = Screens::touch<Welldone>();
+    results.Label6->hide();
+    results.Label5->show();
+    results.Label3(0).show();
+    Screens::open(results);
+    Screens::unload(*this);
+}
+
+void multiple::Form_MouseMove(const MouseArgs&) { clearLights(Label3); }
+
+void multiple::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, Index); }
+
+void multiple::Option1_Click(int) { playSound(QStringLiteral("wav\\typekey.wav")); }
+
+void multiple::Printpage() {}

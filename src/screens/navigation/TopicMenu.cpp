@@ -1,0 +1,96 @@
+#include "screens/navigation/TopicMenu.h"
+
+#include "app/Messages.h"
+#include "app/Module1.h"
+#include "app/Screens.h"
+#include "app/Sound.h"
+#include "app/StandardWindow.h"
+#include "formats/Errors.h"
+#include "formats/ItemReader.h"
+#include "formats/QuestionFile.h"
+#include "platform/Colours.h"
+#include "platform/ContentPath.h"
+#include "platform/controls/MenuEntry.h"
+#include "screens/activities/multiple.h"
+#include "screens/navigation/intro0.h"
+
+TopicMenu::TopicMenu(TopicData data) : Screen(data.screenName), data_(std::move(data)) {
+    Label1 = makeLabel(this, QStringLiteral("Label1"), -1, data_.title, {240, 0, 6240, 900},
+                       {QStringLiteral("Times New Roman"), 27.75, true, Colours::yellow,
+                        Label::Align::Left});
+    Image1 = new ImageBox(this);
+    setControlName(Image1, QStringLiteral("Image1"));
+    Image1->Move(0, data_.pictureTop, 0, 0);
+
+    const QString name = QStringLiteral("Label3");
+    makeMenuEntry(this, Label3, name, 0, QStringLiteral("Multiple Choice"), {120, 7920, 3195, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, 1, QStringLiteral("Labelling Activity"), {3600, 7920, 3195, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, 2, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, 3, QStringLiteral("Ordering Activity"), {7080, 7920, 3195, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, 4, QStringLiteral("Key Facts"), {6360, 120, 1995, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, 5, QStringLiteral("Teacher's Notes"), {8640, 120, 3195, 495}, 15.75);
+    Label3.forEach([this](int index, Label& entry) {
+        onClickOf(entry, "Label3_Click", [this, index] { Label3_Click(index); });
+        onMouseMoveOf(entry, "Label3_MouseMove",
+                      [this, index](const MouseArgs& args) { Label3_MouseMove(index, args); });
+    });
+}
+
+void TopicMenu::Form_Load() {
+    StandardWindow(*this);
+    Image1->LoadPicture(data_.picture);
+    Image1->setLeft((12000 - Image1->Width()) / 2);
+}
+
+void TopicMenu::Form_MouseMove(const MouseArgs&) { clearLights(Label3); }
+
+void TopicMenu::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, Index); }
+
+void TopicMenu::Label3_Click(int Index) {
+    switch (Index) {
+    case 0:
+        openQuiz();
+        break;
+    case 1:
+        if (data_.openLabelling)
+            data_.openLabelling(Label1->Caption());
+        break;
+    case 2:
+        Screens::open<intro0>();
+        Screens::unload(*this);
+        break;
+    case 3:
+        if (data_.openOrdering)
+            data_.openOrdering(Label1->Caption());
+        break;
+    case 4:
+        openPages(data_.keyFactsStem);
+        break;
+    case 5:
+        openPages(data_.notesStem);
+        break;
+    default:
+        break;
+    }
+    playClick();
+}
+
+void TopicMenu::openQuiz() {
+    try {
+        ItemReader file1 = ItemReader::open(ContentPath::resolve(data_.questionFile));
+        LoadQuestionFile(file1, Module1::Questions);
+    } catch (const FileError&) {
+        // A missing or short file never opens the quiz; what was read so far stays.
+        showMessage(QStringLiteral("This worksheet seems to be corrupted."));
+        return;
+    }
+    multiple& quiz = Screens::touch<multiple>();
+    quiz.Picture1->LoadPicture(data_.smallPicture);
+    quiz.Label5->setCaption(data_.subject);
+    Screens::open(quiz);
+}
+
+void TopicMenu::openPages(const QString& stem) {
+    Module1::PageCount = 2;
+    Module1::PageStem = stem;
+}

@@ -1,0 +1,179 @@
+#include "app/Module1.h"
+#include "app/Screens.h"
+#include "formats/ItemReader.h"
+#include "formats/QuestionFile.h"
+#include "screens/activities/Welldone.h"
+#include "screens/activities/Wrong.h"
+#include "screens/activities/multiple.h"
+#include "support/AppFixture.h"
+#include "support/Worksheets.h"
+
+#include <QTest>
+
+namespace {
+
+const QString click = QStringLiteral("wav\\click.wav");
+const QString typekey = QStringLiteral("wav\\typekey.wav");
+
+void loadWorksheet(const QString& correct = QStringLiteral("2")) {
+    ItemReader file1(sampleQuestionFile(QStringLiteral("Kings, queens"), correct));
+    LoadQuestionFile(file1, Module1::Questions);
+}
+
+multiple& openQuiz() {
+    multiple& quiz = Screens::touch<multiple>();
+    quiz.Label5->setCaption(QStringLiteral("The Orvelles"));
+    Screens::open(quiz);
+    return quiz;
+}
+
+// Answers the questions in turn: a digit chooses that answer, '-' chooses none.
+void answer(multiple& quiz, const QString& choices) {
+    for (QChar choice : choices) {
+        if (choice != QLatin1Char('-'))
+            QTest::mouseClick(&quiz.Option1(choice.digitValue()), Qt::LeftButton);
+        QTest::mouseClick(&quiz.Label3(1), Qt::LeftButton);
+    }
+}
+
+} // namespace
+
+class TestQuiz : public QObject {
+    Q_OBJECT
+private slots:
+    void startsAtQuestionOne();
+    void navigation();
+    void goingBackForgetsTheChoice();
+    void scoring_data();
+    void scoring();
+    void correctAnswerOutsideTheFormat();
+    void exitScoresNothing();
+    void soundOff();
+};
+
+void TestQuiz::startsAtQuestionOne() {
+    AppFixture app;
+    loadWorksheet();
+    Module1::Score = 7;
+    multiple& quiz = openQuiz();
+    QCOMPARE(Module1::Score, 0);
+    QCOMPARE(Module1::MaxScore, 10);
+    QCOMPARE(Module1::CurrentQuestion, 1);
+    QCOMPARE(quiz.Label6->Caption(), QStringLiteral("Kings, queens"));
+    QCOMPARE(quiz.Label4->Caption(), QStringLiteral("Question 1"));
+    QCOMPARE(quiz.Option1(3).Caption(), QStringLiteral("1 C"));
+    QVERIFY(!quiz.Label3(0).Visible());
+    QCOMPARE(quiz.chosenOption(), 0);
+}
+
+void TestQuiz::navigation() {
+    AppFixture app;
+    loadWorksheet();
+    multiple& quiz = openQuiz();
+    answer(quiz, QStringLiteral("---------"));
+    QCOMPARE(Module1::CurrentQuestion, 10);
+    QCOMPARE(quiz.Label4->Caption(), QStringLiteral("Question 10"));
+    QCOMPARE(quiz.Label3(1).Caption(), QStringLiteral("Check Score >>"));
+    QVERIFY(quiz.Label3(0).Visible());
+    QTest::mouseClick(&quiz.Label3(0), Qt::LeftButton);
+    QCOMPARE(quiz.Label4->Caption(), QStringLiteral("Question 9"));
+    QCOMPARE(quiz.Label2->Caption(), QStringLiteral("Question text 9"));
+    QCOMPARE(quiz.Label3(1).Caption(), QStringLiteral("Next Question >>"));
+    for (int i = 0; i < 8; ++i)
+        QTest::mouseClick(&quiz.Label3(0), Qt::LeftButton);
+    QCOMPARE(Module1::CurrentQuestion, 1);
+    QVERIFY(!quiz.Label3(0).Visible());
+}
+
+void TestQuiz::goingBackForgetsTheChoice() {
+    AppFixture app;
+    loadWorksheet();
+    multiple& quiz = openQuiz();
+    answer(quiz, QStringLiteral("2"));
+    QCOMPARE(Module1::PupilAnswer[1], 1);
+    QTest::mouseClick(&quiz.Option1(4), Qt::LeftButton);
+    QTest::mouseClick(&quiz.Label3(0), Qt::LeftButton);
+    QCOMPARE(quiz.chosenOption(), 0);
+    QVERIFY(!quiz.focusWidget() || !quiz.focusWidget()->objectName().startsWith("Option1"));
+    answer(quiz, QStringLiteral("-"));
+    QCOMPARE(Module1::PupilAnswer[1], 0);
+}
+
+void TestQuiz::scoring_data() {
+    QTest::addColumn<QString>("choices");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QList<int>>("wrongQuestions");
+    QTest::newRow("all right") << "2222222222" << 10 << QList<int>{};
+    QTest::newRow("2, 5 and 9 wrong") << "2122322242" << 7 << QList<int>{2, 5, 9};
+    QTest::newRow("none chosen") << "----------" << 0 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    QTest::newRow("last one wrong") << "222222222-" << 9 << QList<int>{10};
+}
+
+void TestQuiz::scoring() {
+    QFETCH(QString, choices);
+    QFETCH(int, score);
+    QFETCH(QList<int>, wrongQuestions);
+    AppFixture app;
+    Module1::SoundOn = 1;
+    loadWorksheet();
+    multiple& quiz = openQuiz();
+    answer(quiz, choices);
+    QCOMPARE(Module1::Score, score);
+    QCOMPARE(Screens::find<multiple>(), nullptr);
+    QCOMPARE(Module1::QuizSubject, QStringLiteral("The Orvelles"));
+
+    Wrong* review = Screens::find<Wrong>();
+    QVERIFY(review);
+    QVERIFY(!review->isVisible());
+    QCOMPARE(review->Label6->Caption(), QStringLiteral("Kings, queens"));
+    for (int k = 0; k < 10; ++k) {
+        const bool used = k < wrongQuestions.size();
+        QCOMPARE(review->Label2(k).Visible(), used);
+        if (used) {
+            const QString n = QString::number(wrongQuestions[k]);
+            QCOMPARE(review->Label2(k).Caption(), " " + n + ". Question text " + n);
+        }
+    }
+    Welldone* results = Screens::find<Welldone>();
+    QVERIFY(results && results->isVisible());
+    QVERIFY(!results->Label6->Visible());
+    QVERIFY(results->Label5->Visible());
+    QVERIFY(results->Label3(0).Visible());
+    QCOMPARE(app.sound->played.last(), click);
+}
+
+void TestQuiz::correctAnswerOutsideTheFormat() {
+    AppFixture app;
+    loadWorksheet(QStringLiteral("7"));
+    multiple& quiz = openQuiz();
+    answer(quiz, QStringLiteral("1234123412"));
+    QCOMPARE(Module1::Score, 0);
+    QVERIFY(Screens::find<Welldone>());
+}
+
+void TestQuiz::exitScoresNothing() {
+    AppFixture app;
+    loadWorksheet();
+    multiple& quiz = openQuiz();
+    answer(quiz, QStringLiteral("22"));
+    QTest::mouseClick(&quiz.Label3(2), Qt::LeftButton);
+    QCOMPARE(Screens::find<multiple>(), nullptr);
+    QCOMPARE(Screens::find<Welldone>(), nullptr);
+    QCOMPARE(Module1::Score, 0);
+}
+
+void TestQuiz::soundOff() {
+    AppFixture app;
+    loadWorksheet();
+    Module1::SoundOn = 1;
+    multiple& quiz = openQuiz();
+    answer(quiz, QStringLiteral("2"));
+    QCOMPARE(app.sound->played, QStringList({typekey, click}));
+    Module1::SoundOn = 0;
+    app.sound->played.clear();
+    answer(quiz, QStringLiteral("222222222"));
+    QVERIFY(app.sound->played.isEmpty());
+}
+
+QTEST_MAIN(TestQuiz)
+#include "tst_quiz.moc"
