@@ -2,6 +2,7 @@
 
 #include "app/Dispatch.h"
 #include "app/Screens.h"
+#include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/controls/Timer.h"
 
@@ -14,6 +15,7 @@ Screen::Screen(const QString& name) : QWidget(nullptr) {
     setMouseTracking(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setFont(Fonts::make(QStringLiteral("MS Sans Serif"), 8.25));
 }
 
 void Screen::closeRequested() { Screens::unload(*this); }

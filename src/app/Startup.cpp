@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/QtPrinterSurface.h"
 #include "screens/navigation/intro0.h"
 
 #include <QApplication>
@@ -14,5 +15,6 @@ void startProgram() {
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::registerDesignFaces();
     Services::setMessages(std::make_unique<QtMessageBox>());
+    Services::setPrinterFactory(&QtPrinterSurface::defaultPrinter);
     Screens::open<intro0>();
 }

@@ -1,13 +1,20 @@
 #include "screens/activities/Welldone.h"
 
+#include "app/Messages.h"
 #include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/Services.h"
 #include "app/Sound.h"
 #include "app/StandardWindow.h"
 #include "platform/Colours.h"
+#include "platform/PrintError.h"
+#include "platform/PrinterSurface.h"
+#include "platform/Twips.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/activities/Printouts.h"
 #include "screens/activities/ScoreRules.h"
+
+#include <QFontMetricsF>
 #include "screens/activities/Wrong.h"
 
 namespace {
@@ -109,7 +116,11 @@ void Welldone::Timer3_Timer() {
 
 void Welldone::Label3_Click(int Index) {
     if (Index == 0 && Module1::Score == Module1::MaxScore) {
-        Printpage();
+        try {
+            Printpage();
+        } catch (const std::exception&) {
+            showMessage(QStringLiteral("Printing has been cancelled."));
+        }
         return;
     }
     if (Index == 0) {
@@ -125,4 +136,24 @@ void Welldone::Form_MouseMove(const MouseArgs&) { clearLights(Label3); }
 
 void Welldone::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, Index); }
 
-void Welldone::Printpage() {}
+double Welldone::subjectWidthOnScreen() const {
+    const QFontMetricsF metrics(font());
+    return Twips::fromPixels(metrics.horizontalAdvance(Module1::QuizSubject));
+}
+
+void Welldone::Printpage() {
+    CertificateText text;
+    text.subject = Module1::QuizSubject;
+    text.name = Text1->Text();
+    text.score = Module1::Score;
+    text.maxScore = Module1::MaxScore;
+    text.subjectWidthOnScreen = subjectWidthOnScreen();
+    try {
+        std::unique_ptr<PrinterSurface> printer = Services::newPrinter();
+        printCertificate(*printer, text);
+    } catch (const PrintError&) {
+        showMessage(QStringLiteral("There was a problem printing to your printer."));
+        return;
+    }
+    showMessage(QStringLiteral("Your certificate is now printing."));
+}

@@ -39,6 +39,8 @@ public:
     Timer* Timer3;
 
 private:
+    // The subject's width in this window's own font, in twips.
+    double subjectWidthOnScreen() const;
     void buildTexts();
     void buildButtonsAndTimers();
 };

@@ -1,11 +1,15 @@
 #include "screens/activities/multiple.h"
 
+#include "app/Messages.h"
 #include "app/Module1.h"
 #include "app/Screens.h"
+#include "app/Services.h"
 #include "app/Sound.h"
 #include "app/StandardWindow.h"
 #include "platform/Colours.h"
+#include "platform/PrinterSurface.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/activities/Printouts.h"
 #include "screens/activities/QuizRules.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/Wrong.h"
@@ -162,4 +166,13 @@ void multiple::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, I
 
 void multiple::Option1_Click(int) { playSound(QStringLiteral("wav\\typekey.wav")); }
 
-void multiple::Printpage() {}
+void multiple::Printpage() {
+    try {
+        std::unique_ptr<PrinterSurface> printer = Services::newPrinter();
+        printWorksheet(*printer, Label5->Caption(), Label6->Caption(), Module1::Questions);
+    } catch (const std::exception&) {
+        showMessage(QStringLiteral("There was a problem printing to your printer."));
+        return;
+    }
+    showMessage(QStringLiteral("Your worksheet is now printing."));
+}
