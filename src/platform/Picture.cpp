@@ -21,6 +21,8 @@ Picture Picture::load(const QString& programPath) {
     if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide))
         return picture;
     picture.image_ = reader.read();
+    if (!picture.image_.isNull())
+        picture.source_ = programPath;
     return picture;
 }
 

@@ -18,10 +18,13 @@ public:
     static Picture load(const QString& programPath);
 
     bool isNull() const { return image_.isNull(); }
+    // The program path the picture was loaded from.
+    QString source() const { return source_; }
     // The picture's own size in twips: 15 twips to each of its pixels.
     QSizeF sizeTwips() const;
     void paint(QPainter& painter, const QRectF& target) const;
 
 private:
     QImage image_;
+    QString source_;
 };

@@ -1,5 +1,6 @@
 #include "support/RecordingPrinter.h"
 
+#include "platform/Picture.h"
 #include "platform/PrintError.h"
 
 namespace {
@@ -81,7 +82,7 @@ void RecordingPrinter::drawLine(double x1, double y1, double x2, double y2) {
 }
 
 void RecordingPrinter::drawPicture(const Picture& picture, double x, double y) {
-    record("drawPicture " + number(x) + " " + number(y));
+    record("drawPicture " + picture.source() + " " + number(x) + " " + number(y));
     if (inner_)
         inner_->drawPicture(picture, x, y);
 }

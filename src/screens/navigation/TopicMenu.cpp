@@ -13,6 +13,7 @@
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/multiple.h"
 #include "screens/navigation/intro0.h"
+#include "screens/reading/teacher.h"
 
 TopicMenu::TopicMenu(TopicData data) : Screen(data.screenName), data_(std::move(data)) {
     Label1 = makeLabel(this, QStringLiteral("Label1"), -1, data_.title, {240, 0, 6240, 900},
@@ -93,4 +94,7 @@ void TopicMenu::openQuiz() {
 void TopicMenu::openPages(const QString& stem) {
     Module1::PageCount = 2;
     Module1::PageStem = stem;
+    teacher& viewer = Screens::touch<teacher>();
+    viewer.showPage(teacher::screenCopy(stem, 1), teacher::printCopy(stem, 1));
+    Screens::open(viewer);
 }

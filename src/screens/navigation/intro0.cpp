@@ -11,6 +11,8 @@
 #include "screens/navigation/MainMenuTopics.h"
 #include "screens/navigation/Titlefrm.h"
 #include "screens/navigation/TopicMenus.h"
+#include "screens/reading/guide.h"
+#include "screens/reading/teacher.h"
 
 namespace {
 
@@ -111,6 +113,12 @@ void intro0::Label2_Click(int Index) {
     case 16:
         openTitleScreen();
         break;
+    case 19:
+        openAcknowledgements();
+        break;
+    case 20:
+        openGuide();
+        break;
     default:
         // The teacher's tools and the reading pages open their screens here.
         break;
@@ -121,6 +129,26 @@ void intro0::Label2_Click(int Index) {
 void intro0::openTitleScreen() {
     Screens::touch<Titlefrm>().Command1->setCaption(QStringLiteral("Cancel"));
     Screens::open<Titlefrm>();
+}
+
+void intro0::openAcknowledgements() {
+    teacher& viewer = Screens::touch<teacher>();
+    viewer.Label1->hide();
+    viewer.Label3(2).hide();
+    viewer.Label3(3).hide();
+    viewer.showPage(QStringLiteral("wmf\\acknowledgments.wmf"),
+                    QStringLiteral("wmf2\\acknowledgments.wmf"));
+    viewer.Picture2->LoadPicture(QStringLiteral("logo\\quenart2.bmp"));
+    viewer.setBackColor(Colours::acknowledgements);
+    viewer.Timer1->setEnabled(true);
+    Screens::open(viewer);
+}
+
+void intro0::openGuide() {
+    guide& pages = Screens::touch<guide>();
+    pages.showPage(QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf"));
+    Module1::PageNumber = 1;
+    Screens::open(pages);
 }
 
 void intro0::closeRequested() { Label2_Click(16); }

@@ -37,4 +37,6 @@ private:
     void buildEntries();
     void wireEvents();
     void openTitleScreen();
+    void openAcknowledgements();
+    void openGuide();
 };

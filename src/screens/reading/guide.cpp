@@ -1,0 +1,49 @@
+#include "screens/reading/guide.h"
+
+#include "app/Module1.h"
+#include "app/Screens.h"
+#include "app/StandardWindow.h"
+#include "platform/controls/MenuEntry.h"
+
+guide::guide() : PageScreen(QStringLiteral("guide")) {
+    Label1->setCaption(pageCaption(1, 4));
+    // Unlike the page viewer, the guide's entries light up like the menus' entries do.
+    Label3.forEach([this](int index, Label& button) {
+        onMouseMoveOf(button, "Label3_MouseMove",
+                      [this, index](const MouseArgs& args) { Label3_MouseMove(index, args); });
+    });
+}
+
+void guide::Form_Load() { StandardWindow(*this); }
+
+void guide::Form_MouseMove(const MouseArgs&) { clearLights(Label3); }
+
+void guide::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, Index); }
+
+void guide::Label3_Click(int Index) {
+    switch (Index) {
+    case 0:
+        printPage();
+        return;
+    case 1:
+        Screens::unload(*this);
+        return;
+    case 2:
+        ++Module1::PageNumber;
+        break;
+    case 3:
+        --Module1::PageNumber;
+        break;
+    default:
+        return;
+    }
+    const int page = Module1::PageNumber;
+    if (page >= 1 && page <= 4) {
+        const QString number = QString::number(page);
+        showPage(QStringLiteral("wmf\\guide") + number + QStringLiteral(".wmf"),
+                 QStringLiteral("wmf2\\guide") + number + QStringLiteral(".wmf"));
+        Label3(3).setEnabled(page != 1);
+        Label3(2).setEnabled(page != 4);
+    }
+    Label1->setCaption(pageCaption(page, 4));
+}

@@ -1,0 +1,88 @@
+#include "screens/reading/teacher.h"
+
+#include "app/Module1.h"
+#include "app/Screens.h"
+#include "app/StandardWindow.h"
+
+namespace {
+
+QString pageFile(const QString& folder, const QString& stem, int page) {
+    if (page < 1 || page > 3)
+        return {};
+    return folder + stem + QChar(QLatin1Char('a').unicode() + page - 1) + QStringLiteral(".wmf");
+}
+
+} // namespace
+
+teacher::teacher() : PageScreen(QStringLiteral("teacher")) {
+    Picture1 = new PictureBox(this);
+    setControlName(Picture1, QStringLiteral("Picture1"));
+    Picture1->Move(9000, 3840, 1800, 1800);
+    Picture1->hide();
+    Picture2 = new PictureBox(this);
+    setControlName(Picture2, QStringLiteral("Picture2"));
+    Picture2->Move(9030, 5760, 1800, 1335);
+    Picture2->hide();
+    Timer1 = new Timer(this, 25);
+    onTick(*Timer1, "Timer1_Timer", [this] { Timer1_Timer(); });
+}
+
+QString teacher::screenCopy(const QString& stem, int page) {
+    return pageFile(QStringLiteral("wmf\\"), stem, page);
+}
+
+QString teacher::printCopy(const QString& stem, int page) {
+    return pageFile(QStringLiteral("wmf2\\"), stem, page);
+}
+
+void teacher::Form_Load() {
+    StandardWindow(*this);
+    if (Module1::PageCount == 1) {
+        Label1->hide();
+        Label3(2).hide();
+        Label3(3).hide();
+    }
+    Module1::PageNumber = 1;
+    Label1->setCaption(pageCaption(Module1::PageNumber, Module1::PageCount));
+}
+
+void teacher::Label3_Click(int Index) {
+    switch (Index) {
+    case 0:
+        printPage();
+        break;
+    case 1:
+        Screens::unload(*this);
+        break;
+    case 2:
+        ++Module1::PageNumber;
+        Label3(3).setEnabled(true);
+        showCurrentPage();
+        break;
+    case 3:
+        --Module1::PageNumber;
+        Label3(2).setEnabled(true);
+        showCurrentPage();
+        break;
+    default:
+        break;
+    }
+}
+
+void teacher::showCurrentPage() {
+    const int page = Module1::PageNumber;
+    if (page == Module1::PageCount)
+        Label3(2).setEnabled(false);
+    if (page == 1)
+        Label3(3).setEnabled(false);
+    showPage(screenCopy(Module1::PageStem, page), printCopy(Module1::PageStem, page));
+    Label1->setCaption(pageCaption(page, Module1::PageCount));
+}
+
+void teacher::Timer1_Timer() {
+    Module1::LogoFrame = (Module1::LogoFrame + 1) % 20;
+    const QString frame = QStringLiteral("%1").arg(Module1::LogoFrame, 4, 10, QLatin1Char('0'));
+    Picture1->LoadPicture(QStringLiteral("logo\\quen") + frame + QStringLiteral(".gif"));
+    Picture1->show();
+    Picture2->show();
+}

@@ -1,0 +1,219 @@
+#include "app/Module1.h"
+#include "app/Screens.h"
+#include "app/Services.h"
+#include "platform/Colours.h"
+#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/intro0.h"
+#include "screens/reading/guide.h"
+#include "screens/reading/teacher.h"
+#include "support/AppFixture.h"
+#include "support/RecordingPrinter.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTest>
+
+namespace {
+
+QStringList printed;
+
+void recordPrints(int failAt = 0) {
+    printed.clear();
+    Services::setPrinterFactory([failAt] {
+        struct Keeper : RecordingPrinter {
+            ~Keeper() override { printed = operations; }
+        };
+        auto keeper = std::make_unique<Keeper>();
+        keeper->failAt = failAt;
+        return std::unique_ptr<PrinterSurface>(std::move(keeper));
+    });
+}
+
+// A page image; any picture format serves the screens' own logic.
+void writePage(const TempContent& content, const QString& path, int width = 600) {
+    QImage image(width, 400, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    content.write(path, bytes);
+}
+
+void writeDocument(const TempContent& content, const QString& stem, int pages) {
+    for (int p = 0; p < pages; ++p) {
+        const QString letter(QChar('a' + p));
+        writePage(content, "wmf/" + stem + letter + ".wmf");
+        writePage(content, "wmf2/" + stem + letter + ".wmf");
+    }
+}
+
+teacher& openKeyFacts(const QString& topic) {
+    intro0& menu = Screens::open<intro0>();
+    QTest::mouseClick(&menu.Label2(topic == "rich" ? 7 : 15), Qt::LeftButton);
+    TopicMenu* menuOfTopic = topic == "rich" ? static_cast<TopicMenu*>(Screens::find<rich>())
+                                             : static_cast<TopicMenu*>(Screens::find<orvelles>());
+    QTest::mouseClick(&menuOfTopic->Label3(4), Qt::LeftButton);
+    return *Screens::find<teacher>();
+}
+
+} // namespace
+
+class TestReading : public QObject {
+    Q_OBJECT
+private slots:
+    void viewerPaging();
+    void viewerPrintsThePrintCopy();
+    void singlePageDocument();
+    void missingPageKeepsTheViewerWorking();
+    void acknowledgementsAnimateOnAcrossOpenings();
+    void guidePaging();
+    void guidePrintsThePrintCopy();
+    void printingFailureIsReported();
+};
+
+void TestReading::viewerPaging() {
+    AppFixture app;
+    writeDocument(app.content, "key rich", 2);
+    teacher& viewer = openKeyFacts("rich");
+    QVERIFY(viewer.isVisible());
+    QCOMPARE(Module1::PageStem, QStringLiteral("key rich"));
+    QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 1 of 2"));
+    QVERIFY(!viewer.Label3(3).isEnabled());
+    QVERIFY(viewer.Label3(2).isEnabled());
+    QCOMPARE(viewer.Image1->picture().source(), QStringLiteral("wmf\\key richa.wmf"));
+    QCOMPARE(viewer.Image1->geometry(), QRect(8, 0, 600, 400));
+
+    QTest::mouseClick(&viewer.Label3(2), Qt::LeftButton);
+    QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 2 of 2"));
+    QCOMPARE(viewer.Image1->picture().source(), QStringLiteral("wmf\\key richb.wmf"));
+    QCOMPARE(viewer.Image2->picture().source(), QStringLiteral("wmf2\\key richb.wmf"));
+    QVERIFY(viewer.Label3(3).isEnabled());
+    QVERIFY(!viewer.Label3(2).isEnabled());
+
+    QTest::mouseClick(&viewer.Label3(3), Qt::LeftButton);
+    QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 1 of 2"));
+    QVERIFY(!viewer.Label3(3).isEnabled());
+    QVERIFY(viewer.Label3(2).isEnabled());
+
+    QTest::mouseClick(&viewer.Label3(1), Qt::LeftButton);
+    QCOMPARE(Screens::find<teacher>(), nullptr);
+    QVERIFY(Screens::find<rich>()->isVisible());
+}
+
+void TestReading::viewerPrintsThePrintCopy() {
+    AppFixture app;
+    writeDocument(app.content, "introduction", 2);
+    recordPrints();
+    intro0& menu = Screens::open<intro0>();
+    QTest::mouseClick(&menu.Label2(15), Qt::LeftButton);
+    QTest::mouseClick(&Screens::find<orvelles>()->Label3(5), Qt::LeftButton);
+    teacher& viewer = *Screens::find<teacher>();
+    QTest::mouseClick(&viewer.Label3(2), Qt::LeftButton);
+    QTest::mouseClick(&viewer.Label3(0), Qt::LeftButton);
+    QCOMPARE(printed, QStringList({"printLine ||", "drawPicture wmf2\\introductionb.wmf 1000 1000",
+                                   "endDocument"}));
+    QVERIFY(app.messages->texts.isEmpty());
+    QVERIFY(app.sound->played.size() == 2); // the two menu clicks; the viewer is silent
+}
+
+void TestReading::singlePageDocument() {
+    AppFixture app;
+    Module1::PageCount = 1;
+    teacher& viewer = Screens::touch<teacher>();
+    QVERIFY(!viewer.Label1->Visible());
+    QVERIFY(!viewer.Label3(2).Visible());
+    QVERIFY(!viewer.Label3(3).Visible());
+    QCOMPARE(Module1::PageNumber, 1);
+}
+
+void TestReading::missingPageKeepsTheViewerWorking() {
+    AppFixture app;
+    teacher& viewer = openKeyFacts("orvelles");
+    QVERIFY(viewer.missingPage->Visible());
+    QVERIFY(viewer.Image1->picture().isNull());
+    QTest::mouseClick(&viewer.Label3(2), Qt::LeftButton);
+    QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 2 of 2"));
+    QTest::mouseClick(&viewer.Label3(0), Qt::LeftButton);
+    QCOMPARE(app.messages->texts, QStringList{"There was a problem printing to your printer."});
+}
+
+void TestReading::acknowledgementsAnimateOnAcrossOpenings() {
+    AppFixture app;
+    writePage(app.content, "wmf/acknowledgments.wmf");
+    intro0& menu = Screens::open<intro0>();
+    QTest::mouseClick(&menu.Label2(19), Qt::LeftButton);
+    teacher& viewer = *Screens::find<teacher>();
+    QCOMPARE(viewer.BackColor(), Colours::acknowledgements);
+    QVERIFY(!viewer.Label1->Visible());
+    QVERIFY(!viewer.Label3(2).Visible() && !viewer.Label3(3).Visible());
+    QVERIFY(viewer.Label3(0).Visible() && viewer.Label3(1).Visible());
+    QTRY_VERIFY(viewer.Picture1->Visible() && viewer.Picture2->Visible());
+    QTest::mouseClick(&viewer.Label3(1), Qt::LeftButton);
+    const int stoppedAt = Module1::LogoFrame;
+    QVERIFY(stoppedAt >= 1);
+    QTest::qWait(60);
+    QCOMPARE(Module1::LogoFrame, stoppedAt);
+    QTest::mouseClick(&menu.Label2(19), Qt::LeftButton);
+    QTRY_VERIFY(Module1::LogoFrame != stoppedAt);
+    QVERIFY(Module1::LogoFrame == (stoppedAt + 1) % 20 || Module1::LogoFrame > stoppedAt ||
+            Module1::LogoFrame < stoppedAt);
+}
+
+void TestReading::guidePaging() {
+    AppFixture app;
+    for (int p = 1; p <= 4; ++p) {
+        writePage(app.content, QString("wmf/guide%1.wmf").arg(p));
+        writePage(app.content, QString("wmf2/guide%1.wmf").arg(p));
+    }
+    intro0& menu = Screens::open<intro0>();
+    QTest::mouseClick(&menu.Label2(20), Qt::LeftButton);
+    guide& pages = *Screens::find<guide>();
+    QCOMPARE(Module1::PageNumber, 1);
+    QCOMPARE(pages.Image1->picture().source(), QStringLiteral("wmf\\guide1.wmf"));
+    const QList<bool> nextEnabled{true, true, true, false};
+    for (int p = 1; p <= 4; ++p) {
+        QCOMPARE(pages.Label1->Caption(), QString("Page %1 of 4").arg(p));
+        QCOMPARE(pages.Label3(2).isEnabled(), nextEnabled[p - 1]);
+        QCOMPARE(pages.Label3(3).isEnabled(), p != 1);
+        if (p < 4)
+            QTest::mouseClick(&pages.Label3(2), Qt::LeftButton);
+    }
+    QCOMPARE(pages.Image2->picture().source(), QStringLiteral("wmf2\\guide4.wmf"));
+    for (int p = 3; p >= 1; --p) {
+        QTest::mouseClick(&pages.Label3(3), Qt::LeftButton);
+        QCOMPARE(pages.Label1->Caption(), QString("Page %1 of 4").arg(p));
+    }
+    QVERIFY(!pages.Label3(3).isEnabled());
+}
+
+void TestReading::guidePrintsThePrintCopy() {
+    AppFixture app;
+    for (int p = 1; p <= 3; ++p)
+        writePage(app.content, QString("wmf2/guide%1.wmf").arg(p));
+    recordPrints();
+    intro0& menu = Screens::open<intro0>();
+    QTest::mouseClick(&menu.Label2(20), Qt::LeftButton);
+    guide& pages = *Screens::find<guide>();
+    QTest::mouseClick(&pages.Label3(2), Qt::LeftButton);
+    QTest::mouseClick(&pages.Label3(2), Qt::LeftButton);
+    QTest::mouseClick(&pages.Label3(0), Qt::LeftButton);
+    QCOMPARE(printed.value(1), QStringLiteral("drawPicture wmf2\\guide3.wmf 1000 1000"));
+}
+
+void TestReading::printingFailureIsReported() {
+    AppFixture app;
+    writeDocument(app.content, "key introduction", 1);
+    for (int step = 1; step <= 3; ++step) {
+        recordPrints(step);
+        teacher& viewer = Screens::touch<teacher>();
+        viewer.showPage("wmf\\key introductiona.wmf", "wmf2\\key introductiona.wmf");
+        app.messages->texts.clear();
+        QTest::mouseClick(&viewer.Label3(0), Qt::LeftButton);
+        QCOMPARE(app.messages->texts, QStringList{"There was a problem printing to your printer."});
+        QCOMPARE(printed.size(), step - 1);
+    }
+}
+
+QTEST_MAIN(TestReading)
+#include "tst_reading.moc"
