@@ -84,10 +84,10 @@ QImage sphere(int radius) {
             const double diffuse = std::max(0.0, sx * lightX + sy * lightY + z * lightZ);
             const double shade = 0.42 + 0.7 * diffuse;
             const double rz = 2 * diffuse * z - lightZ;
-            const double spec = std::pow(std::max(0.0, rz), 30) * 0.3;
-            double r = s.colour.redF() * shade + spec;
-            double g = s.colour.greenF() * shade + spec;
-            double b = s.colour.blueF() * shade + spec;
+            const double gloss = std::pow(std::max(0.0, rz), 30) * 0.3;
+            double r = s.colour.redF() * shade + gloss;
+            double g = s.colour.greenF() * shade + gloss;
+            double b = s.colour.blueF() * shade + gloss;
             // Lines of longitude keep one width on screen by widening towards the poles.
             const bool onGrid = gridCloseness(latDeg, 30) < 0.45 ||
                                 gridCloseness(lonDeg, 30) * std::cos(lat) < 0.45;
