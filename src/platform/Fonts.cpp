@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QStringList>
+#include <cmath>
 
 namespace Fonts {
 
@@ -35,8 +36,25 @@ void registerDesignFaces() {
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
+namespace {
+
+// A bitmap face asked for far from the sizes it has is drawn at one of those sizes instead;
+// its scalable stand-in keeps the size the screen was designed with.
+QString faceFor(const QString& family, double points) {
+    if (!QFontDatabase::hasFamily(family) || QFontDatabase::isScalable(family))
+        return family;
+    for (int size : QFontDatabase::pointSizes(family)) {
+        if (std::abs(size - points) <= points / 4)
+            return family;
+    }
+    const QStringList standIns = QFont::substitutes(family);
+    return standIns.isEmpty() ? family : standIns.first();
+}
+
+} // namespace
+
 QFont make(const QString& family, double points, bool bold) {
-    QFont font(family);
+    QFont font(faceFor(family, points));
     font.setPixelSize(Twips::fontPixels(points));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);

@@ -1,0 +1,333 @@
+#include "app/Module1.h"
+#include "app/Screens.h"
+#include "platform/Twips.h"
+#include "screens/activities/Welldone.h"
+#include "screens/activities/board/FamilyNames.h"
+#include "screens/activities/board/LabellingBoards.h"
+#include "screens/activities/board/OrderingBoards.h"
+#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/intro0.h"
+#include "support/AppFixture.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTest>
+
+namespace {
+
+const QString thud = QStringLiteral("wav\\thud3.wav");
+const QString click = QStringLiteral("wav\\click.wav");
+
+// Opens a board from its topic menu, the way a pupil reaches it; then sets the sound option
+// and forgets the menus' clicks.
+DragBoard& openBoard(AppFixture& app, const QString& name, bool soundOn = true) {
+    intro0& menu = Screens::open<intro0>();
+    const bool rich = name.startsWith("rich");
+    QTest::mouseClick(&menu.Label2(rich ? 7 : 15), Qt::LeftButton);
+    TopicMenu* topic = rich ? static_cast<TopicMenu*>(Screens::find<::rich>())
+                            : static_cast<TopicMenu*>(Screens::find<orvelles>());
+    QTest::mouseClick(&topic->Label3(name.endsWith("lab") ? 1 : 3), Qt::LeftButton);
+    DragBoard* board = Screens::find<richord>();
+    if (name == "orvelleslab")
+        board = Screens::find<orvelleslab>();
+    else if (name == "richlab")
+        board = Screens::find<richlab>();
+    else if (name == "orvellesord")
+        board = Screens::find<orvellesord>();
+    if (!board || !QTest::qWaitForWindowExposed(board))
+        qFatal("board never shown");
+    Module1::SoundOn = soundOn ? 1 : 0;
+    app.sound->played.clear();
+    return *board;
+}
+
+QPoint centreOf(const Board::Box& box) {
+    return {Twips::toPixels(box.left + box.width / 2), Twips::toPixels(box.top + box.height / 2)};
+}
+
+// A real drag through the window: press on the label, move, release over the box's centre.
+void dragInto(DragBoard& board, int label, const Board::Box& box) {
+    QWindow* window = board.windowHandle();
+    const QPoint from = centreOf(board.rules().label(label));
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, (from + centreOf(box)) / 2);
+    QTest::mouseMove(window, centreOf(box));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, centreOf(box));
+}
+
+bool standsAt(const Label& label, const Board::Box& box) {
+    return label.Left() == box.left && label.Top() == box.top;
+}
+
+} // namespace
+
+class TestDragBoard : public QObject {
+    Q_OBJECT
+private slots:
+    void loading_data();
+    void loading();
+    void dragKeepsTheCentreUnderThePointer_data();
+    void dragKeepsTheCentreUnderThePointer();
+    void otherButtonsDoNotDragButReleaseDrops();
+    void clickInTheHomeSlotThuds();
+    void fullScore_data();
+    void fullScore();
+    void startAgain();
+    void exit_data();
+    void exit();
+    void soundOff();
+    void pictureLiesBehindTheBoard();
+    void treeDecorations();
+    void buttonHighlight();
+};
+
+void TestDragBoard::loading_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("orvelleslab") << "orvelleslab"
+                                 << "The Orvelles"
+                                 << QStringList(FamilyNames::picture.begin(),
+                                                FamilyNames::picture.end());
+    QTest::newRow("richlab") << "richlab"
+                             << "Rich and Poor"
+                             << QStringList{"Poor Woman", "Rich Man", "Poor Man", "Rich Woman"};
+    QTest::newRow("orvellesord") << "orvellesord"
+                                 << "The Orvelles"
+                                 << QStringList(FamilyNames::tree.begin(), FamilyNames::tree.end());
+    QTest::newRow("richord") << "richord"
+                             << "Rich and Poor"
+                             << QStringList{"All children went to school",
+                                            "Poor people lived the longest in Orvelle times",
+                                            "Poor Orvelle people ate rich and varied food",
+                                            "Rich people had small houses and helped the poor",
+                                            "Life was very hard for poor Orvelle people",
+                                            "Rich people lived the longest in Orvelle times",
+                                            "The Rich had black teeth from eating costly sugar",
+                                            "Only boys from rich families were sent to school"};
+}
+
+void TestDragBoard::loading() {
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(QStringList, captions);
+    AppFixture app;
+    Module1::Score = 3;
+    DragBoard& board = openBoard(app, name);
+    QCOMPARE(board.objectName(), name);
+    QCOMPARE(board.Label6->Caption(), title);
+    QCOMPARE(Module1::MaxScore, captions.size());
+    QCOMPARE(Module1::Score, 3);
+    QVERIFY(!board.Label3(2).Visible());
+    for (int i = 0; i < captions.size(); ++i) {
+        QCOMPARE(board.Label2(i).Caption(), captions[i]);
+        QVERIFY(board.Label1(i).Caption().isEmpty() && !board.Label1(i).Opaque());
+        QVERIFY(board.Label1(i).Visible());
+        QCOMPARE(board.Label4(i).geometry(), board.Label2(i).geometry());
+        QVERIFY(standsAt(board.Label1(i), board.rules().target(i)));
+    }
+}
+
+void TestDragBoard::dragKeepsTheCentreUnderThePointer_data() {
+    QTest::addColumn<bool>("throughWindow");
+    QTest::newRow("events to the label") << false;
+    // The pointer runs ahead of the label; the pressed label keeps getting the moves.
+    QTest::newRow("events to the window") << true;
+}
+
+void TestDragBoard::dragKeepsTheCentreUnderThePointer() {
+    QFETCH(bool, throughWindow);
+    AppFixture app;
+    DragBoard& board = openBoard(app, "richlab");
+    Label& label = board.Label2(1);
+    QPoint at = label.geometry().center();
+    if (throughWindow)
+        QTest::mousePress(board.windowHandle(), Qt::LeftButton, {}, at);
+    else
+        QTest::mousePress(&label, Qt::LeftButton, {}, label.mapFrom(&board, at));
+    for (const QPoint to : {QPoint(331, 117), QPoint(29, 580), QPoint(700, 11)}) {
+        at = to;
+        if (throughWindow)
+            QTest::mouseMove(board.windowHandle(), to);
+        else
+            QTest::mouseMove(&label, label.mapFrom(&board, to));
+        QCOMPARE(label.Left() + 1845 / 2.0, to.x() * 15.0);
+        QCOMPARE(label.Top() + 375 / 2.0, to.y() * 15.0);
+        QCOMPARE(board.rules().label(1).left, static_cast<float>(label.Left()));
+    }
+    QTest::mouseRelease(board.windowHandle(), Qt::LeftButton, {}, at);
+    QVERIFY(app.sound->played.isEmpty());
+}
+
+void TestDragBoard::otherButtonsDoNotDragButReleaseDrops() {
+    AppFixture app;
+    DragBoard& board = openBoard(app, "orvellesord");
+    Label& label = board.Label2(0);
+    const QRect before = label.geometry();
+    QWindow* window = board.windowHandle();
+    QTest::mousePress(window, Qt::RightButton, {}, before.center());
+    QTest::mouseMove(window, before.center() + QPoint(40, -60));
+    QTest::mousePress(window, Qt::LeftButton, {}, before.center() + QPoint(40, -60));
+    QTest::mouseMove(window, before.center() + QPoint(-50, -90));
+    QCOMPARE(label.geometry(), before);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, before.center() + QPoint(-50, -90));
+    QTest::mouseRelease(window, Qt::RightButton, {}, before.center() + QPoint(-50, -90));
+
+    // Placed a quarter box off its target, the label jumps in on a right-button release.
+    const Board::Box box = board.rules().target(0);
+    app.sound->played.clear();
+    board.Label2_MouseMove(
+        0, {1, 0, box.left - label.Left() + box.width * 0.75, box.top - label.Top() + 200});
+    QVERIFY(!standsAt(label, box));
+    QTest::mouseClick(&label, Qt::RightButton);
+    QVERIFY(standsAt(label, box));
+    QCOMPARE(app.sound->played, QStringList{thud});
+}
+
+void TestDragBoard::clickInTheHomeSlotThuds() {
+    AppFixture app;
+    DragBoard& board = openBoard(app, "orvelleslab");
+    const QRect before = board.Label2(3).geometry();
+    QTest::mouseClick(&board.Label2(3), Qt::LeftButton);
+    QCOMPARE(board.Label2(3).geometry(), before);
+    QVERIFY(standsAt(board.Label2(3), board.rules().home(3)));
+    QCOMPARE(app.sound->played, QStringList{thud});
+}
+
+void TestDragBoard::fullScore_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<int>>("boxOfLabel");
+    QTest::addColumn<int>("score");
+    QTest::newRow("orvelleslab") << "orvelleslab" << QList<int>{0, 1, 2, 3, 4} << 5;
+    QTest::newRow("richlab") << "richlab" << QList<int>{0, 1, 2, 3} << 4;
+    QTest::newRow("orvellesord") << "orvellesord" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8} << 9;
+    QTest::newRow("richord, any order within a column")
+        << "richord" << QList<int>{3, 2, 0, 1, 7, 4, 5, 6} << 8;
+    QTest::newRow("richord, one true statement in False")
+        << "richord" << QList<int>{4, 1, 2, 3, 0, 5, 6, 7} << 6;
+    QTest::newRow("orvelleslab, two in one box") << "orvelleslab" << QList<int>{0, 0, 2, 3, 4} << 4;
+}
+
+void TestDragBoard::fullScore() {
+    QFETCH(QString, name);
+    QFETCH(QList<int>, boxOfLabel);
+    QFETCH(int, score);
+    AppFixture app;
+    DragBoard& board = openBoard(app, name);
+    for (int i = 0; i < boxOfLabel.size(); ++i) {
+        QVERIFY(!board.Label3(2).Visible());
+        dragInto(board, i, board.rules().target(boxOfLabel[i]));
+        QVERIFY(standsAt(board.Label2(i), board.rules().target(boxOfLabel[i])));
+    }
+    // Every label in a box offers the check, even with a box left empty.
+    QVERIFY(board.Label3(2).Visible());
+    QTest::mouseClick(&board.Label3(2), Qt::LeftButton);
+    QCOMPARE(Module1::Score, score);
+    Welldone* results = Screens::find<Welldone>();
+    QVERIFY(results && results->isVisible());
+    QVERIFY(results->Label1->Caption().endsWith(
+        QStringLiteral("scored %1 out of %2.").arg(score).arg(boxOfLabel.size())));
+    QStringList sounds(boxOfLabel.size(), thud);
+    QCOMPARE(app.sound->played, sounds << click);
+    // The board stays beneath as it was.
+    QVERIFY(board.isVisible());
+    for (int i = 0; i < boxOfLabel.size(); ++i)
+        QVERIFY(standsAt(board.Label2(i), board.rules().target(boxOfLabel[i])));
+}
+
+void TestDragBoard::startAgain() {
+    AppFixture app;
+    DragBoard& board = openBoard(app, "richlab");
+    for (int i = 0; i < 4; ++i)
+        dragInto(board, i, board.rules().target(3 - i));
+    // Dragging a label out of its box keeps "Check Score".
+    dragInto(board, 2, {3000, 3000, 1845, 375});
+    QVERIFY(board.Label3(2).Visible());
+    Module1::Score = 3;
+    QTest::mouseClick(&board.Label3(1), Qt::LeftButton);
+    QCOMPARE(Module1::Score, 0);
+    QVERIFY(!board.Label3(2).Visible());
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(board.Label2(i).geometry(), board.Label4(i).geometry());
+}
+
+void TestDragBoard::exit_data() {
+    QTest::addColumn<bool>("frameButton");
+    QTest::newRow("Exit") << false;
+    QTest::newRow("frame's close button") << true;
+}
+
+void TestDragBoard::exit() {
+    QFETCH(bool, frameButton);
+    AppFixture app;
+    DragBoard& board = openBoard(app, "richord");
+    Module1::Score = 8;
+    if (frameButton)
+        board.close();
+    else
+        QTest::mouseClick(&board.Label3(0), Qt::LeftButton);
+    QVERIFY(!Screens::find<richord>());
+    QVERIFY(Screens::find<rich>()->isVisible());
+    QCOMPARE(Module1::Score, 0);
+    QCOMPARE(app.sound->played, QStringList{click});
+    AppFixture::settle();
+    // Opened again, it is loaded afresh.
+    QVERIFY(&openBoard(app, "richord") != nullptr);
+    QVERIFY(!Screens::find<richord>()->Label3(2).Visible());
+}
+
+void TestDragBoard::soundOff() {
+    AppFixture app;
+    DragBoard& board = openBoard(app, "richlab", false);
+    for (int i = 0; i < 4; ++i)
+        dragInto(board, i, board.rules().target(i));
+    QTest::mouseClick(&board.Label3(2), Qt::LeftButton);
+    QCOMPARE(Module1::Score, 4);
+    QVERIFY(app.sound->played.isEmpty());
+}
+
+void TestDragBoard::pictureLiesBehindTheBoard() {
+    AppFixture app;
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG");
+    app.content.write("images/familymd.jpg", bytes);
+    auto& board = static_cast<orvelleslab&>(openBoard(app, "orvelleslab"));
+    QCOMPARE(board.Image1(0).geometry(), QRect(0, -8, 400, 300));
+    const QPoint overPicture(200, 150);
+    dragInto(board, 0, {2250, 1875, 1845, 375});
+    QCOMPARE(board.childAt(overPicture), &board.Label2(0));
+    QCOMPARE(board.childAt(centreOf(board.rules().target(2))), &board.Label1(2));
+    // Without the picture the board works the same: see fullScore, where none is present.
+}
+
+void TestDragBoard::treeDecorations() {
+    AppFixture app;
+    auto& board = static_cast<orvellesord&>(openBoard(app, "orvellesord"));
+    const QImage shot = board.grab().toImage();
+    // Line1(0) runs down from 2520, 2520 to 2520, 3600: pixels 168, 168 to 168, 240.
+    for (int x : {167, 168, 169})
+        QCOMPARE(shot.pixelColor(x, 200), QColor(255, 255, 0));
+    QCOMPARE(shot.pixelColor(171, 200), QColor(0, 78, 152));
+    QCOMPARE(board.childAt(168, 200), nullptr);
+    // A label dragged over the heading stays above it.
+    dragInto(board, 0, {4000, 900, 2115, 375});
+    QCOMPARE(board.childAt(centreOf({4000, 900, 2115, 375})), &board.Label2(0));
+}
+
+void TestDragBoard::buttonHighlight() {
+    AppFixture app;
+    DragBoard& board = openBoard(app, "richlab");
+    QVERIFY(board.Label3(0).Opaque() && board.Label3(1).Opaque());
+    // Moves go to this window: the others lie at the same place on screen.
+    QTest::mouseMove(board.windowHandle(), QPoint(400, 590));
+    QVERIFY(!board.Label3(0).Opaque() && !board.Label3(1).Opaque());
+    QTest::mouseMove(board.windowHandle(), board.Label3(1).geometry().center());
+    QVERIFY(board.Label3(1).Opaque() && !board.Label3(0).Opaque());
+}
+
+QTEST_MAIN(TestDragBoard)
+#include "tst_dragboard.moc"
