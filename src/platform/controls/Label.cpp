@@ -2,6 +2,7 @@
 
 #include "platform/Fonts.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 Label::Label(QWidget* parent) : ControlWidget(parent) {
@@ -51,6 +52,22 @@ void Label::setAlignment(Align align) {
     update();
 }
 
+QFont Label::fittingFont(const QRect& box, int flags) const {
+    // The stand-in faces run a little wider than the faces the screens were designed in; a
+    // caption that would no longer fit its box is drawn slightly smaller rather than cut off.
+    QFont fitted = font();
+    const int designed = fitted.pixelSize();
+    if (designed <= 0 || caption_.isEmpty())
+        return fitted;
+    for (int size = designed; size >= designed * 3 / 4; --size) {
+        fitted.setPixelSize(size);
+        if (QFontMetrics(fitted).boundingRect(box, flags, caption_).height() <= box.height())
+            return fitted;
+    }
+    fitted.setPixelSize(designed);
+    return fitted;
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect box = rect();
@@ -68,6 +85,6 @@ void Label::paintEvent(QPaintEvent*) {
                                       : Qt::AlignLeft;
     // A disabled entry shows greyed text on its usual box.
     painter.setPen(isEnabled() ? foreColor_ : QColor(128, 128, 128));
-    painter.setFont(font());
+    painter.setFont(fittingFont(textBox, flags));
     painter.drawText(textBox, flags, caption_);
 }

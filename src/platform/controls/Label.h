@@ -33,6 +33,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFont fittingFont(const QRect& box, int flags) const;
+
     QString caption_;
     QString family_ = QStringLiteral("MS Sans Serif");
     double fontPoints_ = 8.25;

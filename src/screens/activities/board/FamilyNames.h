@@ -3,23 +3,27 @@
 #include <QString>
 #include <array>
 
-// The names of the Orvelle family on the first topic's boards, all in this one place. These
-// are stand-ins until the topic's own names are settled: a king and queen, their son who
-// married three times, and one child of each marriage.
+// The names of the Orvelle family on the first topic's boards, all in this one place, as the
+// family picture and the topic's pages tell them: King Oswin and Queen Mirabel, their son
+// King Roderic, who married three times, and one child of each marriage.
 namespace FamilyNames {
 
-inline const QString king = QStringLiteral("Osric");
-inline const QString queen = QStringLiteral("Elowen");
-inline const QString son = QStringLiteral("Corwin");
-inline const QString firstWife = QStringLiteral("Isolde");
-inline const QString secondWife = QStringLiteral("Rowena");
-inline const QString thirdWife = QStringLiteral("Brielle");
-inline const QString firstChild = QStringLiteral("Marigold");
-inline const QString secondChild = QStringLiteral("Liesel");
-inline const QString thirdChild = QStringLiteral("Tobias");
+inline const QString king = QStringLiteral("King Oswin");
+inline const QString queen = QStringLiteral("Queen Mirabel");
+inline const QString son = QStringLiteral("King Roderic");
+inline const QString firstWife = QStringLiteral("Catrin of Lorne");
+inline const QString secondWife = QStringLiteral("Annora Vale");
+inline const QString thirdWife = QStringLiteral("Elspeth Marsh");
+inline const QString firstChild = QStringLiteral("Isobel");
+inline const QString secondChild = QStringLiteral("Linnet");
+inline const QString thirdChild = QStringLiteral("Edric");
 
-// The five people of the family picture, by label index: label i belongs in box i.
-inline const std::array<QString, 5> picture{son, thirdWife, firstChild, secondChild, thirdChild};
+// The five people of the family picture, by label index: label i belongs in box i, which lies
+// under that person in the picture.
+inline const std::array<QString, 5> picture{
+    QStringLiteral("Princess Isobel"), QStringLiteral("Queen Elspeth"),
+    QStringLiteral("Prince Edric"), QStringLiteral("King Roderic"),
+    QStringLiteral("Princess Linnet")};
 
 // The family tree, by label index. Boxes 1 and 3 are the king and queen, box 0 their son, boxes
 // 4, 5 and 6 his wives in turn, and boxes 8, 7 and 2 the children of those marriages.
