@@ -8,6 +8,8 @@
 #include "platform/Colours.h"
 #include "platform/ContentPath.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/authoring/wizard.h"
+#include "screens/authoring/worksheets.h"
 #include "screens/navigation/MainMenuTopics.h"
 #include "screens/navigation/Titlefrm.h"
 #include "screens/navigation/TopicMenus.h"
@@ -113,6 +115,13 @@ void intro0::Label2_Click(int Index) {
     case 16:
         openTitleScreen();
         break;
+    case 17:
+        Screens::open<wizard>();
+        break;
+    case 18:
+        Screens::open<worksheets>();
+        Screens::unload(*this);
+        break;
     case 19:
         openAcknowledgements();
         break;
@@ -120,7 +129,7 @@ void intro0::Label2_Click(int Index) {
         openGuide();
         break;
     default:
-        // The teacher's tools and the reading pages open their screens here.
+        // The topics without content are disabled and never reach here.
         break;
     }
     playClick();

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "formats/QuestionFile.h"
+
+#include <QString>
+#include <array>
+
+// What the wizard's boxes hold, question 1 first; answers and ticks in the order A to D.
+struct DraftQuestion {
+    QString text;
+    std::array<QString, 4> answers;
+    std::array<bool, 4> ticked{};
+};
+
+struct WorksheetDraft {
+    QString title;
+    std::array<DraftQuestion, 10> questions;
+};
+
+namespace WizardRules {
+
+// The message of the first check the draft fails, in the order the teacher is told about
+// them; empty when every check passes. A text of blanks counts as filled.
+QString firstProblem(const WorksheetDraft& draft);
+
+// The worksheet to save from a draft that passed the checks.
+WorksheetContent content(const WorksheetDraft& draft);
+
+enum class TitleUse {
+    Fine,
+    // Not a name that every system can give a file in the worksheet folder.
+    NotAFileName,
+    // Names a file the program itself relies on: the catalogue or a built-in worksheet.
+    Reserved,
+};
+
+TitleUse titleUse(const QString& title);
+
+// The question file of a worksheet, as the program writes the path.
+QString questionFile(const QString& title);
+
+inline const QString reservedTitleMessage = QStringLiteral(
+    "This title belongs to one of the program's own files. Please choose another title for "
+    "your worksheet.");
+
+} // namespace WizardRules

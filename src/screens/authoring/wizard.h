@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/Screen.h"
+#include "platform/controls/CheckBox.h"
+#include "platform/controls/ControlArray.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/TextBox.h"
+#include "screens/authoring/WizardRules.h"
+
+// The Multiple Choice Wizard: a teacher writes a title and ten questions of four answers,
+// ticks the right answer of each, and saves the worksheet into the catalogue.
+class wizard : public Screen {
+public:
+    wizard();
+
+    void Form_Load() override;
+    void Form_MouseMove(const MouseArgs& args) override;
+    void closeRequested() override { Label3_Click(0); }
+
+    void Label3_Click(int Index);
+    void Label3_MouseMove(int Index, const MouseArgs& args);
+    void Text1_KeyPress(int KeyAscii);
+    void Text2_KeyPress(int Index, int KeyAscii);
+    void Text3_KeyPress(int Index, int KeyAscii);
+
+    void genwork();
+    void saveworksheet();
+    void trackworksheets();
+
+    // What the boxes hold now.
+    WorksheetDraft draft() const;
+
+    // Static texts: 0 the heading, 1 "Worksheet Title", 2 to 11 "Question 1" to "Question 10",
+    // then "A." to "D." of question q at 12 + 4(q - 1) to 15 + 4(q - 1).
+    ControlArray<Label> Label1;
+    TextBox* Text1;
+    ControlArray<TextBox> Text2;
+    ControlArray<TextBox> Text3;
+    ControlArray<CheckBox> Check1;
+    ControlArray<Label> Label3;
+
+private:
+    void buildQuestion(int q);
+    void buildAnswer(int q, int a);
+    void wireEvents();
+    void setTabOrder();
+};

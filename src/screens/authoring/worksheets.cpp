@@ -1,0 +1,218 @@
+#include "screens/authoring/worksheets.h"
+
+#include "app/Messages.h"
+#include "app/Module1.h"
+#include "app/Screens.h"
+#include "app/Services.h"
+#include "app/Sound.h"
+#include "app/StandardWindow.h"
+#include "formats/Catalogue.h"
+#include "formats/Errors.h"
+#include "formats/ItemReader.h"
+#include "formats/QuestionFile.h"
+#include "platform/Colours.h"
+#include "platform/ContentPath.h"
+#include "platform/controls/MenuEntry.h"
+#include "screens/activities/multiple.h"
+#include "screens/authoring/CataloguePages.h"
+#include "screens/authoring/WizardRules.h"
+#include "screens/authoring/wizard.h"
+#include "screens/navigation/intro0.h"
+
+namespace {
+
+const QString tahoma = QStringLiteral("Tahoma");
+
+CheckBox* makeTickBox(QWidget* parent, const QString& name, const QString& caption, double left,
+                      const QColor& text) {
+    auto* tick = new CheckBox(parent);
+    setControlName(tick, name);
+    tick->setCaption(caption);
+    tick->setFontSpec(tahoma, 12, true);
+    tick->setColours(text, Colours::buttonFace);
+    tick->Move(left, 120, 2535, 375);
+    return tick;
+}
+
+} // namespace
+
+worksheets::worksheets() : Screen(QStringLiteral("worksheets")) {
+    Label1 =
+        makeLabel(this, QStringLiteral("Label1"), -1, QStringLiteral("Worksheets Catalogue"),
+                  {0, 0, 12000, 780}, {tahoma, 24, true, Colours::yellow, Label::Align::Center});
+    Check1 = makeTickBox(this, QStringLiteral("Check1"), QStringLiteral("Edit Worksheet"), 120,
+                         Colours::yellow);
+    Check2 = makeTickBox(this, QStringLiteral("Check2"), QStringLiteral("Delete Worksheet"), 9240,
+                         QColor(255, 0, 0));
+    Label4 = makeLabel(this, QStringLiteral("Label4"), -1, QStringLiteral("Page 1"),
+                       {120, 7920, 1995, 495},
+                       {tahoma, 15.75, true, QColor(0, 0, 255), Label::Align::Center});
+    Label4->setBackColor(Colours::white);
+    Label4->setOpaque(true);
+    Label4->setBorder(true);
+    buildEntries();
+    wireEvents();
+}
+
+void worksheets::buildEntries() {
+    const QString name = QStringLiteral("Label2");
+    makeMenuEntry(this, Label2, name, 0, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 18);
+    for (int i = 1; i <= CataloguePages::PageSize; ++i) {
+        const bool left = i <= 12;
+        const double top = 720 + 600.0 * (left ? i - 1 : i - 13);
+        makeMenuEntry(this, Label2, name, i, QString(), {left ? 120.0 : 6120.0, top, 5715, 375},
+                      12);
+    }
+    const QString label3 = QStringLiteral("Label3");
+    makeMenuEntry(this, Label3, label3, 0, QStringLiteral("<< Previous Page"),
+                  {2640, 7920, 3195, 495}, 15.75);
+    makeMenuEntry(this, Label3, label3, 1, QStringLiteral("Next Page >>"), {6000, 7920, 3195, 495},
+                  15.75);
+    Label3.forEach([](int, Label& entry) { entry.hide(); });
+}
+
+void worksheets::wireEvents() {
+    Label2.forEach([this](int index, Label& entry) {
+        onClickOf(entry, "Label2_Click", [this, index] { Label2_Click(index); });
+        onMouseMoveOf(entry, "Label2_MouseMove",
+                      [this, index](const MouseArgs& args) { Label2_MouseMove(index, args); });
+    });
+    Label3.forEach([this](int index, Label& entry) {
+        onClickOf(entry, "Label3_Click", [this, index] { Label3_Click(index); });
+    });
+    onClickOf(*Check1, "Check1_Click", [this] { Check1_Click(); });
+    onClickOf(*Check2, "Check2_Click", [this] { Check2_Click(); });
+}
+
+void worksheets::Form_Load() {
+    StandardWindow(*this);
+    // A catalogue that cannot be read shows the names last read, or none.
+    try {
+        ReadCatalogue(ContentPath::resolve(Module1::trackFile), Module1::Catalogue);
+    } catch (const std::exception&) {
+    }
+    Check1->setBackColor(Colours::background);
+    Check2->setBackColor(Colours::background);
+    Module1::CataloguePage = 0;
+    for (int i = 1; i <= CataloguePages::PageSize; ++i)
+        Label2(i).setFontSize(12);
+    workpage();
+}
+
+void worksheets::workpage() {
+    const int page = Module1::CataloguePage;
+    const CataloguePages::PageView view = CataloguePages::pageView(page, Module1::WorksheetCount);
+    for (int i = 1; i <= CataloguePages::PageSize; ++i) {
+        Label2(i).setCaption(QString());
+        Label2(i).hide();
+    }
+    Label3(0).setVisible(view.previous);
+    Label3(1).setVisible(view.next);
+    Label4->setCaption(view.caption);
+    for (int k = view.first; k <= view.last; ++k) {
+        Label& entry = Label2(k - CataloguePages::PageSize * page);
+        entry.setCaption(Module1::Catalogue.nameAt(k));
+        entry.show();
+    }
+}
+
+void worksheets::Form_MouseMove(const MouseArgs&) {
+    clearLights(Label2);
+}
+
+void worksheets::Label2_MouseMove(int Index, const MouseArgs&) {
+    lightUp(Label2, Index);
+}
+
+void worksheets::Check1_Click() {
+    if (Check1->Value())
+        Check2->setValue(false);
+}
+
+void worksheets::Check2_Click() {
+    if (Check2->Value())
+        Check1->setValue(false);
+}
+
+void worksheets::Label3_Click(int Index) {
+    Module1::CataloguePage += Index == 0 ? -1 : 1;
+    workpage();
+    playClick();
+}
+
+void worksheets::Label2_Click(int Index) {
+    // Here the click comes before the action.
+    playClick();
+    if (Index == 0) {
+        Screens::open<intro0>();
+        Screens::unload(*this);
+        return;
+    }
+    openWorksheet(Label2(Index).Caption());
+}
+
+void worksheets::openWorksheet(const QString& name) {
+    // The worksheet is loaded before the action is chosen: one that cannot be loaded can be
+    // neither opened, edited nor removed.
+    try {
+        ItemReader file1 = ItemReader::open(ContentPath::resolve(WizardRules::questionFile(name)));
+        LoadQuestionFile(file1, Module1::Questions);
+        if (Check1->Value())
+            editworksheet();
+        else if (Check2->Value())
+            removeWorksheet(name);
+        else
+            openQuiz();
+    } catch (const std::exception&) {
+        showMessage(QStringLiteral("This worksheet seems to be corrupted."));
+    }
+}
+
+void worksheets::openQuiz() {
+    multiple& quiz = Screens::touch<multiple>();
+    // The main menu was unloaded on the way here; asking for its picture loads it again.
+    quiz.Picture1->setPicture(Screens::touch<intro0>().Image1->picture());
+    quiz.Label5->setCaption(QStringLiteral("The Orvelles"));
+    Screens::open(quiz);
+}
+
+void worksheets::editworksheet() {
+    std::array<int, 11> correct{};
+    for (int q = 1; q <= 10; ++q) {
+        correct[q] = correctAnswerNumber(Module1::CorrectAnswer[q]);
+        // Checked before the wizard is touched, so it is never left half filled.
+        if (correct[q] == 0)
+            throw FormatError("a correct answer that is not 1 to 4");
+    }
+    wizard& editor = Screens::touch<wizard>();
+    editor.Text1->setText(Module1::WorksheetTitle);
+    for (int q = 1; q <= 10; ++q) {
+        const int first = 4 * (q - 1);
+        editor.Text2(q - 1).setText(Module1::QuestionText[q]);
+        const std::array<QString*, 4> answers = {&Module1::AnswerA[q], &Module1::AnswerB[q],
+                                                 &Module1::AnswerC[q], &Module1::AnswerD[q]};
+        for (int a = 0; a < 4; ++a) {
+            editor.Text3(first + a).setText(*answers[a]);
+            editor.Check1(first + a).setValue(a == correct[q] - 1);
+        }
+    }
+    Screens::open(editor);
+}
+
+void worksheets::removeWorksheet(const QString& name) {
+    const QString question = QStringLiteral("Are you sure that you want to delete the worksheet ") +
+                             name + QLatin1Char('?');
+    if (Services::messages().show(question, MessageBox::Buttons::OkCancel, QString()) ==
+        MessageBox::Answer::Cancel)
+        return;
+    Module1::SelectedWorksheet = name;
+    delworksheet();
+    // A page emptied by the removal gives way to the last page that still has names.
+    Module1::CataloguePage =
+        CataloguePages::pageAfterRemoval(Module1::CataloguePage, Module1::WorksheetCount);
+    workpage();
+}
+
+void worksheets::delworksheet() {
+    ::delworksheet(ContentPath::resolve(Module1::trackFile), Module1::Catalogue);
+}
