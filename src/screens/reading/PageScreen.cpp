@@ -14,7 +14,7 @@ PageScreen::PageScreen(const QString& name) : Screen(name) {
     setControlName(Image2, QStringLiteral("Image2"));
     Image2->hide();
     missingPage = makeLabel(this, QStringLiteral("missingPage"), -1,
-                            QStringLiteral("This page cannot be shown."), {120, 3600, 10320, 600},
+                            QStringLiteral("This page could not be found."), {120, 3600, 10320, 600},
                             {QStringLiteral("Tahoma"), 18, true, Colours::yellow, Label::Align::Center});
     missingPage->hide();
 

@@ -131,6 +131,7 @@ void TestReading::missingPageKeepsTheViewerWorking() {
     AppFixture app;
     teacher& viewer = openKeyFacts("orvelles");
     QVERIFY(viewer.missingPage->Visible());
+    QCOMPARE(viewer.missingPage->Caption(), QStringLiteral("This page could not be found."));
     QVERIFY(viewer.Image1->picture().isNull());
     QTest::mouseClick(&viewer.Label3(2), Qt::LeftButton);
     QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 2 of 2"));
