@@ -111,7 +111,9 @@ std::optional<DibInfo> readInfo(WmfBytes dib, quint16 usage, const QList<QRgb>& 
             offset += info.compression == AlphaBitfields ? 16 : 12;
     }
     int count = 0;
-    if (info.bpp <= 8) {
+    if (info.compression == Jpeg || info.compression == Png) {
+        count = 0;
+    } else if (info.bpp <= 8) {
         const quint32 full = 1u << info.bpp;
         count = int(colorsUsed == 0 || colorsUsed > full ? full : colorsUsed);
     } else if (colorsUsed <= 256) {

@@ -5,19 +5,9 @@
 #include "platform/wmf/WmfDib.h"
 #include "platform/wmf/WmfHeader.h"
 #include "platform/wmf/WmfPainter.h"
+#include "platform/wmf/WmfParseResult.h"
 
 #include <QByteArray>
-
-struct WmfParseResult {
-    bool valid = false;    // the bytes start with a metafile header
-    bool complete = false; // playback reached the end record or the end of the data
-    QString problem;       // why playback stopped early; empty when complete
-    int records = 0;       // records read, the end record included
-    QRectF frame;          // the picture's rectangle in frame units
-    int unitsPerInch = 0;  // frame units per inch
-    bool placeable = false;
-    bool checksumMatches = true;
-};
 
 // Plays a metafile's records onto a painter. Every record is checked against its declared size
 // and the file before it is read, and playback always moves on by the declared size; a size

@@ -340,7 +340,7 @@ void WmfParser::regionFill(WmfBytes p, quint16 function) {
     if (function == FrameRegion) {
         if (!p.hasWords(4))
             return;
-        const int h = qAbs(p.word(2)), w = qAbs(p.word(3));
+        const int h = qAbs(int(p.word(2))), w = qAbs(int(p.word(3)));
         const QRegion inner = area.intersected(area.translated(w, 0))
                                   .intersected(area.translated(-w, 0))
                                   .intersected(area.translated(0, h))

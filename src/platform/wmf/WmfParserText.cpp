@@ -34,10 +34,10 @@ WmfFont WmfParser::frameFont() const {
         font.height = 12 * m_unitsPerPixel;
         font.cellHeight = true;
     } else {
-        font.height = qMin(qAbs(log.height) * sy, limit);
+        font.height = qMin(qAbs(int(log.height)) * sy, limit);
         font.cellHeight = log.height > 0;
     }
-    font.width = qMin(qAbs(log.width) * sx, limit);
+    font.width = qMin(qAbs(int(log.width)) * sx, limit);
     font.weight = log.weight <= 0 ? 400 : qMin<int>(log.weight, 1000);
     font.italic = log.italic;
     font.underline = log.underline;

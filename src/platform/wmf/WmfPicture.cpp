@@ -71,6 +71,8 @@ QSize WmfPicture::sizeTwips() const {
 }
 
 QSize WmfPicture::sizePixels() const {
+    if (!d->twips.isValid())
+        return {};
     return QSize(qRound(d->twips.width() / qreal(twipsPerPixel)),
                  qRound(d->twips.height() / qreal(twipsPerPixel)));
 }

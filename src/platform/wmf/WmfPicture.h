@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wmf/WmfParseResult.h"
+
 #include <QByteArray>
 #include <QRectF>
 #include <QSize>
@@ -9,7 +11,6 @@
 
 class QPainter;
 class WmfRecorder;
-struct WmfParseResult;
 
 // A Windows Metafile picture, read once and painted as often as needed onto any QPainter.
 // Copies share the parsed drawing. A picture that could not be read is null and paints nothing.
@@ -28,7 +29,9 @@ public:
     QSize sizeTwips() const;
     // Natural size in screen pixels, 15 twips to the pixel.
     QSize sizePixels() const;
-    // Stretches the picture onto `target`, given in the painter's current coordinates.
+    // Stretches the picture onto `target`, given in the painter's current coordinates, clipped to
+    // it. The painter's render hints apply (antialiasing gives smoother curves, aliased drawing
+    // is closer to the system's own player); its state is left as it was found.
     void paint(QPainter* painter, const QRectF& target) const;
 
     // How reading went: whether the end was reached, and why not.
