@@ -2,6 +2,21 @@
 
 #include "platform/wmf/WmfLimits.h"
 
+namespace {
+
+QRegion unionOf(const QList<QRect>& rects, qsizetype first, qsizetype count) {
+    if (count == 1)
+        return QRegion(rects[first]);
+    const qsizetype half = count / 2;
+    return unionOf(rects, first, half).united(unionOf(rects, first + half, count - half));
+}
+
+} // namespace
+
+QRegion wmfUnionOf(const QList<QRect>& rects) {
+    return rects.isEmpty() ? QRegion() : unionOf(rects, 0, rects.size());
+}
+
 int WmfObjectTable::add(WmfObject object) {
     int index;
     if (!m_free.empty()) {

@@ -48,6 +48,9 @@ struct WmfRegionObject {
     QRegion region; // logical units
 };
 
+// The union of many rectangles, in n log n rather than the n squared of adding them one by one.
+QRegion wmfUnionOf(const QList<QRect>& rects);
+
 // A slot taken by an object this reader does not draw with, so later indices stay right.
 struct WmfPlaceholderObject {};
 
@@ -101,7 +104,7 @@ struct WmfDcState {
     int rop2 = 13; // R2_COPYPEN
     int stretchMode = 1;
     qint16 charExtra = 0;
-    QPointF position;                 // current position, logical units
-    std::optional<QPainterPath> clip; // frame units
-    quint64 clipId = 0;               // changes whenever the clip does
+    QPointF position;            // current position, logical units
+    std::optional<QRegion> clip; // clip units (see WmfParser::toClipUnits)
+    quint64 clipId = 0;          // changes whenever the clip does
 };

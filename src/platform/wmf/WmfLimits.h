@@ -21,7 +21,16 @@ inline constexpr int maxBitmapSide = 16'384;
 inline constexpr qint64 maxBitmapPixels = 16 * 1024 * 1024;
 // All bitmaps and patterns of one picture together.
 inline constexpr qint64 maxTotalBitmapPixels = 32 * 1024 * 1024;
-// Polygon, polyline and region points of one picture together.
+// Polygon, polyline and region points of one picture together; every region filled and every
+// clip sent to the painter counts eight points a rectangle.
 inline constexpr qint64 maxTotalPoints = 4'000'000;
+// Characters of text in one picture.
+inline constexpr qint64 maxTotalTextChars = 200'000;
+// Different font face names in one picture; text in further faces takes the default face
+// (looking up a face is slow, and a file could name a new one for every string).
+inline constexpr int maxFontFaces = 32;
+// Rectangles in one region object (further ones are dropped) and in one clip (operations that
+// would make more are ignored).
+inline constexpr int maxRegionRects = 4096;
 
 } // namespace WmfLimits

@@ -25,7 +25,8 @@ WmfParseResult WmfParser::parse(const QByteArray& data, WmfPainter& painter) {
 }
 
 WmfParser::WmfParser(WmfBytes file, WmfPainter& painter)
-    : m_file(file), m_painter(painter), m_pointsLeft(WmfLimits::maxTotalPoints) {}
+    : m_file(file), m_painter(painter), m_pointsLeft(WmfLimits::maxTotalPoints),
+      m_textLeft(WmfLimits::maxTotalTextChars) {}
 
 void WmfParser::stop(const QString& problem) {
     if (!m_stopped)
@@ -95,6 +96,7 @@ void WmfParser::chooseFrame(const WmfHeader& header) {
     if (m_frameFromBounds) {
         m_dc.mapping.reset(QRectF(0, 0, 1, 1));
         m_limitRect = QRectF(-1e7, -1e7, 2e7, 2e7);
+        m_clipScale = 1;
     } else {
         m_dc.mapping.reset(frame);
         // Far outside the picture nothing can be seen; clamping there keeps painters from

@@ -8,6 +8,7 @@
 #include "platform/wmf/WmfParseResult.h"
 
 #include <QByteArray>
+#include <QSet>
 
 // Plays a metafile's records onto a painter. Every record is checked against its declared size
 // and the file before it is read, and playback always moves on by the declared size; a size
@@ -36,11 +37,16 @@ private:
     void setMapMode(WmfBytes p);
     void saveDc();
     void restoreDc(WmfBytes p);
+
+    // WmfParserClip.cpp
+    QRect toClipUnits(const QRectF& frameRect) const;
+    QRegion noClipArea() const;
+    void changeClip(std::optional<QRegion> clip);
     void intersectClip(WmfBytes p);
     void excludeClip(WmfBytes p);
     void offsetClip(WmfBytes p);
     void selectClipRegion(WmfBytes p);
-    QPainterPath noClipArea() const;
+    void syncClip();
     QColor colorRef(quint32 value) const;
 
     // WmfParserObjects.cpp: object table records
@@ -59,14 +65,12 @@ private:
 
     // WmfParserShapes.cpp: lines and shapes
     void flushLine();
-    void changeClip(std::optional<QPainterPath> clip);
     WmfBrush frameBrush(const WmfLogBrush& brush) const;
     QPainterPath regionPath(const QRegion& region) const;
     void syncLineState();
     void syncFillState();
     void syncBackground();
     void syncRasterOp();
-    void syncClip();
     WmfPen framePen() const;
     QPointF point(qint16 x, qint16 y);
     QRectF rect(WmfBytes p, int firstWord);
@@ -86,11 +90,14 @@ private:
     void regionFill(WmfBytes p, quint16 function);
 
     // WmfParserText.cpp
-    WmfFont frameFont() const;
+    WmfFont frameFont();
     void textOut(WmfBytes p);
     void extTextOut(WmfBytes p);
     void drawTextRun(WmfBytes text, QPointF logicalReference, QList<QPointF> logicalAdvances,
                      std::optional<QRectF> opaque, std::optional<QRectF> clip);
+    QPointF textExtent(const WmfTextRun& run) const;
+    void moveCurrentPosition(const WmfTextRun& run, QPointF extent);
+    void noteTextBounds(const WmfTextRun& run, qreal width);
 
     // WmfParserBitmaps.cpp
     void patBlt(WmfBytes p);
@@ -109,11 +116,14 @@ private:
     WmfObjectTable m_objects;
     WmfBitmapBudget m_bitmaps;
     qint64 m_pointsLeft;
+    qint64 m_textLeft;
+    QSet<QString> m_faces;
     bool m_stopped = false;
     bool m_frameFromBounds = false;
     QRectF m_bounds;
     QRectF m_limitRect; // mapped coordinates are kept inside this
     qreal m_unitsPerPixel = 1;
+    qreal m_clipScale = 1; // clip units per frame unit
 
     std::optional<WmfPen> m_pen;
     std::optional<WmfBrush> m_brush;

@@ -1,3 +1,4 @@
+#include "platform/wmf/WmfLimits.h"
 #include "platform/wmf/WmfParser.h"
 #include "platform/wmf/WmfText.h"
 
@@ -122,7 +123,8 @@ bool WmfParser::readRegion(WmfBytes p, qsizetype headerBytes, QList<QRect>& rect
     if (!p.has(0, headerBytes) || box.left() > box.right() || box.top() > box.bottom())
         return false;
     qsizetype at = headerBytes;
-    for (int s = 0; s < scanCount && p.has(at, 6); ++s) {
+    for (int s = 0; s < scanCount && p.has(at, 6) && rects.size() < WmfLimits::maxRegionRects;
+         ++s) {
         const int edges = p.uword(at / 2);
         const int top = p.word(at / 2 + 1);
         const int bottom = p.word(at / 2 + 2);
@@ -151,9 +153,7 @@ void WmfParser::createRegion(WmfBytes p) {
         if (!readRegion(p, 20, rects))
             return;
     }
-    WmfRegionObject object;
-    object.region.setRects(rects.constData(), int(rects.size()));
-    addObject(object);
+    addObject(WmfRegionObject{wmfUnionOf(rects)});
 }
 
 void WmfParser::selectObject(WmfBytes p) {

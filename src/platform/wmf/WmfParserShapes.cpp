@@ -114,15 +114,6 @@ void WmfParser::syncRasterOp() {
         m_painter.setRasterOp(*(m_rop = op));
 }
 
-void WmfParser::syncClip() {
-    flushLine();
-    if (m_clipSent && m_sentClipId == m_dc.clipId)
-        return;
-    m_clipSent = true;
-    m_sentClipId = m_dc.clipId;
-    m_painter.setClip(m_dc.clip);
-}
-
 void WmfParser::syncBackground() {
     flushLine();
     const std::pair<bool, QColor> background{m_dc.bkOpaque, m_dc.bkColor};
@@ -144,11 +135,6 @@ void WmfParser::syncFillState() {
     const WmfBrush brush = frameBrush(m_dc.brush);
     if (m_brush != brush)
         m_painter.setBrush(*(m_brush = brush));
-}
-
-void WmfParser::changeClip(std::optional<QPainterPath> clip) {
-    m_dc.clip = std::move(clip);
-    m_dc.clipId = ++m_clipCounter;
 }
 
 QPointF WmfParser::point(qint16 x, qint16 y) {
@@ -347,6 +333,8 @@ void WmfParser::regionFill(WmfBytes p, quint16 function) {
                                   .intersected(area.translated(0, -h));
         area = area.subtracted(inner);
     }
+    if (!takePoints(qint64(area.rectCount()) * 8))
+        return;
     syncRasterOp();
     syncClip();
     const QPainterPath path = regionPath(area);

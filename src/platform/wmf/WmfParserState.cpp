@@ -58,44 +58,6 @@ void WmfParser::restoreDc(WmfBytes p) {
     m_saved.resize(size_t(target));
 }
 
-QPainterPath WmfParser::noClipArea() const {
-    QPainterPath all;
-    all.addRect(m_limitRect);
-    return all;
-}
-
-void WmfParser::intersectClip(WmfBytes p) {
-    if (!p.hasWords(4))
-        return;
-    QPainterPath area;
-    area.addRect(m_dc.mapping.mapRect(p.word(3), p.word(2), p.word(1), p.word(0)));
-    changeClip(m_dc.clip ? m_dc.clip->intersected(area) : area);
-}
-
-void WmfParser::excludeClip(WmfBytes p) {
-    if (!p.hasWords(4))
-        return;
-    QPainterPath area;
-    area.addRect(m_dc.mapping.mapRect(p.word(3), p.word(2), p.word(1), p.word(0)));
-    changeClip(m_dc.clip.value_or(noClipArea()).subtracted(area));
-}
-
-void WmfParser::offsetClip(WmfBytes p) {
-    if (!p.hasWords(2) || !m_dc.clip)
-        return;
-    changeClip(m_dc.clip->translated(p.word(1) * m_dc.mapping.scaleX(),
-                                     p.word(0) * m_dc.mapping.scaleY()));
-}
-
-// Selecting a region makes a copy of it the clip; anything that is not a region clears it.
-void WmfParser::selectClipRegion(WmfBytes p) {
-    if (!p.hasWords(1))
-        return;
-    const WmfObject* object = m_objects.at(p.uword(0));
-    const auto* region = object ? std::get_if<WmfRegionObject>(object) : nullptr;
-    changeClip(region ? std::optional(regionPath(region->region).simplified()) : std::nullopt);
-}
-
 // Colour references: 0x00bbggrr, or an index into the selected palette when the top byte is 1.
 QColor WmfParser::colorRef(quint32 value) const {
     if ((value >> 24) == 1) {

@@ -1,3 +1,4 @@
+#include "platform/wmf/WmfLimits.h"
 #include "platform/wmf/WmfParser.h"
 #include "platform/wmf/WmfText.h"
 
@@ -23,13 +24,19 @@ qreal evenBytes(qsizetype n) {
 
 // A negative height is the em height, a positive one the height of the character cell; zero
 // asks for a default size.
-WmfFont WmfParser::frameFont() const {
+WmfFont WmfParser::frameFont() {
     const WmfLogFont& log = m_dc.font;
     const qreal sx = qAbs(m_dc.mapping.scaleX());
     const qreal sy = qAbs(m_dc.mapping.scaleY());
     const qreal limit = qMax(m_limitRect.width(), m_limitRect.height()) / 8;
     WmfFont font;
     font.face = log.face;
+    if (!m_faces.contains(font.face)) {
+        if (m_faces.size() < WmfLimits::maxFontFaces)
+            m_faces.insert(font.face);
+        else
+            font.face.clear();
+    }
     if (log.height == 0) {
         font.height = 12 * m_unitsPerPixel;
         font.cellHeight = true;
@@ -99,6 +106,11 @@ void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
     WmfTextRun run;
     run.font = frameFont();
     run.text = WmfText::decode(bytes, run.font.charset, run.font.face);
+    if (run.text.size() > m_textLeft) {
+        stop(QStringLiteral("too much text"));
+        return;
+    }
+    m_textLeft -= run.text.size();
     const bool useCp = m_dc.textAlign & updateCp;
     if (useCp)
         logicalReference = m_dc.position;
@@ -116,25 +128,43 @@ void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
         for (const QPointF& a : logicalAdvances)
             run.advances.append(QPointF(a.x() * qAbs(sx), a.y() * sy));
     }
-
-    qreal width = 0;
-    qreal across = 0;
-    for (const QPointF& a : run.advances) {
-        width += a.x();
-        across += a.y();
+    const bool movesCp = useCp && (run.align & WmfAlignHorizontalMask) != WmfAlignCenter;
+    if (movesCp || m_frameFromBounds) {
+        const QPointF extent = textExtent(run);
+        if (movesCp)
+            moveCurrentPosition(run, extent);
+        noteTextBounds(run, extent.x());
     }
+    syncRasterOp();
+    syncClip();
+    m_painter.drawText(run);
+}
+
+// Length along the baseline and drift across it, in frame units.
+QPointF WmfParser::textExtent(const WmfTextRun& run) const {
+    QPointF extent;
+    for (const QPointF& a : run.advances)
+        extent += a;
     if (run.advances.isEmpty() && !run.text.isEmpty())
-        width = WmfText::advance(run.font, run.text) + run.charExtra * run.text.size();
-    const quint16 horizontal = run.align & WmfAlignHorizontalMask;
-    if (useCp && horizontal != WmfAlignCenter) {
-        const qreal angle = qDegreesToRadians(run.font.escapement);
-        const qreal along = horizontal == WmfAlignRight ? -width : width;
-        const QPointF moved(along * std::cos(angle) + across * std::sin(angle),
-                            -along * std::sin(angle) + across * std::cos(angle));
-        m_dc.position += QPointF(moved.x() / sx, moved.y() / sy);
-    }
+        extent.rx() = WmfText::advance(run.font, run.text) + run.charExtra * run.text.size();
+    return extent;
+}
 
+// Text drawn from the current position leaves it at the far end: to the right of left-aligned
+// text, to the left of right-aligned text, along the escapement.
+void WmfParser::moveCurrentPosition(const WmfTextRun& run, QPointF extent) {
+    const qreal angle = qDegreesToRadians(run.font.escapement);
+    const bool right = (run.align & WmfAlignHorizontalMask) == WmfAlignRight;
+    const qreal along = right ? -extent.x() : extent.x();
+    const QPointF moved(along * std::cos(angle) + extent.y() * std::sin(angle),
+                        -along * std::sin(angle) + extent.y() * std::cos(angle));
+    m_dc.position += QPointF(moved.x() / m_dc.mapping.scaleX(), moved.y() / m_dc.mapping.scaleY());
+}
+
+// Roughly where unrotated text lies, for pictures whose size is what they draw.
+void WmfParser::noteTextBounds(const WmfTextRun& run, qreal width) {
     const qreal em = WmfText::emHeight(run.font);
+    const quint16 horizontal = run.align & WmfAlignHorizontalMask;
     const qreal left = horizontal == WmfAlignRight    ? run.reference.x() - width
                        : horizontal == WmfAlignCenter ? run.reference.x() - width / 2
                                                       : run.reference.x();
@@ -143,10 +173,6 @@ void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
                       : vertical == WmfAlignBaseline ? run.reference.y() - em
                                                      : run.reference.y();
     noteBounds(QRectF(left, top, width, 1.2 * em));
-    if (opaque)
-        noteBounds(*opaque);
-
-    syncRasterOp();
-    syncClip();
-    m_painter.drawText(run);
+    if (run.opaqueRect)
+        noteBounds(*run.opaqueRect);
 }

@@ -187,6 +187,16 @@ void TestWmfMalformed::limits_data() {
     const int perRecord = 16000;
     QByteArray polyline = words({perRecord});
     polyline.append(QByteArray(perRecord * 4, '\x01'));
+    QByteArray manyExclusions;
+    for (int i = 0; i < 3000; ++i) {
+        const int x = i * 7 % 990, y = i * 13 % 990;
+        manyExclusions += rawRecord(R::ExcludeClipRect, words({y + 5, x + 5, y, x}));
+        manyExclusions += rawRecord(R::Rectangle, words({100, 100, 0, 0}));
+    }
+    QTest::newRow("clip changes") << withRecords(manyExclusions) << "too many points";
+    QByteArray longText = words({2100}) + QByteArray(2100, 'a') + words({0, 0});
+    QTest::newRow("text") << withRecords(repeated(rawRecord(R::TextOut, longText), 100))
+                          << "too much text";
     QTest::newRow("points") << withRecords(repeated(rawRecord(R::Polyline, polyline),
                                                     int(WmfLimits::maxTotalPoints / perRecord) + 2))
                             << "too many points";

@@ -27,6 +27,8 @@ private slots:
     void pensAndBrushes_data();
     void pensAndBrushes();
     void polyPolygonKeepsEveryRing();
+    void unknownRecordsSkippedBySize();
+    void regionSelectedAsClip();
 };
 
 namespace {
@@ -428,6 +430,42 @@ void TestWmfParser::polyPolygonKeepsEveryRing() {
     QCOMPARE(polys[0].polygons.size(), 2);
     QCOMPARE(polys[0].polygons[0], QPolygonF({{0, 0}, {10, 0}, {0, 10}}));
     QCOMPARE(polys[0].polygons[1], QPolygonF({{20, 20}, {30, 20}, {30, 30}, {20, 30}}));
+}
+
+// The unknown record's parameters look like an end record and a rectangle; they must not be read.
+void TestWmfParser::unknownRecordsSkippedBySize() {
+    const QByteArray inside =
+        QByteArray::fromHex("030000000000") + QByteArray::fromHex("07000000"
+                                                                  "1b04"
+                                                                  "0a000a0000000000");
+    const auto played = play(page().bytes(0x0999, inside).rectangle(1, 2, 3, 4).build());
+    QVERIFY(played.result.complete);
+    const auto rects = only<WmfCommand::Rect>(played.commands);
+    QCOMPARE(rects.size(), 1);
+    QCOMPARE(rects[0].rect, QRectF(1, 2, 2, 2));
+}
+
+void TestWmfParser::regionSelectedAsClip() {
+    // One scan from y 10 to 20 with two spans, 10..20 and 30..40.
+    QByteArray region;
+    for (int w : {0, 6, 0, 0, 0, 1, 4, 10, 10, 40, 20, 4, 10, 20, 10, 20, 30, 40, 4})
+        WmfBuilder::appendWord(region, w);
+    const QByteArray file = page()
+                                .windowExt(100, 50)
+                                .bytes(R::CreateRegion, region)
+                                .record(R::SelectClipRegion, {0})
+                                .rectangle(0, 0, 100, 50)
+                                .record(R::SelectClipRegion, {7})
+                                .rectangle(0, 0, 100, 50)
+                                .build();
+    const auto states = statesAtRects(play(file).commands);
+    QCOMPARE(states.size(), 2);
+    QVERIFY(states[0].clip.has_value());
+    QVERIFY(states[0].clip->contains(QPointF(150, 150)));
+    QVERIFY(states[0].clip->contains(QPointF(350, 150)));
+    QVERIFY(!states[0].clip->contains(QPointF(250, 150)));
+    QVERIFY(!states[0].clip->contains(QPointF(150, 250)));
+    QVERIFY(!states[1].clip.has_value());
 }
 
 QTEST_MAIN(TestWmfParser)

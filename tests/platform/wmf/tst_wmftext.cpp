@@ -21,6 +21,7 @@ private slots:
     void fontSizes_data();
     void fontSizes();
     void extTextOutOptions();
+    void fontFacesAreCapped();
     void inkFollowsAlignment_data();
     void inkFollowsAlignment();
 };
@@ -197,6 +198,17 @@ void TestWmfText::extTextOutOptions() {
     QCOMPARE(runs[0].run.reference, QPointF(20, 40));
     QVERIFY(!runs[1].run.opaqueRect && !runs[1].run.clipRect && runs[1].run.advances.isEmpty());
     QCOMPARE(runs[2].run.charExtra, 6.0);
+}
+
+void TestWmfText::fontFacesAreCapped() {
+    WmfBuilder b = page();
+    for (int i = 0; i < 40; ++i)
+        b.font(-10, "Face" + QByteArray::number(i)).select(0).remove(0).textOut(0, 0, "x");
+    const auto runs = only<WmfCommand::Text>(play(b.build()).commands);
+    QCOMPARE(runs.size(), 40);
+    QCOMPARE(runs[31].run.font.face, QStringLiteral("Face31"));
+    QCOMPARE(runs[32].run.font.face, QString());
+    QCOMPARE(runs[39].run.font.face, QString());
 }
 
 void TestWmfText::inkFollowsAlignment_data() {
