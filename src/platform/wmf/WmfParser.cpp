@@ -103,6 +103,9 @@ void WmfParser::chooseFrame(const WmfHeader& header) {
         // working on absurd coordinates.
         m_limitRect = frame.adjusted(-16 * frame.width(), -16 * frame.height(), 16 * frame.width(),
                                      16 * frame.height());
+        // About a million clip units across the frame: fine enough for any device, and the
+        // limit rectangle still fits an int.
+        m_clipScale = (1 << 20) / qMax(frame.width(), frame.height());
     }
 }
 

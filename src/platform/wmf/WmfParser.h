@@ -37,6 +37,7 @@ private:
     void setMapMode(WmfBytes p);
     void saveDc();
     void restoreDc(WmfBytes p);
+    QColor colorRef(quint32 value) const;
 
     // WmfParserClip.cpp
     QRect toClipUnits(const QRectF& frameRect) const;
@@ -47,7 +48,6 @@ private:
     void offsetClip(WmfBytes p);
     void selectClipRegion(WmfBytes p);
     void syncClip();
-    QColor colorRef(quint32 value) const;
 
     // WmfParserObjects.cpp: object table records
     void addObject(WmfObject object);

@@ -50,11 +50,18 @@ void WmfParser::excludeClip(WmfBytes p) {
     changeClip(m_dc.clip.value_or(noClipArea()).subtracted(area));
 }
 
+// The offset is bounded and the result cut back to the limit rectangle, so clip units always
+// fit an int however often a file moves the clip.
 void WmfParser::offsetClip(WmfBytes p) {
     if (!p.hasWords(2) || !m_dc.clip)
         return;
-    changeClip(m_dc.clip->translated(qRound(p.word(1) * m_dc.mapping.scaleX() * m_clipScale),
-                                     qRound(p.word(0) * m_dc.mapping.scaleY() * m_clipScale)));
+    const qreal limit = qMax(m_limitRect.width(), m_limitRect.height()) * m_clipScale;
+    const auto units = [&](qreal frameUnits) {
+        return int(qBound(-limit, frameUnits * m_clipScale, limit));
+    };
+    const QPoint offset(units(p.word(1) * m_dc.mapping.scaleX()),
+                        units(p.word(0) * m_dc.mapping.scaleY()));
+    changeClip(m_dc.clip->translated(offset).intersected(noClipArea()));
 }
 
 // Selecting a region makes a copy of it the clip; anything that is not a region clears it.

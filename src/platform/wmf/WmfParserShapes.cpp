@@ -72,7 +72,8 @@ WmfBrush WmfParser::frameBrush(const WmfLogBrush& b) const {
 WmfPen WmfParser::framePen() const {
     WmfPen pen;
     pen.style = penStyleOf(m_dc.pen.style);
-    const qreal limit = qMax(m_limitRect.width(), m_limitRect.height()) / 8;
+    // Qt refuses pens wider than 32767; nothing that wide is drawn on purpose anyway.
+    const qreal limit = qMin(qMax(m_limitRect.width(), m_limitRect.height()) / 8, 32767.0);
     pen.width = qMin(qAbs(m_dc.pen.width * m_dc.mapping.scaleX()), limit);
     pen.color = m_dc.pen.color;
     switch (m_dc.pen.style & 0x0F00) {

@@ -1,7 +1,7 @@
 #include "platform/wmf/WmfLimits.h"
 #include "platform/wmf/WmfParser.h"
 
-// Device context records: mapping, saving and restoring, clipping.
+// Device context records: mapping, saving and restoring, colours.
 
 void WmfParser::setWindowOrg(WmfBytes p) {
     if (p.hasWords(2))
@@ -30,7 +30,11 @@ void WmfParser::scaleExt(WmfBytes p, QPointF& ext) {
     const qreal yDenom = p.word(0), yNum = p.word(1), xDenom = p.word(2), xNum = p.word(3);
     if (yDenom == 0 || xDenom == 0 || yNum == 0 || xNum == 0)
         return;
-    ext = QPointF(ext.x() * xNum / xDenom, ext.y() * yNum / yDenom);
+    // Repeated scaling could run an extent to nothing or to infinity.
+    const QPointF scaled(ext.x() * xNum / xDenom, ext.y() * yNum / yDenom);
+    const auto sane = [](qreal v) { return qAbs(v) >= 1e-6 && qAbs(v) <= 1e9; };
+    if (sane(scaled.x()) && sane(scaled.y()))
+        ext = scaled;
 }
 
 // Fixed mapping modes would ignore the window the picture is placed through; players treat

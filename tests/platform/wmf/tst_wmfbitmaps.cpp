@@ -19,6 +19,7 @@ private slots:
     void blits_data();
     void blits();
     void patternBrushTilesInDevicePixels();
+    void hatchLinesStayEightPixelsApart();
 };
 
 namespace {
@@ -256,6 +257,27 @@ void TestWmfBitmaps::patternBrushTilesInDevicePixels() {
         QVERIFY(image.pixel(x, 50) != image.pixel(x + 1, 50));
         QVERIFY(image.pixel(x, 50) != image.pixel(x, 51));
     }
+}
+
+void TestWmfBitmaps::hatchLinesStayEightPixelsApart() {
+    const QByteArray file = page()
+                                .windowExt(10, 10)
+                                .brush(2, red, 0)
+                                .pen(5, 0, 0)
+                                .select(0)
+                                .select(1)
+                                .record(R::SetBkMode, {1})
+                                .rectangle(0, 0, 10, 10)
+                                .build();
+    const QImage image = render(file);
+    QList<int> rows;
+    for (int y = 0; y < 100; ++y)
+        if (image.pixel(50, y) == red)
+            rows.append(y);
+    QVERIFY(rows.size() >= 10);
+    for (int i = 1; i < rows.size(); ++i)
+        QCOMPARE(rows[i] - rows[i - 1], 8);
+    QCOMPARE(image.pixel(50, rows[0] + 1), white); // transparent background between the lines
 }
 
 QTEST_MAIN(TestWmfBitmaps)

@@ -292,6 +292,14 @@ void TestWmfParser::clipping_data() {
                                                  .rectangle(0, 0, 100, 50)
                                                  .build()
                                           << QPointF(150, 150) << QPointF(350, 150);
+    QTest::newRow("fine on a small frame")
+        << WmfBuilder()
+               .placeable(QRect(0, 0, 10, 10), 1440)
+               .windowExt(1000, 1000)
+               .record(R::IntersectClipRect, {250, 250, 150, 150})
+               .rectangle(0, 0, 1000, 1000)
+               .build()
+        << QPointF(1.6, 1.6) << QPointF(2.6, 2.6);
     QTest::newRow("restored with the context")
         << page()
                .record(R::SaveDc, {})
