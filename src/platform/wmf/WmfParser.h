@@ -72,7 +72,7 @@ private:
     void syncBackground();
     void syncRasterOp();
     WmfPen framePen() const;
-    QPointF point(qint16 x, qint16 y);
+    QPointF point(qreal x, qreal y) const;
     QRectF rect(WmfBytes p, int firstWord);
     QRectF shapeRect(WmfBytes p, int firstWord);
     bool readPoints(WmfBytes p, qsizetype offset, int count, QPolygonF& out);

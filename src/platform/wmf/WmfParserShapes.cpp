@@ -138,7 +138,9 @@ void WmfParser::syncFillState() {
         m_painter.setBrush(*(m_brush = brush));
 }
 
-QPointF WmfParser::point(qint16 x, qint16 y) {
+// Logical coordinates are 16-bit in records, but the current position can drift past that range
+// as text moves it; both are mapped as reals and kept inside the limit rectangle.
+QPointF WmfParser::point(qreal x, qreal y) const {
     const QPointF p = m_dc.mapping.map(x, y);
     return {qBound(m_limitRect.left(), p.x(), m_limitRect.right()),
             qBound(m_limitRect.top(), p.y(), m_limitRect.bottom())};
@@ -188,13 +190,14 @@ void WmfParser::noteBounds(const QRectF& r) {
 void WmfParser::lineTo(WmfBytes p) {
     if (!p.hasWords(2) || !takePoints(1))
         return;
-    const QPointF from = point(qint16(m_dc.position.x()), qint16(m_dc.position.y()));
+    const QPointF from = point(m_dc.position.x(), m_dc.position.y());
     m_dc.position = QPointF(p.word(1), p.word(0));
     const QPointF to = point(p.word(1), p.word(0));
     noteBounds(QRectF(from, to).normalized());
     const bool continues = !m_pendingLine.isEmpty() && m_pendingLine.last() == from &&
                            m_pen == framePen() && m_rop == WmfRasterOp::Copy &&
-                           m_rop == rasterOpOf(m_dc.rop2) && m_sentClipId == m_dc.clipId;
+                           m_rop == rasterOpOf(m_dc.rop2) && m_sentClipId == m_dc.clipId &&
+                           m_background == std::pair(m_dc.bkOpaque, m_dc.bkColor);
     if (!continues) {
         syncLineState();
         m_pendingLine = {from};

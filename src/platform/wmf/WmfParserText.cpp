@@ -114,7 +114,7 @@ void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
     const bool useCp = m_dc.textAlign & updateCp;
     if (useCp)
         logicalReference = m_dc.position;
-    run.reference = point(qint16(logicalReference.x()), qint16(logicalReference.y()));
+    run.reference = point(logicalReference.x(), logicalReference.y());
     run.align = m_dc.textAlign & (WmfAlignHorizontalMask | WmfAlignVerticalMask);
     run.charExtra = m_dc.charExtra * qAbs(sx);
     run.color = m_dc.textColor;
@@ -122,11 +122,12 @@ void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
     run.background = m_dc.bkColor;
     run.opaqueRect = opaque;
     run.clipRect = clip;
-    // Double-byte character sets decode to fewer characters than the array has entries.
+    // Double-byte character sets decode to fewer characters than the array has entries. Vertical
+    // displacements run up the font, whichever way the mapping turns the y axis.
     if (logicalAdvances.size() == run.text.size()) {
         run.advances.reserve(logicalAdvances.size());
         for (const QPointF& a : logicalAdvances)
-            run.advances.append(QPointF(a.x() * qAbs(sx), a.y() * sy));
+            run.advances.append(QPointF(a.x() * qAbs(sx), -a.y() * qAbs(sy)));
     }
     const bool movesCp = useCp && (run.align & WmfAlignHorizontalMask) != WmfAlignCenter;
     if (movesCp || m_frameFromBounds) {

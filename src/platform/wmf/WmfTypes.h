@@ -92,7 +92,7 @@ enum WmfTextAlign : quint16 {
 struct WmfTextRun {
     QPointF reference; // frame coordinates
     QString text;
-    QList<QPointF> advances; // per character, frame units along and across the baseline
+    QList<QPointF> advances; // per character, frame units along the baseline and down across it
     WmfFont font;
     quint16 align = 0;   // WmfTextAlign bits
     qreal charExtra = 0; // frame units added after each character when there are no advances

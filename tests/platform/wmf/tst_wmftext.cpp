@@ -83,14 +83,14 @@ void TestWmfText::referencePoints_data() {
                                                              .extTextOut(0, 0, 0, "c")
                                                              .build()
                                                       << QList<QPointF>{{5, 5}, {9, 9}};
-    QTest::newRow("paired spacing moves down too")
+    QTest::newRow("paired spacing moves up the font too")
         << page()
                .textAlign(0x01)
                .moveTo(0, 50)
                .extTextOut(0, 0, 0x2000, "hi", {10, 5, 20, 5})
                .extTextOut(0, 0, 0, "c")
                .build()
-        << QList<QPointF>{{0, 50}, {30, 60}};
+        << QList<QPointF>{{0, 50}, {30, 40}};
 }
 
 void TestWmfText::referencePoints() {
