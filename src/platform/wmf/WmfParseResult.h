@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+// How reading a metafile went.
+struct WmfParseResult {
+    bool valid = false;    // the bytes start with a metafile header
+    bool complete = false; // playback reached the end record or the end of the data
+    QString problem;       // why playback stopped early; empty when complete
+    int records = 0;       // records read, the end record included
+    QRectF frame;          // the picture's rectangle in frame units
+    int unitsPerInch = 0;  // frame units per inch
+    bool placeable = false;
+    bool checksumMatches = true;
+};

@@ -1,0 +1,348 @@
+#include "platform/wmf/WmfParser.h"
+#include "platform/wmf/WmfRecordType.h"
+
+#include <QtMath>
+
+// Lines and shapes, and the drawing state they carry to the painter.
+
+namespace {
+
+WmfPen::Style penStyleOf(quint16 style) {
+    switch (style & 0x0F) {
+    case 1:
+        return WmfPen::Style::Dash;
+    case 2:
+        return WmfPen::Style::Dot;
+    case 3:
+        return WmfPen::Style::DashDot;
+    case 4:
+        return WmfPen::Style::DashDotDot;
+    case 5:
+        return WmfPen::Style::Null;
+    case 8:
+        return WmfPen::Style::Dot; // alternate pixels
+    default:
+        return WmfPen::Style::Solid;
+    }
+}
+
+WmfRasterOp rasterOpOf(int rop2) {
+    switch (rop2) {
+    case 1:
+        return WmfRasterOp::Black;
+    case 4:
+        return WmfRasterOp::NotCopy; // not pen
+    case 6:
+        return WmfRasterOp::Invert; // not destination
+    case 7:
+        return WmfRasterOp::Xor;
+    case 9:
+        return WmfRasterOp::And;
+    case 10:
+        return WmfRasterOp::NotXor;
+    case 11:
+        return WmfRasterOp::Nop;
+    case 15:
+        return WmfRasterOp::Or;
+    case 16:
+        return WmfRasterOp::White;
+    default:
+        return WmfRasterOp::Copy;
+    }
+}
+
+// Parametric angle, in degrees, of where the ray from the centre through `p` meets the ellipse.
+qreal ellipseAngle(const QRectF& r, const QPointF& p) {
+    const qreal dx = (p.x() - r.center().x()) / qMax(r.width() / 2, 1e-9);
+    const qreal dy = (r.center().y() - p.y()) / qMax(r.height() / 2, 1e-9);
+    return (dx == 0 && dy == 0) ? 0 : qRadiansToDegrees(std::atan2(dy, dx));
+}
+
+} // namespace
+
+WmfBrush WmfParser::frameBrush(const WmfLogBrush& b) const {
+    WmfBrush brush;
+    brush.style = b.style;
+    brush.color = b.color;
+    brush.hatch = b.hatch;
+    brush.pattern = b.pattern;
+    return brush;
+}
+
+WmfPen WmfParser::framePen() const {
+    WmfPen pen;
+    pen.style = penStyleOf(m_dc.pen.style);
+    // Qt refuses pens wider than 32767; nothing that wide is drawn on purpose anyway.
+    const qreal limit = qMin(qMax(m_limitRect.width(), m_limitRect.height()) / 8, 32767.0);
+    pen.width = qMin(qAbs(m_dc.pen.width * m_dc.mapping.scaleX()), limit);
+    pen.color = m_dc.pen.color;
+    switch (m_dc.pen.style & 0x0F00) {
+    case 0x0100:
+        pen.cap = Qt::SquareCap;
+        break;
+    case 0x0200:
+        pen.cap = Qt::FlatCap;
+        break;
+    default:
+        pen.cap = Qt::RoundCap;
+        break;
+    }
+    switch (m_dc.pen.style & 0xF000) {
+    case 0x1000:
+        pen.join = Qt::BevelJoin;
+        break;
+    case 0x2000:
+        pen.join = Qt::MiterJoin;
+        break;
+    default:
+        pen.join = Qt::RoundJoin;
+        break;
+    }
+    return pen;
+}
+
+void WmfParser::flushLine() {
+    if (m_pendingLine.size() < 2)
+        return;
+    const QPolygonF line = std::exchange(m_pendingLine, {});
+    m_painter.drawPolyline(line);
+}
+
+void WmfParser::syncRasterOp() {
+    flushLine();
+    const WmfRasterOp op = rasterOpOf(m_dc.rop2);
+    if (m_rop != op)
+        m_painter.setRasterOp(*(m_rop = op));
+}
+
+void WmfParser::syncBackground() {
+    flushLine();
+    const std::pair<bool, QColor> background{m_dc.bkOpaque, m_dc.bkColor};
+    if (m_background != background)
+        m_painter.setBackground((m_background = background)->first, background.second);
+}
+
+void WmfParser::syncLineState() {
+    syncRasterOp();
+    syncClip();
+    syncBackground();
+    const WmfPen pen = framePen();
+    if (m_pen != pen)
+        m_painter.setPen(*(m_pen = pen));
+}
+
+void WmfParser::syncFillState() {
+    syncLineState();
+    const WmfBrush brush = frameBrush(m_dc.brush);
+    if (m_brush != brush)
+        m_painter.setBrush(*(m_brush = brush));
+}
+
+// Logical coordinates are 16-bit in records, but the current position can drift past that range
+// as text moves it; both are mapped as reals and kept inside the limit rectangle.
+QPointF WmfParser::point(qreal x, qreal y) const {
+    const QPointF p = m_dc.mapping.map(x, y);
+    return {qBound(m_limitRect.left(), p.x(), m_limitRect.right()),
+            qBound(m_limitRect.top(), p.y(), m_limitRect.bottom())};
+}
+
+// Rectangles are stored bottom, right, top, left.
+QRectF WmfParser::rect(WmfBytes p, int firstWord) {
+    return QRectF(point(p.word(firstWord + 3), p.word(firstWord + 2)),
+                  point(p.word(firstWord + 1), p.word(firstWord)))
+        .normalized();
+}
+
+// A pen drawn inside the frame keeps a shape's outline within its rectangle.
+QRectF WmfParser::shapeRect(WmfBytes p, int firstWord) {
+    QRectF r = rect(p, firstWord);
+    if ((m_dc.pen.style & 0x0F) == WmfLogPen::InsideFrame) {
+        const qreal half = qMin(framePen().width / 2, qMin(r.width(), r.height()) / 2);
+        r.adjust(half, half, -half, -half);
+    }
+    return r;
+}
+
+bool WmfParser::takePoints(qint64 count) {
+    if (count < 0 || count > m_pointsLeft) {
+        stop(QStringLiteral("too many points"));
+        return false;
+    }
+    m_pointsLeft -= count;
+    return true;
+}
+
+bool WmfParser::readPoints(WmfBytes p, qsizetype offset, int count, QPolygonF& out) {
+    if (count <= 0 || !p.has(offset, qsizetype(count) * 4) || !takePoints(count))
+        return false;
+    out.reserve(out.size() + count);
+    for (int i = 0; i < count; ++i)
+        out.append(point(p.i16(offset + 4 * i), p.i16(offset + 4 * i + 2)));
+    return true;
+}
+
+void WmfParser::noteBounds(const QRectF& r) {
+    if (m_frameFromBounds)
+        m_bounds = m_bounds.isNull() ? r : m_bounds.united(r);
+}
+
+// Consecutive LINETOs become one polyline, which draws the same and much faster.
+void WmfParser::lineTo(WmfBytes p) {
+    if (!p.hasWords(2) || !takePoints(1))
+        return;
+    const QPointF from = point(m_dc.position.x(), m_dc.position.y());
+    m_dc.position = QPointF(p.word(1), p.word(0));
+    const QPointF to = point(p.word(1), p.word(0));
+    noteBounds(QRectF(from, to).normalized());
+    const bool continues = !m_pendingLine.isEmpty() && m_pendingLine.last() == from &&
+                           m_pen == framePen() && m_rop == WmfRasterOp::Copy &&
+                           m_rop == rasterOpOf(m_dc.rop2) && m_sentClipId == m_dc.clipId &&
+                           m_background == std::pair(m_dc.bkOpaque, m_dc.bkColor);
+    if (!continues) {
+        syncLineState();
+        m_pendingLine = {from};
+    }
+    m_pendingLine.append(to);
+}
+
+void WmfParser::polyline(WmfBytes p) {
+    QPolygonF points;
+    if (!p.hasWords(1) || p.uword(0) < 2 || !readPoints(p, 2, p.uword(0), points))
+        return;
+    syncLineState();
+    noteBounds(points.boundingRect());
+    m_painter.drawPolyline(points);
+}
+
+void WmfParser::polygon(WmfBytes p) {
+    QPolygonF points;
+    if (!p.hasWords(1) || p.uword(0) < 2 || !readPoints(p, 2, p.uword(0), points))
+        return;
+    syncFillState();
+    noteBounds(points.boundingRect());
+    m_painter.drawPolygon(points, m_dc.fillRule);
+}
+
+void WmfParser::polyPolygon(WmfBytes p) {
+    const int count = p.uword(0);
+    if (count == 0 || !p.hasWords(1 + count))
+        return;
+    QList<QPolygonF> polygons;
+    qsizetype offset = 2 + qsizetype(count) * 2;
+    for (int i = 0; i < count; ++i) {
+        const int n = p.uword(1 + i);
+        QPolygonF polygon;
+        if (!readPoints(p, offset, n, polygon))
+            return;
+        offset += qsizetype(n) * 4;
+        noteBounds(polygon.boundingRect());
+        polygons.append(polygon);
+    }
+    syncFillState();
+    m_painter.drawPolyPolygon(polygons, m_dc.fillRule);
+}
+
+void WmfParser::rectangle(WmfBytes p) {
+    if (!p.hasWords(4))
+        return;
+    const QRectF r = shapeRect(p, 0);
+    syncFillState();
+    noteBounds(r);
+    m_painter.drawRect(r);
+}
+
+void WmfParser::roundRect(WmfBytes p) {
+    if (!p.hasWords(6))
+        return;
+    const QRectF r = shapeRect(p, 2);
+    const QSizeF radii(qMin(qAbs(p.word(1) * m_dc.mapping.scaleX()) / 2, r.width() / 2),
+                       qMin(qAbs(p.word(0) * m_dc.mapping.scaleY()) / 2, r.height() / 2));
+    syncFillState();
+    noteBounds(r);
+    m_painter.drawRoundRect(r, radii);
+}
+
+void WmfParser::ellipse(WmfBytes p) {
+    if (!p.hasWords(4))
+        return;
+    const QRectF r = shapeRect(p, 0);
+    syncFillState();
+    noteBounds(r);
+    m_painter.drawEllipse(r);
+}
+
+// Arcs run counter-clockwise on the device from the start radial to the end radial; equal
+// radials make a whole ellipse.
+void WmfParser::arc(WmfBytes p, WmfArcKind kind) {
+    if (!p.hasWords(8))
+        return;
+    const QRectF r = shapeRect(p, 4);
+    const qreal start = ellipseAngle(r, point(p.word(3), p.word(2)));
+    const qreal end = ellipseAngle(r, point(p.word(1), p.word(0)));
+    qreal span = std::fmod(end - start + 720, 360);
+    if (qFuzzyIsNull(span))
+        span = 360;
+    if (kind == WmfArcKind::Arc)
+        syncLineState();
+    else
+        syncFillState();
+    noteBounds(r);
+    m_painter.drawArc(kind, r, start, span);
+}
+
+void WmfParser::setPixel(WmfBytes p) {
+    if (!p.hasWords(4))
+        return;
+    const QPointF at = point(p.word(3), p.word(2));
+    syncRasterOp();
+    syncClip();
+    noteBounds(QRectF(at, QSizeF(0, 0)));
+    m_painter.drawPoint(at, colorRef(p.u32(0)));
+}
+
+QPainterPath WmfParser::regionPath(const QRegion& region) const {
+    QPainterPath area;
+    for (const QRect& r : region) {
+        area.addRect(QRectF(m_dc.mapping.map(r.left(), r.top()),
+                            m_dc.mapping.map(r.right() + 1, r.bottom() + 1))
+                         .normalized()
+                         .intersected(m_limitRect));
+    }
+    return area;
+}
+
+// FILLREGION and FRAMEREGION name their brush; PAINTREGION uses the selected one.
+void WmfParser::regionFill(WmfBytes p, quint16 function) {
+    using namespace WmfRecordType;
+    const WmfObject* object = m_objects.at(p.hasWords(1) ? p.uword(0) : -1);
+    const auto* region = object ? std::get_if<WmfRegionObject>(object) : nullptr;
+    if (!region)
+        return;
+    WmfLogBrush brush = m_dc.brush;
+    if (function == FillRegion || function == FrameRegion) {
+        const WmfObject* b = m_objects.at(p.hasWords(2) ? p.uword(1) : -1);
+        const auto* named = b ? std::get_if<WmfLogBrush>(b) : nullptr;
+        if (!named)
+            return;
+        brush = *named;
+    }
+    QRegion area = region->region;
+    if (function == FrameRegion) {
+        if (!p.hasWords(4))
+            return;
+        const int h = qAbs(int(p.word(2))), w = qAbs(int(p.word(3)));
+        const QRegion inner = area.intersected(area.translated(w, 0))
+                                  .intersected(area.translated(-w, 0))
+                                  .intersected(area.translated(0, h))
+                                  .intersected(area.translated(0, -h));
+        area = area.subtracted(inner);
+    }
+    if (!takePoints(qint64(area.rectCount()) * 8))
+        return;
+    syncRasterOp();
+    syncClip();
+    const QPainterPath path = regionPath(area);
+    noteBounds(path.boundingRect());
+    m_painter.fillPath(path, frameBrush(brush),
+                       function == InvertRegion ? WmfRasterOp::Invert : WmfRasterOp::Copy);
+}

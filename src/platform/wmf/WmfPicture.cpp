@@ -1,0 +1,97 @@
+#include "platform/wmf/WmfPicture.h"
+
+#include "platform/wmf/WmfLimits.h"
+#include "platform/wmf/WmfParser.h"
+#include "platform/wmf/WmfQtPainter.h"
+#include "platform/wmf/WmfRecorder.h"
+
+#include <QFile>
+#include <QPainter>
+
+namespace {
+
+constexpr int twipsPerPixel = 15;
+
+QSize naturalTwips(const WmfParseResult& result) {
+    if (result.unitsPerInch <= 0)
+        return {};
+    const qreal scale = 1440.0 / result.unitsPerInch;
+    return QSize(qRound(result.frame.width() * scale), qRound(result.frame.height() * scale));
+}
+
+bool sizeAllowed(const QSize& twips) {
+    const int maxTwips = WmfLimits::maxPicturePixels * twipsPerPixel;
+    return twips.width() > 0 && twips.height() > 0 && twips.width() <= maxTwips &&
+           twips.height() <= maxTwips;
+}
+
+} // namespace
+
+struct WmfPicture::Data {
+    WmfParseResult result;
+    WmfRecorder recording;
+    QSize twips;
+    bool null = true;
+};
+
+WmfPicture::WmfPicture() {
+    static const auto empty = std::make_shared<const Data>();
+    d = empty;
+}
+
+WmfPicture WmfPicture::fromData(const QByteArray& data) {
+    auto parsed = std::make_shared<Data>();
+    parsed->result = WmfParser::parse(data, parsed->recording);
+    parsed->twips = naturalTwips(parsed->result);
+    parsed->null =
+        !parsed->result.valid || !parsed->result.frame.isValid() || !sizeAllowed(parsed->twips);
+    if (parsed->null) {
+        // What was learnt about the file stays readable, but there is nothing to paint.
+        parsed->recording.clear();
+        parsed->twips = QSize();
+    }
+    WmfPicture picture;
+    picture.d = std::move(parsed);
+    return picture;
+}
+
+WmfPicture WmfPicture::load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > WmfLimits::maxFileBytes)
+        return {};
+    return fromData(file.read(WmfLimits::maxFileBytes));
+}
+
+bool WmfPicture::isNull() const {
+    return d->null;
+}
+
+QSize WmfPicture::sizeTwips() const {
+    return d->twips;
+}
+
+QSize WmfPicture::sizePixels() const {
+    if (!d->twips.isValid())
+        return {};
+    return QSize(qRound(d->twips.width() / qreal(twipsPerPixel)),
+                 qRound(d->twips.height() / qreal(twipsPerPixel)));
+}
+
+void WmfPicture::paint(QPainter* painter, const QRectF& target) const {
+    if (isNull() || !painter || !painter->isActive() || target.isEmpty())
+        return;
+    WmfQtPainter player(painter, d->result.frame, target);
+    d->recording.replay(player);
+}
+
+const WmfParseResult& WmfPicture::parseResult() const {
+    return d->result;
+}
+
+const WmfRecorder& WmfPicture::recording() const {
+    return d->recording;
+}
+
+QRectF WmfPicture::frame() const {
+    return d->result.frame;
+}

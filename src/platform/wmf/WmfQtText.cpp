@@ -1,0 +1,106 @@
+#include "platform/wmf/WmfQtPainter.h"
+#include "platform/wmf/WmfText.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+
+// Text is laid out in device pixels: a font keeps its own proportions whatever the mapping
+// does to the two axes, as the system's fonts do, and is stretched only when the metafile asks
+// for a character width.
+
+namespace {
+
+// Text smaller than this cannot be read and larger text would only cost time.
+constexpr qreal minTextPixels = 0.5;
+constexpr qreal maxTextPixels = 8192;
+
+qreal axisScale(const QTransform& t, qreal dx, qreal dy) {
+    return QLineF(t.map(QPointF(0, 0)), t.map(QPointF(dx, dy))).length();
+}
+
+struct Layout {
+    qreal width = 0; // device pixels along the baseline
+    qreal left = 0;  // start of the text relative to the reference point
+    qreal baseline = 0;
+    qreal stretch = 1; // horizontal scale of the glyphs
+};
+
+Layout layoutOf(const WmfTextRun& run, const QFontMetricsF& metrics, qreal sx) {
+    Layout layout;
+    if (run.font.width > 0 && metrics.averageCharWidth() > 0)
+        layout.stretch = run.font.width * sx / metrics.averageCharWidth();
+    if (!run.advances.isEmpty()) {
+        for (const QPointF& a : run.advances)
+            layout.width += a.x() * sx;
+    } else {
+        layout.width = metrics.horizontalAdvance(run.text) * layout.stretch;
+    }
+    switch (run.align & WmfAlignHorizontalMask) {
+    case WmfAlignRight:
+        layout.left = -layout.width;
+        break;
+    case WmfAlignCenter:
+        layout.left = -layout.width / 2;
+        break;
+    default:
+        break;
+    }
+    switch (run.align & WmfAlignVerticalMask) {
+    case WmfAlignBaseline:
+        break;
+    case WmfAlignBottom:
+        layout.baseline = -metrics.descent();
+        break;
+    default:
+        layout.baseline = metrics.ascent();
+        break;
+    }
+    return layout;
+}
+
+} // namespace
+
+void WmfQtPainter::drawText(const WmfTextRun& run) {
+    const QTransform world = m_p->worldTransform();
+    const qreal sx = axisScale(world, 1, 0);
+    const qreal sy = axisScale(world, 0, 1);
+    const qreal em = WmfText::emHeight(run.font) * sy;
+    m_p->save();
+    m_p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (run.opaqueRect)
+        m_p->fillRect(*run.opaqueRect, run.background);
+    if (run.clipRect)
+        m_p->setClipRect(*run.clipRect, Qt::IntersectClip);
+    if (run.text.isEmpty() || em < minTextPixels || em > maxTextPixels) {
+        m_p->restore();
+        return;
+    }
+    const int dpi = m_p->device() ? m_p->device()->logicalDpiY() : 96;
+    QFont font = WmfText::qtFont(run.font, em, dpi);
+    if (run.advances.isEmpty() && run.charExtra != 0)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, run.charExtra * sx);
+    const QFontMetricsF metrics(font, m_p->device());
+    const Layout layout = layoutOf(run, metrics, sx);
+
+    QTransform local;
+    local.translate(world.map(run.reference).x(), world.map(run.reference).y());
+    local.rotate(-run.font.escapement);
+    m_p->setTransform(local);
+    if (run.opaque && !run.opaqueRect)
+        m_p->fillRect(QRectF(layout.left, layout.baseline - metrics.ascent(), layout.width,
+                             metrics.ascent() + metrics.descent()),
+                      run.background);
+    m_p->scale(layout.stretch, 1);
+    m_p->setFont(font);
+    m_p->setPen(run.color);
+    if (run.advances.isEmpty()) {
+        m_p->drawText(QPointF(layout.left / layout.stretch, layout.baseline), run.text);
+    } else {
+        QPointF at(layout.left, layout.baseline);
+        for (qsizetype i = 0; i < run.text.size(); ++i) {
+            m_p->drawText(QPointF(at.x() / layout.stretch, at.y()), QString(run.text[i]));
+            at += QPointF(run.advances[i].x() * sx, run.advances[i].y() * sy);
+        }
+    }
+    m_p->restore();
+}
