@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(3, atoi(argv[1])) : 30;
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2])
-                                    : QStringLiteral(ORVELLES_SOURCE_DIR "/tests/data/wmf");
+                                    : QStringLiteral(ORVELLES_WMF_CORPUS);
 
     std::printf("%-58s %7s %6s | %27s | %27s\n", "file", "bytes", "records",
                 "parse us: median min max", "paint us: median min max");

@@ -3,6 +3,7 @@
 #include "platform/ContentPath.h"
 #include "platform/Twips.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
@@ -11,11 +12,37 @@ namespace {
 constexpr int maxPictureSide = 8192;
 } // namespace
 
+namespace {
+
+// Metafiles are known by their first bytes: the placeable key, or the standard header's
+// type (1 or 2) and its header size of 9 words.
+bool looksLikeMetafile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(6);
+    if (head.size() < 6)
+        return false;
+    const auto byte = [&](int i) { return static_cast<unsigned char>(head[i]); };
+    const bool placeable = byte(0) == 0xD7 && byte(1) == 0xCD && byte(2) == 0xC6 && byte(3) == 0x9A;
+    const bool standard = (byte(0) == 1 || byte(0) == 2) && byte(1) == 0 && byte(2) == 9 && byte(3) == 0;
+    return placeable || standard;
+}
+
+} // namespace
+
 Picture Picture::load(const QString& programPath) {
     Picture picture;
     if (programPath.isEmpty())
         return picture;
-    QImageReader reader(ContentPath::resolve(programPath));
+    const QString path = ContentPath::resolve(programPath);
+    if (looksLikeMetafile(path)) {
+        picture.metafile_ = WmfPicture::load(path);
+        if (!picture.metafile_.isNull())
+            picture.source_ = programPath;
+        return picture;
+    }
+    QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide))
@@ -27,11 +54,21 @@ Picture Picture::load(const QString& programPath) {
 }
 
 QSizeF Picture::sizeTwips() const {
+    if (!metafile_.isNull())
+        return QSizeF(metafile_.sizeTwips());
     return QSizeF(image_.width() * Twips::perPixelAtStandardScale,
                   image_.height() * Twips::perPixelAtStandardScale);
 }
 
 void Picture::paint(QPainter& painter, const QRectF& target) const {
+    if (!metafile_.isNull()) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        metafile_.paint(&painter, target);
+        painter.restore();
+        return;
+    }
     if (image_.isNull())
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wmf/WmfPicture.h"
+
 #include <QImage>
 #include <QSizeF>
 #include <QString>
@@ -7,8 +9,9 @@
 class QPainter;
 class QRectF;
 
-// A picture as image and picture boxes hold it: a raster image (JPEG, GIF, BMP, PNG). A picture
-// that could not be loaded is null and paints nothing. Copies share the image data.
+// A picture as image and picture boxes hold it: a raster image (JPEG, GIF, BMP, PNG) or a
+// Windows Metafile. A picture that could not be loaded is null and paints nothing. Copies share
+// the picture's data.
 class Picture {
 public:
     Picture() = default;
@@ -17,14 +20,17 @@ public:
     // missing or cannot be read.
     static Picture load(const QString& programPath);
 
-    bool isNull() const { return image_.isNull(); }
+    bool isNull() const { return image_.isNull() && metafile_.isNull(); }
+    bool isMetafile() const { return !metafile_.isNull(); }
     // The program path the picture was loaded from.
     QString source() const { return source_; }
-    // The picture's own size in twips: 15 twips to each of its pixels.
+    // The picture's own size in twips: 15 twips to each pixel of a raster image; a metafile's
+    // from its header.
     QSizeF sizeTwips() const;
     void paint(QPainter& painter, const QRectF& target) const;
 
 private:
     QImage image_;
+    WmfPicture metafile_;
     QString source_;
 };

@@ -3,6 +3,8 @@
 #include "platform/Picture.h"
 #include "platform/controls/ControlWidget.h"
 
+#include <QPixmap>
+
 // An image box: shows its picture at the picture's own size, and takes that size, unless it
 // is told to stretch the picture to the box.
 class ImageBox : public ControlWidget {
@@ -21,5 +23,6 @@ protected:
 
 private:
     Picture picture_;
+    QPixmap cache_;
     bool stretch_ = false;
 };

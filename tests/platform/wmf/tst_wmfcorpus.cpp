@@ -3,27 +3,31 @@
 #include "platform/wmf/WmfRecorder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
 
-// The public sample metafiles in tests/data/wmf: every one reads to its end and paints, and the
+// The public sample metafiles of the shared corpus: every one reads to its end and paints, and the
 // two that come with renderings by the system's own player look like them.
 class TestWmfCorpus : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void everyFileReadsAndPaints_data();
     void everyFileReadsAndPaints();
     void naturalSizes_data();
     void naturalSizes();
     void looksLikeReference_data();
     void looksLikeReference();
+    void matchesOwnReference_data() { everyFileReadsAndPaints_data(); }
+    void matchesOwnReference();
 };
 
 namespace {
 
 QString corpus(const QString& name = {}) {
-    return QStringLiteral(ORVELLES_SOURCE_DIR "/tests/data/wmf/") + name;
+    return QStringLiteral(ORVELLES_WMF_CORPUS "/") + name;
 }
 
 QImage blank(QSize size) {
@@ -157,6 +161,38 @@ void TestWmfCorpus::looksLikeReference() {
           100 * difference, 100 * blankDifference);
     QVERIFY(difference < allowed);
     QVERIFY(difference < blankDifference / 2);
+}
+
+void TestWmfCorpus::initTestCase() {
+    if (!QDir(corpus()).exists())
+        QSKIP("the shared metafile corpus is not beside the project");
+}
+
+// Each corpus file as this reader paints it, kept small under tests/, so that a change that
+// alters a picture shows up here and in review. ORVELLES_UPDATE_REFERENCES=1 rewrites them.
+void TestWmfCorpus::matchesOwnReference() {
+    QFETCH(QString, path);
+    const WmfPicture picture = WmfPicture::load(path);
+    QVERIFY(!picture.isNull());
+    const QSize size = QSize(picture.sizePixels()).scaled(240, 240, Qt::KeepAspectRatio).expandedTo({1, 1});
+    QImage rendering = blank(size);
+    {
+        QPainter painter(&rendering);
+        painter.setRenderHint(QPainter::Antialiasing);
+        picture.paint(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    const QString reference = QStringLiteral(ORVELLES_SOURCE_DIR "/tests/platform/wmf/reference/") +
+                              QFileInfo(path).completeBaseName() + QStringLiteral(".png");
+    if (qEnvironmentVariableIsSet("ORVELLES_UPDATE_REFERENCES")) {
+        QDir().mkpath(QFileInfo(reference).absolutePath());
+        QVERIFY(rendering.save(reference));
+        return;
+    }
+    QImage expected(reference);
+    QVERIFY2(!expected.isNull(), qPrintable("no reference image " + reference));
+    expected = expected.convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(expected.size(), rendering.size());
+    QVERIFY2(strongDifference(expected, rendering) <= 0.01, qPrintable(path));
 }
 
 QTEST_MAIN(TestWmfCorpus)

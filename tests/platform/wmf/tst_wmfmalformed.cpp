@@ -229,7 +229,7 @@ void TestWmfMalformed::oversizedFileRefused() {
 
 void TestWmfMalformed::mutatedFiles_data() {
     QTest::addColumn<QByteArray>("seedFile");
-    const QString dir = QStringLiteral(ORVELLES_SOURCE_DIR "/tests/data/wmf/");
+    const QString dir = QStringLiteral(ORVELLES_WMF_CORPUS "/");
     for (const char* name : {"wmf2svg--fulltest.wmf", "lo--test_libuemf_ref.wmf",
                              "libwmf--fulltest.wmf", "lo--image81.wmf", "wmfpreview--bird.wmf"}) {
         QFile file(dir + QLatin1String(name));

@@ -10,6 +10,7 @@
 #include "support/RecordingPrinter.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QTest>
 
@@ -70,6 +71,7 @@ private slots:
     void guidePaging();
     void guidePrintsThePrintCopy();
     void printingFailureIsReported();
+    void metafilePageAtItsOwnSize();
 };
 
 void TestReading::viewerPaging() {
@@ -214,6 +216,22 @@ void TestReading::printingFailureIsReported() {
         QCOMPARE(app.messages->texts, QStringList{"There was a problem printing to your printer."});
         QCOMPARE(printed.size(), step - 1);
     }
+}
+
+void TestReading::metafilePageAtItsOwnSize() {
+    QFile sample(QStringLiteral(ORVELLES_WMF_CORPUS "/wmfpreview--tucan.wmf"));
+    if (!sample.open(QIODevice::ReadOnly))
+        QSKIP("the shared metafile corpus is not beside the project");
+    AppFixture app;
+    const QByteArray bytes = sample.readAll();
+    app.content.write("WMF/Key Richa.wmf", bytes);
+    app.content.write("wmf2/key richa.wmf", bytes);
+    teacher& viewer = openKeyFacts("rich");
+    QVERIFY(viewer.Image1->picture().isMetafile());
+    QVERIFY(!viewer.missingPage->Visible());
+    QCOMPARE(viewer.Image1->geometry(), QRect(8, 0, 398, 530));
+    QImage shown = viewer.grab(viewer.Image1->geometry()).toImage();
+    QVERIFY(shown.pixelColor(200, 265) != QColor(Colours::background));
 }
 
 QTEST_MAIN(TestReading)
