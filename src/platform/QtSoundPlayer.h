@@ -2,7 +2,6 @@
 
 #include "platform/SoundPlayer.h"
 
-#include <QAudio>
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QDateTime>
@@ -13,14 +12,12 @@
 
 #include <optional>
 
-class QAudioSink;
-class QBuffer;
-
 // Plays WAV files through Qt Multimedia. A file is read and decoded once, on a worker thread, and
 // kept in memory until it changes on disk; each request then gets an output stream of its own, so
-// a click repeated quickly is heard every time and overlapping sounds mix. A stream is closed only
-// once the audio it has handed to the sound server has had time to play out, so short sounds keep
-// their ends. Every failure is silence; nothing waits for a sound and nothing is reported.
+// a click repeated quickly is heard every time and overlapping sounds mix. The sound is handed to
+// the sound server during the request, followed by silence, and its stream is closed only once
+// that has played out, so short sounds are neither held back nor cut short. Every failure is
+// silence; nothing waits for a sound and nothing is reported.
 class QtSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
@@ -47,6 +44,7 @@ public:
     int cachedSounds() const { return int(sounds_.size()); }
 
 private:
+    class Stream;
     struct Sound {
         QAudioFormat format;
         QByteArray samples;
@@ -65,12 +63,11 @@ private:
     void finishLoad(const QString& path, const QDateTime& modified, qint64 size,
                     const std::optional<Sound>& sound);
     void start(const Sound& sound);
-    void onStateChanged(QAudioSink* sink, const QBuffer* source, QAudio::State state);
-    void retire(QAudioSink* sink);
+    void retire(Stream* stream);
     void trimCache();
 
     QHash<QString, Entry> sounds_;
-    QList<QAudioSink*> outputs_;
+    QList<Stream*> outputs_;
     QThreadPool loader_;
     quint64 useCount_ = 0;
     bool closing_ = false;
