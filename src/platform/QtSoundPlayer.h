@@ -12,12 +12,12 @@
 
 #include <optional>
 
+class SoundStream;
+
 // Plays WAV files through Qt Multimedia. A file is read and decoded once, on a worker thread, and
 // kept in memory until it changes on disk; each request then gets an output stream of its own, so
-// a click repeated quickly is heard every time and overlapping sounds mix. The sound is handed to
-// the sound server during the request, followed by silence, and its stream is closed only once
-// that has played out, so short sounds are neither held back nor cut short. Every failure is
-// silence; nothing waits for a sound and nothing is reported.
+// a click repeated quickly is heard every time and overlapping sounds mix (see SoundStream).
+// Every failure is silence; nothing waits for a sound and nothing is reported.
 class QtSoundPlayer : public QObject, public SoundPlayer {
     Q_OBJECT
 public:
@@ -44,7 +44,6 @@ public:
     int cachedSounds() const { return int(sounds_.size()); }
 
 private:
-    class Stream;
     struct Sound {
         QAudioFormat format;
         QByteArray samples;
@@ -63,11 +62,11 @@ private:
     void finishLoad(const QString& path, const QDateTime& modified, qint64 size,
                     const std::optional<Sound>& sound);
     void start(const Sound& sound);
-    void retire(Stream* stream);
+    void retire(SoundStream* stream);
     void trimCache();
 
     QHash<QString, Entry> sounds_;
-    QList<Stream*> outputs_;
+    QList<SoundStream*> outputs_;
     QThreadPool loader_;
     quint64 useCount_ = 0;
     bool closing_ = false;
