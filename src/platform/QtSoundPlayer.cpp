@@ -65,11 +65,11 @@ void QtSoundPlayer::PlaySound(const QString& fileName) {
         Entry entry;
         entry.modified = info.lastModified();
         entry.size = info.size();
-        entry.playWhenReady = true;
+        entry.pendingPlays = 1;
         it = sounds_.insert(path, entry);
         load(path, entry.modified, entry.size);
     } else if (it->state == SoundState::Loading) {
-        it->playWhenReady = true;
+        it->pendingPlays = std::min(it->pendingPlays + 1, MaxLiveOutputs);
     } else if (it->state == SoundState::Ready) {
         start(it->sound);
     }
@@ -129,7 +129,7 @@ void QtSoundPlayer::finishLoad(const QString& path, const QDateTime& modified, q
     }
     it->state = SoundState::Ready;
     it->sound = *sound;
-    if (std::exchange(it->playWhenReady, false))
+    for (int plays = std::exchange(it->pendingPlays, 0); plays > 0; --plays)
         start(it->sound);
 }
 

@@ -53,7 +53,8 @@ private:
         QDateTime modified;
         qint64 size = 0;
         Sound sound;
-        bool playWhenReady = false;
+        // Requests made while the file was still being read.
+        int pendingPlays = 0;
         quint64 lastUse = 0;
     };
 

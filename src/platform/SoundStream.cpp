@@ -13,14 +13,23 @@ constexpr int FeedIntervalMs = 10;
 constexpr int FallbackBufferMs = 250;
 // Time beyond the sound and its silence after which a stream that has not drained is given up.
 constexpr int WatchdogMarginMs = 3000;
-// Longest a given-up sink waits for its drain before it is deleted regardless.
-constexpr int AbandonedLifetimeMs = 30000;
+// Time a drained sink is kept, since a stream that ran dry more than once has asked for more than
+// one drain, and the answers need not come together.
+constexpr int DrainedSinkGraceMs = 1000;
+// Longest a sink handed over waits for its drain before it is deleted regardless.
+constexpr int HandedOverLifetimeMs = 30000;
+
+void deleteAfterGrace(QAudioSink* sink) {
+    QTimer::singleShot(DrainedSinkGraceMs, sink, [sink] { sink->deleteLater(); });
+}
 
 } // namespace
 
 SoundStream::SoundStream(const QAudioDevice& device, const QAudioFormat& format,
                          const QByteArray& samples, QObject* parent)
-    : QObject(parent), samples_(samples), sink_(new QAudioSink(device, format, this)) {
+    // Without a parent: Qt 6.4 gives the sink's backend the sink's parent, and the sink may have
+    // to outlive this object.
+    : QObject(parent), samples_(samples), sink_(new QAudioSink(device, format)) {
     feeder_.setInterval(FeedIntervalMs);
     connect(&feeder_, &QTimer::timeout, this, &SoundStream::feed);
     watchdog_.setSingleShot(true);
@@ -30,17 +39,21 @@ SoundStream::SoundStream(const QAudioDevice& device, const QAudioFormat& format,
 SoundStream::~SoundStream() {
     feeder_.stop();
     sink_->disconnect(this);
-    if (!output_ || drained_ || sink_->state() == QAudio::StoppedState)
-        return;
-    // Nothing more is written, so the stream runs dry soon, if it has not already with a drain
-    // under way; the sink goes once the server has answered.
     QAudioSink* sink = sink_;
-    sink->setParent(nullptr);
-    connect(sink, &QAudioSink::stateChanged, sink, [sink](QAudio::State state) {
-        if (state != QAudio::ActiveState)
-            sink->deleteLater();
-    });
-    QTimer::singleShot(AbandonedLifetimeMs, sink, [sink] { sink->deleteLater(); });
+    if (!output_ || drained_ || sink->state() == QAudio::StoppedState) {
+        deleteAfterGrace(sink);
+        return;
+    }
+    // Nothing more is written, so the stream runs dry soon if it has not already; the sink goes
+    // a while after the server has answered the drain that starts.
+    connect(
+        sink, &QAudioSink::stateChanged, sink,
+        [sink](QAudio::State state) {
+            if (state != QAudio::ActiveState)
+                deleteAfterGrace(sink);
+        },
+        Qt::SingleShotConnection);
+    QTimer::singleShot(HandedOverLifetimeMs, sink, [sink] { sink->deleteLater(); });
 }
 
 bool SoundStream::start() {

@@ -17,8 +17,8 @@ class QIODevice;
 // The silence gets a short sound past the server's start threshold, which it would never fill
 // alone. Running dry, rather than being stopped, matters with Qt 6.4 on PulseAudio: there a
 // stream that runs dry asks the server for a drain whose answer is delivered to the sink, so a
-// sink must not be deleted while that answer may still come. A stream given up early therefore
-// hands its sink over to delete itself once drained.
+// sink must not be deleted while that answer may still come. A stream going away therefore hands
+// its sink over to delete itself a while after it has drained.
 class SoundStream : public QObject {
     Q_OBJECT
 public:
