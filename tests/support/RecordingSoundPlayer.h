@@ -4,9 +4,10 @@
 
 #include <QStringList>
 
-// Records every sound asked for, in order, and plays nothing.
+// Stands in for the real player: keeps every requested file name, in order, and plays nothing.
 class RecordingSoundPlayer : public SoundPlayer {
 public:
-    void PlaySound(const QString& fileName) override { played.append(fileName); }
+    void PlaySound(const QString& fileName) override;
+
     QStringList played;
 };
