@@ -1,6 +1,8 @@
 // Parse and paint times of the sample metafiles: for each file, the microseconds one parse
 // (WmfPicture::fromData) and one paint at the picture's natural size take, as median, minimum
-// and maximum over repeated runs.
+// and maximum over repeated runs; and the paint against its floor, the same primitives played
+// straight onto a QPainter (the paint recorded once into a QPicture and replayed), both onto a
+// screen-sized image and onto a 600 dpi PDF page.
 //
 //   bench_wmf [runs] [folder]
 
@@ -11,9 +13,14 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 #include <cstdio>
 #include <vector>
 
@@ -45,6 +52,32 @@ QSize paintSize(const WmfPicture& picture) {
                : natural;
 }
 
+// The paint of `picture` onto `target` against replaying the same QPainter calls.
+struct Ratio {
+    double paint = 0;
+    double floor = 0;
+};
+
+Ratio againstFloor(int runs, const WmfPicture& picture, const std::function<QPaintDevice*()>& device,
+                   const QRectF& target) {
+    QPicture primitives;
+    {
+        QPainter recorder(&primitives);
+        picture.paint(&recorder, target);
+    }
+    const Stats paint = measure(runs, [&] {
+        QPaintDevice* d = device();
+        QPainter painter(d);
+        picture.paint(&painter, target);
+    });
+    const Stats floor = measure(runs, [&] {
+        QPaintDevice* d = device();
+        QPainter painter(d);
+        painter.drawPicture(0, 0, primitives);
+    });
+    return {paint.median, floor.median};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -55,8 +88,11 @@ int main(int argc, char** argv) {
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2])
                                     : QStringLiteral(ORVELLES_WMF_CORPUS);
 
-    std::printf("%-58s %7s %6s | %27s | %27s\n", "file", "bytes", "records",
-                "parse us: median min max", "paint us: median min max");
+    std::printf("%-58s %7s %6s | %27s | %27s | %15s | %15s\n", "file", "bytes", "records",
+                "parse us: median min max", "paint us: median min max", "screen / floor",
+                "600dpi / floor");
+    std::vector<double> screenRatios;
+    std::vector<double> pageRatios;
     for (const QString& name : QDir(folder).entryList({QStringLiteral("*.wmf")}, QDir::Files)) {
         QFile file(folder + QLatin1Char('/') + name);
         if (!file.open(QIODevice::ReadOnly))
@@ -66,6 +102,8 @@ int main(int argc, char** argv) {
         const WmfPicture picture = WmfPicture::fromData(data);
         const Stats parse = measure(runs, [&] { (void)WmfPicture::fromData(data); });
         Stats paint;
+        Ratio screen;
+        Ratio page;
         if (!picture.isNull()) {
             QImage image(paintSize(picture), QImage::Format_ARGB32_Premultiplied);
             const QRectF target(QPointF(0, 0), QSizeF(image.size()));
@@ -73,11 +111,35 @@ int main(int argc, char** argv) {
                 QPainter painter(&image);
                 picture.paint(&painter, target);
             });
+            screen = againstFloor(runs, picture, [&] { return &image; }, target);
+            QByteArray pdf;
+            QBuffer sink(&pdf);
+            sink.open(QIODevice::WriteOnly);
+            std::unique_ptr<QPdfWriter> writer;
+            const QSizeF inches = QSizeF(picture.sizeTwips()) / 1440.0;
+            const QRectF pageTarget(0, 0, inches.width() * 600, inches.height() * 600);
+            page = againstFloor(runs, picture, [&]() -> QPaintDevice* {
+                sink.seek(0);
+                writer = std::make_unique<QPdfWriter>(&sink);
+                writer->setResolution(600);
+                writer->setPageSize(QPageSize(QPageSize::A4));
+                return writer.get();
+            }, pageTarget);
+            screenRatios.push_back(screen.paint / qMax(1.0, screen.floor));
+            pageRatios.push_back(page.paint / qMax(1.0, page.floor));
         }
-        std::printf("%-58s %7lld %6d | %9.0f %8.0f %8.0f | %9.0f %8.0f %8.0f\n",
+        std::printf("%-58s %7lld %6d | %9.0f %8.0f %8.0f | %9.0f %8.0f %8.0f | %6.0f/%-6.0f %.2f | %6.0f/%-6.0f %.2f\n",
                     qPrintable(name.left(58)), static_cast<long long>(data.size()),
                     picture.parseResult().records, parse.median, parse.min, parse.max, paint.median,
-                    paint.min, paint.max);
+                    paint.min, paint.max, screen.paint, screen.floor,
+                    screen.paint / qMax(1.0, screen.floor), page.paint, page.floor,
+                    page.paint / qMax(1.0, page.floor));
     }
+    const auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v.empty() ? 0.0 : v[v.size() / 2];
+    };
+    std::printf("median ratio to the floor: screen %.2f, 600 dpi page %.2f (goal at most 1.5)\n",
+                median(screenRatios), median(pageRatios));
     return 0;
 }

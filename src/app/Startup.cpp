@@ -5,6 +5,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/QtPrinterSurface.h"
+#include "platform/QtSoundPlayer.h"
 #include "screens/navigation/intro0.h"
 
 #include <QApplication>
@@ -14,7 +15,14 @@ void startProgram() {
     // The program ends only through the title screen's Exit.
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::registerDesignFaces();
+    Services::setSound(std::make_unique<QtSoundPlayer>());
     Services::setMessages(std::make_unique<QtMessageBox>());
     Services::setPrinterFactory(&QtPrinterSurface::defaultPrinter);
     Screens::open<intro0>();
+}
+
+void stopProgram() {
+    Screens::unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Services::reset();
 }

@@ -5,5 +5,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     startProgram();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    stopProgram();
+    return status;
 }

@@ -5,6 +5,8 @@
 #include "screens/activities/Welldone.h"
 #include "screens/activities/Wrong.h"
 #include "screens/activities/multiple.h"
+#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
 #include "support/Worksheets.h"
 
@@ -49,6 +51,7 @@ private slots:
     void correctAnswerOutsideTheFormat();
     void exitScoresNothing();
     void soundOff();
+    void roadFromTheTopicMenuAndBack();
 };
 
 void TestQuiz::startsAtQuestionOne() {
@@ -173,6 +176,33 @@ void TestQuiz::soundOff() {
     app.sound->played.clear();
     answer(quiz, QStringLiteral("222222222"));
     QVERIFY(app.sound->played.isEmpty());
+}
+
+void TestQuiz::roadFromTheTopicMenuAndBack() {
+    AppFixture app;
+    Module1::SoundOn = 1;
+    app.content.write("multiple/Rich and Poor.txt", sampleQuestionFile(QStringLiteral("Homes")));
+    intro0& menu = Screens::open<intro0>();
+    QTest::mouseClick(&menu.Label2(7), Qt::LeftButton);
+    rich& topic = *Screens::find<rich>();
+    QTest::mouseClick(&topic.Label3(0), Qt::LeftButton);
+    multiple& quiz = *Screens::find<multiple>();
+    answer(quiz, QStringLiteral("2222-22222"));
+    Welldone& results = *Screens::find<Welldone>();
+    QCOMPARE(results.Label1->Caption(), QStringLiteral("Good work. You have scored 9 out of 10."));
+    QTRY_VERIFY(app.sound->played.contains("wav\\crowd.wav") ||
+                app.sound->played.contains("wav\\cheer2.wav") ||
+                app.sound->played.contains("wav\\klaxon.wav"));
+    QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
+    Wrong& review = *Screens::find<Wrong>();
+    QVERIFY(review.isVisible());
+    QCOMPARE(review.Label2(0).Caption(), QStringLiteral(" 5. Question text 5"));
+    QVERIFY(!review.Label2(1).Visible());
+    QTest::mouseClick(&review.Label3(1), Qt::LeftButton);
+    QCOMPARE(Screens::find<Wrong>(), nullptr);
+    QCOMPARE(Screens::find<Welldone>(), nullptr);
+    QCOMPARE(Screens::find<multiple>(), nullptr);
+    QVERIFY(topic.isVisible());
 }
 
 QTEST_MAIN(TestQuiz)
