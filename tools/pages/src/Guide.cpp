@@ -35,8 +35,9 @@ Page activities() {
             {
                 heading("Multiple Choice"),
                 para("Ten questions, one at a time, each with four answers. Pupils click an "
-                     "answer, then \"Next Question >>\" or \"<< Previous Question\". At question "
-                     "10, \"Check Score >>\" marks the quiz. \"Print Worksheet\" prints the "
+                     "answer, then \"Next Question\u00A0>>\" or \"<<\u00A0Previous Question\". At "
+                     "question "
+                     "10, \"Check Score\u00A0>>\" marks the quiz. \"Print Worksheet\" prints the "
                      "questions and answers on paper, without showing which is right."),
                 heading("Labelling and Ordering"),
                 para("Pupils drag each label from the bottom of the screen into the box where "
@@ -87,8 +88,8 @@ Page ownWorksheets() {
                      "that worksheet. Titles that name the program's own files (\"track\", "
                      "\"Introduction\", \"Rich and Poor\") are refused."),
                 heading("The Worksheet Catalogue"),
-                para("It lists your worksheets, 24 names a page, with \"Next Page >>\" and "
-                     "\"<< Previous Page\". Click a name to open it as a quiz. To change it "
+                para("It lists your worksheets, 24 names a page, with \"Next Page\u00A0>>\" and "
+                     "\"<<\u00A0Previous Page\". Click a name to open it as a quiz. To change it "
                      "instead, tick \"Edit Worksheet\" first; to take it off the list, tick "
                      "\"Delete Worksheet\"."),
                 heading("Where worksheets are saved"),

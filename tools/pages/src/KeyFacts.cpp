@@ -37,18 +37,16 @@ Page introductionB() {
                 bullet("His second wife was Annora Vale, the mother of Princess Linnet."),
                 bullet("His third wife was Elspeth Marsh, the mother of Prince Edric. Elspeth is "
                        "the queen in the family picture."),
-                para("So Isobel, Linnet and Edric had the same father but different mothers: "
-                     "they were half-sisters and half-brother."),
+                para("Isobel, Linnet and Edric had one father and three different mothers."),
                 heading("After King Roderic"),
                 bullet("When Roderic died, his son Edric became king at nine years old. Edric "
                        "ruled for six years and died young."),
                 bullet("His half-sister Isobel ruled next, and then Linnet."),
                 bullet("Queen Linnet was the last Orvelle ruler. She never married and had no "
                        "children, so when she died the Orvelle family stopped ruling."),
-                heading("The family tree"),
-                columns({"King Oswin = Queen Mirabel", "their son: King Roderic",
-                         "Roderic = Catrin of Lorne: Isobel", "Roderic = Annora Vale: Linnet",
-                         "Roderic = Elspeth Marsh: Edric", "(= means married)"}),
+                heading("The family tree (= means married)"),
+                familyTree({"King Oswin", "Queen Mirabel", "King Roderic", "Catrin of Lorne",
+                            "Annora Vale", "Elspeth Marsh", "Isobel", "Linnet", "Edric"}),
             }};
 }
 

@@ -23,6 +23,9 @@ Block bullet(const QString& text) {
 Block columns(const QStringList& items) {
     return {Block::Columns, items};
 }
+Block familyTree(const QStringList& names) {
+    return {Block::Tree, names};
+}
 
 namespace {
 
@@ -46,14 +49,17 @@ struct Style {
 Style styleFor(const Page& page, Copy copy) {
     if (copy == Copy::Screen)
         return {page.screenWidth, screenHeight, true, 520, {300, 280, 260, 240}};
-    return {printWidth, printHeight, false, 440, {260, 240, 220}};
+    return {printWidth, printHeight, false, 480, {280, 260, 240}};
 }
 
-// One thing to draw in the body: a line of text in the body or heading font, or a bullet dot.
+// One thing to draw in the body: a line of text in the body or heading font (centred text is
+// placed by the top of its middle), a bullet dot, or a box or line of the family tree.
 struct Op {
-    enum Kind { BodyText, HeadingText, Dot } kind;
+    enum Kind { BodyText, HeadingText, CentredText, Dot, Box, Line } kind;
     QPoint at;
     QString text;
+    QPoint to = {};
+    QRect box = {};
 };
 
 struct Body {
@@ -100,6 +106,10 @@ private:
             twoColumns(b.texts);
             y += lh * 3 / 10;
             break;
+        case Block::Tree:
+            tree(b.texts);
+            y += lh * 3 / 10;
+            break;
         }
         first = false;
     }
@@ -123,6 +133,47 @@ private:
                 lines(items[row + half], left + width + columnGap, width);
             y = std::max(y, leftBottom);
         }
+    }
+
+    // Three rows as on the ordering screen: the first king and queen; their son and his three
+    // wives, each joined by "="; and under each marriage its child.
+    void tree(const QStringList& names) {
+        if (names.size() != 9)
+            throw std::logic_error("a family tree has nine names");
+        constexpr int gap = 500;
+        const int w = (right - left - 3 * gap) / 4;
+        const int h = body.lineHeight() + 100;
+        const int rowStep = h + 200;
+        auto box = [&](int x, int top, const QString& name) {
+            if (body.width(name) > w - 60)
+                throw std::runtime_error("name too wide for its box: " + name.toStdString());
+            out.ops.append({Op::Box, {}, {}, {}, QRect(x, top, w, h)});
+            out.ops.append({Op::CentredText, {x + w / 2, top + 50}, name});
+        };
+        auto equals = [&](int centre, int top) {
+            out.ops.append({Op::CentredText, {centre, top + 50}, QStringLiteral("=")});
+        };
+        const int col = w + gap;
+        y += body.lineHeight() / 6;
+        box(left, y, names[0]);
+        box(left + col, y, names[1]);
+        const int firstMark = left + w + gap / 2;
+        equals(firstMark, y);
+        const int middle = y + rowStep;
+        const int elbow = y + h + (rowStep - h) / 2;
+        out.ops.append({Op::Line, {firstMark, y + h - 40}, {}, {firstMark, elbow}});
+        out.ops.append({Op::Line, {firstMark, elbow}, {}, {left + w / 2, elbow}});
+        out.ops.append({Op::Line, {left + w / 2, elbow}, {}, {left + w / 2, middle}});
+        for (int i = 0; i < 4; ++i)
+            box(left + i * col, middle, names[2 + i]);
+        const int bottom = middle + rowStep;
+        for (int i = 0; i < 3; ++i) {
+            const int mark = left + w + gap / 2 + i * col;
+            equals(mark, middle);
+            out.ops.append({Op::Line, {mark, middle + h - 40}, {}, {mark, bottom}});
+            box(mark - w / 2, bottom, names[6 + i]);
+        }
+        y = bottom + h;
     }
 
     TextFit body;
@@ -171,32 +222,65 @@ int frameAndBand(WmfWriter& w, const Page& page, const Style& s) {
     return font;
 }
 
+struct Fonts {
+    int body;
+    int head;
+    int title;
+};
+
+void drawText(WmfWriter& w, const Body& body, const Fonts& fonts, QPair<QColor, QColor> colours) {
+    int selected = -1;
+    quint16 align = WmfWriter::AlignLeft;
+    for (const Op& op : body.ops) {
+        if (op.kind != Op::BodyText && op.kind != Op::HeadingText && op.kind != Op::CentredText)
+            continue;
+        const int font = op.kind == Op::HeadingText ? fonts.head : fonts.body;
+        if (font != selected) {
+            w.select(font);
+            w.setTextColor(font == fonts.head ? colours.second : colours.first);
+            if (selected < 0)
+                w.remove(fonts.title);
+            selected = font;
+        }
+        const quint16 wanted =
+            op.kind == Op::CentredText ? WmfWriter::AlignCenter : WmfWriter::AlignLeft;
+        if (wanted != align) {
+            w.setTextAlign(wanted);
+            align = wanted;
+        }
+        w.textOut(op.at, op.text);
+    }
+}
+
 void drawBody(WmfWriter& w, const Body& body, int bodyTwips, const Style& s, int titleFont) {
     const int bodyFont = w.createFont({bodyFace, bodyTwips, 400});
     const int headFont = w.createFont({headingFace, bodyTwips + 40, 700});
     const QColor text = s.colour ? QColor(30, 20, 10) : QColor(Qt::black);
     const QColor headText = s.colour ? QColor(140, 20, 30) : QColor(Qt::black);
+    const int treePen = w.createPen(s.colour ? QColor(120, 80, 40) : QColor(Qt::black), 30);
+    const int treeBrush = w.createBrush(s.colour ? QColor(250, 236, 190) : QColor(Qt::white));
+    w.select(treePen);
+    w.select(treeBrush);
+    for (const Op& op : body.ops) {
+        if (op.kind == Op::Box) {
+            w.rectangle(op.box);
+        } else if (op.kind == Op::Line) {
+            w.moveTo(op.at);
+            w.lineTo(op.to);
+        }
+    }
     const int dotPen = w.createPen(headText, 1);
     const int dotBrush = w.createBrush(headText);
     w.select(dotPen);
     w.select(dotBrush);
-    int selected = -1;
+    w.remove(treePen);
+    w.remove(treeBrush);
     const int dot = bodyTwips / 4;
     for (const Op& op : body.ops) {
-        if (op.kind == Op::Dot) {
+        if (op.kind == Op::Dot)
             w.ellipse({op.at.x(), op.at.y() - dot / 2, dot, dot});
-            continue;
-        }
-        const int font = op.kind == Op::HeadingText ? headFont : bodyFont;
-        if (font != selected) {
-            w.select(font);
-            w.setTextColor(font == headFont ? headText : text);
-            if (selected < 0)
-                w.remove(titleFont);
-            selected = font;
-        }
-        w.textOut(op.at, op.text);
     }
+    drawText(w, body, {bodyFont, headFont, titleFont}, {text, headText});
 }
 
 } // namespace
@@ -204,9 +288,16 @@ void drawBody(WmfWriter& w, const Body& body, int bodyTwips, const Style& s, int
 Rendered render(const Page& page, Copy copy) {
     const Style s = styleFor(page, copy);
     const int top = frameInset + bandHeight + 240;
+    std::string why = "page text does not fit";
     for (int bodyTwips : s.bodySizes) {
-        BodyLayout layout(bodyTwips, textInset, s.width - textInset, top);
-        const Body body = layout.run(page.blocks);
+        Body body;
+        try {
+            body = BodyLayout(bodyTwips, textInset, s.width - textInset, top).run(page.blocks);
+        } catch (const std::runtime_error& e) {
+            // A word or name too wide at this size may still fit at a smaller one.
+            why = e.what();
+            continue;
+        }
         if (body.bottom > s.height - bottomInset)
             continue;
         WmfWriter w(s.width, s.height);
@@ -216,7 +307,7 @@ Rendered render(const Page& page, Copy copy) {
         drawBody(w, body, bodyTwips, s, titleFont);
         return {w.finish(), bodyTwips / 20};
     }
-    throw std::runtime_error("page text does not fit: " + page.file.toStdString());
+    throw std::runtime_error(page.file.toStdString() + ": " + why);
 }
 
 } // namespace Pages

@@ -13,9 +13,9 @@ enum class Drawing { Shield, Crown, Cottage, House, Screen, Printer, Star, Book 
 enum class Copy { Screen, Print };
 
 struct Block {
-    enum Kind { Heading, Paragraph, Bullet, Columns };
+    enum Kind { Heading, Paragraph, Bullet, Columns, Tree };
     Kind kind;
-    QStringList texts; // one text, or the items of a two-column list
+    QStringList texts; // one text, the items of a two-column list, or the tree's nine names
 };
 
 struct Page {
@@ -31,6 +31,8 @@ Block heading(const QString& text);
 Block para(const QString& text);
 Block bullet(const QString& text);
 Block columns(const QStringList& items);
+// King, queen; their son and his three wives; the child of each marriage.
+Block familyTree(const QStringList& names);
 
 // Sizes of the two copies, in twips.
 constexpr int screenHeight = 7800;
