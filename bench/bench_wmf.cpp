@@ -4,13 +4,17 @@
 // straight onto a QPainter (the paint recorded once into a QPicture and replayed), both onto a
 // screen-sized image and onto a 600 dpi PDF page.
 //
-//   bench_wmf [runs] [folder]
+//   bench_wmf [runs] [folder...]
+//
+// With no folder it times the program's own pages (content/wmf and content/wmf2) and the
+// sample metafiles made by other programs.
 
 #include "platform/wmf/WmfPicture.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QBuffer>
@@ -85,22 +89,39 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const int runs = argc > 1 ? qMax(3, atoi(argv[1])) : 30;
-    const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2])
-                                    : QStringLiteral(ORVELLES_WMF_CORPUS);
+    QStringList folders;
+    for (int i = 2; i < argc; ++i)
+        folders << QString::fromLocal8Bit(argv[i]);
+    if (folders.isEmpty())
+        folders << QStringLiteral(ORVELLES_SOURCE_DIR "/content/wmf")
+                << QStringLiteral(ORVELLES_SOURCE_DIR "/content/wmf2")
+                << QStringLiteral(ORVELLES_WMF_CORPUS);
 
     std::printf("%-58s %7s %6s | %27s | %27s | %15s | %15s\n", "file", "bytes", "records",
                 "parse us: median min max", "paint us: median min max", "screen / floor",
                 "600dpi / floor");
     std::vector<double> screenRatios;
     std::vector<double> pageRatios;
-    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.wmf")}, QDir::Files)) {
-        QFile file(folder + QLatin1Char('/') + name);
+    QStringList paths;
+    for (const QString& folder : folders)
+        for (const QString& name : QDir(folder).entryList({QStringLiteral("*.wmf")}, QDir::Files))
+            paths << folder + QLatin1Char('/') + name;
+    double slowestParse = 0;
+    QString slowestName;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        const QString name = info.dir().dirName() + QLatin1Char('/') + info.fileName();
+        QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         const QByteArray data = file.readAll();
         // Fonts are measured on first use; one untimed parse keeps that out of the figures.
         const WmfPicture picture = WmfPicture::fromData(data);
         const Stats parse = measure(runs, [&] { (void)WmfPicture::fromData(data); });
+        if (path.contains(QLatin1String("/content/")) && parse.median > slowestParse) {
+            slowestParse = parse.median;
+            slowestName = name;
+        }
         Stats paint;
         Ratio screen;
         Ratio page;
@@ -141,5 +162,12 @@ int main(int argc, char** argv) {
     };
     std::printf("median ratio to the floor: screen %.2f, 600 dpi page %.2f (goal at most 1.5)\n",
                 median(screenRatios), median(pageRatios));
+    const auto worst = [](const std::vector<double>& v) {
+        return v.empty() ? 0.0 : *std::max_element(v.begin(), v.end());
+    };
+    std::printf("worst ratio to the floor: screen %.2f, 600 dpi page %.2f\n", worst(screenRatios),
+                worst(pageRatios));
+    std::printf("slowest parse of a content page: %s, %.0f us (goal well under 1000 us)\n",
+                qPrintable(slowestName), slowestParse);
     return 0;
 }
