@@ -4,16 +4,30 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QHash>
+#include <QPair>
 #include <QStringList>
 #include <cmath>
 
 namespace Fonts {
+
+namespace {
+
+// Every control asks for its face as it is made, and asking the font database costs a
+// fontconfig search each time; the answers stay the same once the faces are registered.
+QHash<QPair<QString, double>, QString>& knownFaces() {
+    static QHash<QPair<QString, double>, QString> faces;
+    return faces;
+}
+
+} // namespace
 
 void registerDesignFaces() {
     static bool done = false;
     if (done)
         return;
     done = true;
+    knownFaces().clear();
     const QStringList families = QFontDatabase::families();
     const QString wineFonts = QStringLiteral("/usr/share/wine/fonts/");
     const auto addIfMissing = [&](const QString& family, const QStringList& files) {
@@ -40,7 +54,7 @@ namespace {
 
 // A bitmap face asked for far from the sizes it has is drawn at one of those sizes instead;
 // its scalable stand-in keeps the size the screen was designed with.
-QString faceFor(const QString& family, double points) {
+QString lookUpFace(const QString& family, double points) {
     if (!QFontDatabase::hasFamily(family) || QFontDatabase::isScalable(family))
         return family;
     for (int size : QFontDatabase::pointSizes(family)) {
@@ -49,6 +63,14 @@ QString faceFor(const QString& family, double points) {
     }
     const QStringList standIns = QFont::substitutes(family);
     return standIns.isEmpty() ? family : standIns.first();
+}
+
+QString faceFor(const QString& family, double points) {
+    const QPair<QString, double> key(family, points);
+    auto found = knownFaces().constFind(key);
+    if (found == knownFaces().cend())
+        found = knownFaces().insert(key, lookUpFace(family, points));
+    return *found;
 }
 
 } // namespace

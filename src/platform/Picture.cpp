@@ -3,16 +3,18 @@
 #include "platform/ContentPath.h"
 #include "platform/Twips.h"
 
+#include <QCache>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
+#include <QMutex>
 #include <QPainter>
 
 namespace {
+
 // Pictures larger than this are refused rather than decoded.
 constexpr int maxPictureSide = 8192;
-} // namespace
-
-namespace {
 
 // Metafiles are known by their first bytes: the placeable key, or the standard header's
 // type (1 or 2) and its header size of 9 words.
@@ -29,6 +31,53 @@ bool looksLikeMetafile(const QString& path) {
     return placeable || standard;
 }
 
+// Screens load their pictures each time they open; a decoded picture is kept while its file
+// is unchanged, so that reopening a screen costs no decoding. The cost is in kilobytes.
+class DecodedPictures {
+public:
+    QImage find(const QString& key) {
+        QMutexLocker lock(&mutex_);
+        const QImage* image = cache_.object(key);
+        return image ? *image : QImage();
+    }
+    void keep(const QString& key, const QImage& image) {
+        QMutexLocker lock(&mutex_);
+        cache_.insert(key, new QImage(image), qMax<qsizetype>(1, image.sizeInBytes() / 1024));
+    }
+
+private:
+    QMutex mutex_;
+    QCache<QString, QImage> cache_{24 * 1024};
+};
+
+DecodedPictures& decodedPictures() {
+    static DecodedPictures pictures;
+    return pictures;
+}
+
+QString cacheKey(const QString& path) {
+    const QFileInfo info(path);
+    return info.absoluteFilePath() + QLatin1Char('\n') +
+           QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char('\n') +
+           QString::number(info.size());
+}
+
+QImage decode(const QString& path) {
+    const QString key = cacheKey(path);
+    QImage image = decodedPictures().find(key);
+    if (!image.isNull())
+        return image;
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide))
+        return {};
+    image = reader.read();
+    if (!image.isNull())
+        decodedPictures().keep(key, image);
+    return image;
+}
+
 } // namespace
 
 Picture Picture::load(const QString& programPath) {
@@ -42,12 +91,7 @@ Picture Picture::load(const QString& programPath) {
             picture.source_ = programPath;
         return picture;
     }
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide))
-        return picture;
-    picture.image_ = reader.read();
+    picture.image_ = decode(path);
     if (!picture.image_.isNull())
         picture.source_ = programPath;
     return picture;

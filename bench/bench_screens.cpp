@@ -1,0 +1,510 @@
+// Every screen from the click that opens it to its first paint, against a bare window with the
+// same number of widgets made, shown and painted from nothing; then resident memory after
+// visiting every screen and after many open-and-close cycles of each, against a bare window.
+//
+//   bench_screens [runs] [cycles]          the timings and the memory figures
+//   bench_screens --bare-memory N          (child) peak resident memory of a bare window of N
+//                                          widgets with the main menu's picture
+//
+// Runs headless on the offscreen platform, in a scratch copy of the content folder with 30
+// saved worksheets, with a silent sound player so that no audio device is involved.
+#include "app/Screens.h"
+#include "app/Services.h"
+#include "app/Startup.h"
+#include "formats/Catalogue.h"
+#include "platform/SoundPlayer.h"
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/Label.h"
+#include "platform/wmf/WmfPicture.h"
+#include "screens/activities/Welldone.h"
+#include "screens/activities/board/LabellingBoards.h"
+#include "screens/activities/board/OrderingBoards.h"
+#include "screens/activities/multiple.h"
+#include "screens/authoring/wizard.h"
+#include "screens/authoring/worksheets.h"
+#include "screens/navigation/Titlefrm.h"
+#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/intro0.h"
+#include "screens/reading/guide.h"
+#include "screens/reading/teacher.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QPainter>
+#include <QPicture>
+#include <QPixmap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <ctime>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+struct Stats {
+    double median = 0;
+    double min = 0;
+    double max = 0;
+};
+
+Stats summarise(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return {v[v.size() / 2], v.front(), v.back()};
+}
+
+class SilentSound : public SoundPlayer {
+public:
+    void PlaySound(const QString&) override {}
+};
+
+// Kilobytes of resident memory now and at the peak, from the kernel's own account.
+struct Memory {
+    long rssKb = 0;
+    long peakKb = 0;
+};
+
+Memory memoryNow() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    Memory m;
+    if (!status.open(QIODevice::ReadOnly))
+        return m;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.simplified().split(' ');
+        if (parts.size() < 2)
+            continue;
+        if (parts[0] == "VmRSS:")
+            m.rssKb = parts[1].toLong();
+        else if (parts[0] == "VmHWM:")
+            m.peakKb = parts[1].toLong();
+    }
+    return m;
+}
+
+// Watches for the first paint of a window that `matches`; the paint has finished when the
+// event dispatch that delivered it returns.
+class PaintWatch : public QObject {
+public:
+    std::function<bool(QWidget*)> matches;
+    bool painted = false;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!painted && event->type() == QEvent::Paint && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow() && matches && matches(widget))
+                painted = true;
+        }
+        return false;
+    }
+};
+
+PaintWatch* watch = nullptr;
+
+void drain() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+// Lets every pending repaint and timer of the screens before run, so that the next timing
+// holds only its own work.
+void settle() {
+    drain();
+    QTest::qWait(40);
+}
+
+void click(QWidget& control) {
+    QTest::mouseClick(&control, Qt::LeftButton);
+}
+
+// Milliseconds of this thread's processor time: what the work costs, without the time other
+// programs on a busy machine took from it.
+double threadMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// Milliseconds from `go` to the first paint of a window that `matches`.
+double timeToPaint(const std::function<void()>& go, std::function<bool(QWidget*)> matches) {
+    watch->painted = false;
+    watch->matches = std::move(matches);
+    QElapsedTimer timer;
+    timer.start();
+    const double start = threadMs();
+    go();
+    while (!watch->painted) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (timer.elapsed() > 5000) {
+            std::fprintf(stderr, "no paint within five seconds\n");
+            break;
+        }
+    }
+    const double ms = threadMs() - start;
+    watch->matches = nullptr;
+    return ms;
+}
+
+template <class T> std::function<bool(QWidget*)> isA() {
+    return [](QWidget* w) { return dynamic_cast<T*>(w) != nullptr; };
+}
+
+struct Case {
+    const char* name;
+    std::function<void()> setup; // untimed: reach the screen the click starts from
+    std::function<void()> go;    // timed: the click that opens the screen
+    std::function<bool(QWidget*)> target;
+    std::function<QWidget*()> find;
+    std::function<void()> back; // untimed: close it again
+    QString picture = {};       // the picture file the screen decodes as it loads, if any
+    QString page = {};          // the metafile page it shows, if any
+};
+
+intro0& menu() { return *Screens::find<intro0>(); }
+rich& richMenu() { return *Screens::find<rich>(); }
+orvelles& orvellesMenu() { return *Screens::find<orvelles>(); }
+
+void answerQuestions(int count) {
+    multiple& quiz = *Screens::find<multiple>();
+    for (int q = 0; q < count; ++q) {
+        click(quiz.Option1(2));
+        click(quiz.Label3(1));
+    }
+}
+
+std::vector<Case> cases() {
+    const auto none = [] {};
+    const auto openRich = [] {
+        if (!Screens::find<rich>())
+            click(menu().Label2(7));
+    };
+    const auto openOrvelles = [] {
+        if (!Screens::find<orvelles>())
+            click(menu().Label2(15));
+    };
+    const auto fromTopicTo = [](std::function<void()> topic, auto menuOf, int entry) {
+        return [topic, menuOf, entry] {
+            topic();
+            click(menuOf().Label3(entry));
+        };
+    };
+    std::vector<Case> all;
+    all.push_back({"topic menu (The Orvelles)", none, [] { click(menu().Label2(15)); },
+                   isA<orvelles>(), [] { return (QWidget*)Screens::find<orvelles>(); },
+                   [] { click(orvellesMenu().Label3(2)); }, QStringLiteral("images/orvelles.jpg")});
+    all.push_back({"topic menu (Rich and Poor)", none, [] { click(menu().Label2(7)); }, isA<rich>(),
+                   [] { return (QWidget*)Screens::find<rich>(); },
+                   [] { click(richMenu().Label3(2)); }, QStringLiteral("images/richpoor.jpg")});
+    all.push_back({"quiz", openRich, [] { click(richMenu().Label3(0)); }, isA<multiple>(),
+                   [] { return (QWidget*)Screens::find<multiple>(); },
+                   [] { click(Screens::find<multiple>()->Label3(2)); },
+                   QStringLiteral("images/richandpoorsm.jpg")});
+    all.push_back({"results (after ten answers)",
+                   [openRich] {
+                       openRich();
+                       click(richMenu().Label3(0));
+                       answerQuestions(9);
+                   },
+                   [] { answerQuestions(1); }, isA<Welldone>(),
+                   [] { return (QWidget*)Screens::find<Welldone>(); },
+                   [] { click(Screens::find<Welldone>()->Label3(1)); },
+                   QStringLiteral("images/globesm.jpg")});
+    all.push_back({"labelling board (orvelleslab)", openOrvelles,
+                   fromTopicTo(none, orvellesMenu, 1), isA<orvelleslab>(),
+                   [] { return (QWidget*)Screens::find<orvelleslab>(); },
+                   [] { click(Screens::find<orvelleslab>()->Label3(0)); },
+                   QStringLiteral("images/familymd.jpg")});
+    all.push_back({"labelling board (richlab)", openRich, fromTopicTo(none, richMenu, 1),
+                   isA<richlab>(), [] { return (QWidget*)Screens::find<richlab>(); },
+                   [] { click(Screens::find<richlab>()->Label3(0)); },
+                   QStringLiteral("images/richpoor.jpg")});
+    all.push_back({"ordering board (orvellesord)", openOrvelles,
+                   fromTopicTo(none, orvellesMenu, 3), isA<orvellesord>(),
+                   [] { return (QWidget*)Screens::find<orvellesord>(); },
+                   [] { click(Screens::find<orvellesord>()->Label3(0)); }});
+    all.push_back({"ordering board (richord)", openRich, fromTopicTo(none, richMenu, 3),
+                   isA<richord>(), [] { return (QWidget*)Screens::find<richord>(); },
+                   [] { click(Screens::find<richord>()->Label3(0)); }});
+    all.push_back({"page viewer (key facts)", openRich, fromTopicTo(none, richMenu, 4),
+                   isA<teacher>(), [] { return (QWidget*)Screens::find<teacher>(); },
+                   [] { click(Screens::find<teacher>()->Label3(1)); }, {},
+                   QStringLiteral("wmf/key richa.wmf")});
+    all.push_back({"page viewer (acknowledgements)", none, [] { click(menu().Label2(19)); },
+                   isA<teacher>(), [] { return (QWidget*)Screens::find<teacher>(); },
+                   [] { click(Screens::find<teacher>()->Label3(1)); }, {},
+                   QStringLiteral("wmf/acknowledgments.wmf")});
+    all.push_back({"teachers' guide", none, [] { click(menu().Label2(20)); }, isA<guide>(),
+                   [] { return (QWidget*)Screens::find<guide>(); },
+                   [] { click(Screens::find<guide>()->Label3(1)); }, {},
+                   QStringLiteral("wmf/guide1.wmf")});
+    all.push_back({"wizard", none, [] { click(menu().Label2(17)); }, isA<wizard>(),
+                   [] { return (QWidget*)Screens::find<wizard>(); },
+                   [] { click(Screens::find<wizard>()->Label3(0)); }});
+    all.push_back({"worksheet catalogue (30 names)", none, [] { click(menu().Label2(18)); },
+                   isA<worksheets>(), [] { return (QWidget*)Screens::find<worksheets>(); },
+                   [] { click(Screens::find<worksheets>()->Label2(0)); }});
+    all.push_back({"title screen", none, [] { click(menu().Label2(16)); }, isA<Titlefrm>(),
+                   [] { return (QWidget*)Screens::find<Titlefrm>(); },
+                   [] { click(*Screens::find<Titlefrm>()->Command1); },
+                   QStringLiteral("images/globesm.jpg")});
+    return all;
+}
+
+// Back to the main menu alone, as at start.
+void home() {
+    for (int i = 0; i < 3 && Screens::liveCount() > 1; ++i) {
+        if (rich* r = Screens::find<rich>())
+            click(r->Label3(2));
+        if (orvelles* o = Screens::find<orvelles>())
+            click(o->Label3(2));
+        drain();
+    }
+}
+
+// What a bare window needs to stand in for a screen: each of its widgets as the nearest plain
+// Qt widget, at the same place, with the same text.
+struct Blueprint {
+    enum Kind { Plain, Text, Edit, Check, Radio, Push };
+    struct Part {
+        Kind kind;
+        QRect place;
+        QString text;
+    };
+    std::vector<Part> parts;
+    // A metafile page is stood in for by the same drawing recorded as plain painter calls.
+    QPicture page;
+    QRect pagePlace;
+};
+
+Blueprint blueprintOf(QWidget& screen, const QString& page) {
+    Blueprint print;
+    if (!page.isEmpty()) {
+        const WmfPicture metafile = WmfPicture::load(page);
+        QPainter recorder(&print.page);
+        metafile.paint(&recorder, QRectF(QPointF(0, 0), QSizeF(metafile.sizePixels())));
+    }
+    for (QWidget* w : screen.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&screen))
+            continue;
+        Blueprint::Part part{Blueprint::Plain, QRect(w->mapTo(&screen, QPoint(0, 0)), w->size()), {}};
+        if (qobject_cast<ImageBox*>(w) && !print.page.isNull()) {
+            print.pagePlace = part.place;
+            continue;
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            part = {Blueprint::Edit, part.place, edit->text()};
+        else if (auto* check = qobject_cast<QCheckBox*>(w))
+            part = {Blueprint::Check, part.place, check->text()};
+        else if (auto* radio = qobject_cast<QRadioButton*>(w))
+            part = {Blueprint::Radio, part.place, radio->text()};
+        else if (auto* push = qobject_cast<QPushButton*>(w))
+            part = {Blueprint::Push, part.place, push->text()};
+        else if (const QVariant caption = w->property("Caption"); caption.isValid())
+            part = {Blueprint::Text, part.place, caption.toString()};
+        else if (auto* label = dynamic_cast<Label*>(w))
+            part = {Blueprint::Text, part.place, label->Caption()};
+        print.parts.push_back(part);
+        if (qEnvironmentVariableIsSet("ORVELLES_BENCH_DUMP"))
+            std::fprintf(stderr, "%s %d %d,%d %dx%d %s\n", w->metaObject()->className(), part.kind,
+                         part.place.x(), part.place.y(), part.place.width(), part.place.height(),
+                         qPrintable(part.text.left(30)));
+    }
+    return print;
+}
+
+QWidget* makePart(const Blueprint::Part& part, QWidget* window) {
+    switch (part.kind) {
+    case Blueprint::Edit:
+        return new QLineEdit(part.text, window);
+    case Blueprint::Check:
+        return new QCheckBox(part.text, window);
+    case Blueprint::Radio:
+        return new QRadioButton(part.text, window);
+    case Blueprint::Push:
+        return new QPushButton(part.text, window);
+    case Blueprint::Text:
+        return new QLabel(part.text, window);
+    case Blueprint::Plain:
+        break;
+    }
+    return new QWidget(window);
+}
+
+// A bare window built from `print`, shown and painted from nothing, with the picture
+// `pictureFile` decoded when one is named (Qt keeps decoded pixmaps by file name).
+double bareWindow(const Blueprint& print, const QString& pictureFile) {
+    std::unique_ptr<QWidget> window;
+    const double ms = timeToPaint(
+        [&] {
+            window = std::make_unique<QWidget>();
+            window->setFixedSize(800, 600);
+            auto* image = new QLabel(window.get());
+            if (!pictureFile.isEmpty())
+                image->setPixmap(QPixmap(pictureFile));
+            image->setGeometry(0, 0, 800, 600);
+            for (const Blueprint::Part& part : print.parts)
+                makePart(part, window.get())->setGeometry(part.place);
+            if (!print.page.isNull()) {
+                auto* page = new QLabel(window.get());
+                page->setPicture(print.page);
+                page->setGeometry(print.pagePlace);
+            }
+            window->show();
+        },
+        [&](QWidget* w) { return w == window.get(); });
+    window.reset();
+    drain();
+    return ms;
+}
+
+void cycle(const Case& c) {
+    c.setup();
+    c.go();
+    drain();
+    c.back();
+    drain();
+    home();
+}
+
+int runBareMemory(int argc, char** argv, int widgets) {
+    Blueprint print;
+    for (int i = 1; i < widgets; ++i)
+        print.parts.push_back({Blueprint::Text,
+                               QRect(8 + (i % 4) * 190, 20 + (i / 4) * 24 % 560, 180, 22),
+                               QStringLiteral("Entry %1").arg(i)});
+    QApplication app(argc, argv);
+    PaintWatch paints;
+    watch = &paints;
+    app.installEventFilter(&paints);
+    for (int i = 0; i < 5; ++i)
+        bareWindow(print, QStringLiteral("images/orvelles.jpg"));
+    std::printf("%ld\n", memoryNow().peakKb);
+    return 0;
+}
+
+void prepareContent(const QString& folder) {
+    QDir source(QStringLiteral(ORVELLES_SOURCE_DIR "/content"));
+    QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), source.path() + "/.", folder});
+    QDir::setCurrent(folder);
+    CatalogueState state;
+    QFile::remove(QStringLiteral("multiple/track.txt"));
+    QFile track(QStringLiteral("multiple/track.txt"));
+    if (track.open(QIODevice::WriteOnly))
+        track.write(" 0 \r\n");
+    track.close();
+    for (int i = 1; i <= 30; ++i) {
+        const QString title = QStringLiteral("Class sheet %1").arg(i, 2, 10, QLatin1Char('0'));
+        QFile::copy(QStringLiteral("multiple/Introduction.txt"),
+                    QStringLiteral("multiple/") + title + QStringLiteral(".txt"));
+        ReadCatalogue(QStringLiteral("multiple/track.txt"), state);
+        trackworksheets(QStringLiteral("multiple/track.txt"), title, state);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (argc > 2 && qstrcmp(argv[1], "--bare-memory") == 0) {
+        QDir::setCurrent(QStringLiteral(ORVELLES_SOURCE_DIR "/content"));
+        return runBareMemory(argc, argv, atoi(argv[2]));
+    }
+    const int runs = argc > 1 ? qMax(3, atoi(argv[1])) : 30;
+    const int cycles = argc > 2 ? qMax(0, atoi(argv[2])) : 500;
+
+    QTemporaryDir scratch;
+    QApplication app(argc, argv);
+    prepareContent(scratch.path());
+    PaintWatch paints;
+    watch = &paints;
+    app.installEventFilter(&paints);
+    startProgram();
+    Services::setSound(std::make_unique<SilentSound>());
+    drain();
+
+    std::printf("%d runs each, milliseconds (processor time of the interface thread) from the click to "
+                "the first paint\n", runs);
+    std::printf("%-32s %7s | %7s %7s %7s | %7s %7s | %5s\n", "screen", "widgets", "median", "min",
+                "max", "bare", "ratio", "frame");
+    // ORVELLES_BENCH_ONLY=text times only the screens whose names hold that text.
+    const QString only = qEnvironmentVariable("ORVELLES_BENCH_ONLY");
+    std::vector<Case> all = cases();
+    std::erase_if(all, [&](const Case& c) { return !QString::fromLatin1(c.name).contains(only); });
+    int mostWidgets = 0;
+    for (const Case& c : all) {
+        std::vector<double> times;
+        std::vector<double> bare;
+        int widgets = 0;
+        Blueprint print;
+        for (int r = 0; r < runs + 1; ++r) {
+            c.setup();
+            settle();
+            const double ms = timeToPaint(c.go, c.target);
+            if (QWidget* screen = c.find()) {
+                widgets = int(screen->findChildren<QWidget*>().size()) + 1;
+                print = blueprintOf(*screen, c.page);
+            }
+            drain();
+            c.back();
+            drain();
+            home();
+            settle();
+            const double floor = bareWindow(print, c.picture);
+            if (r == 0)
+                continue; // the first opening loads fonts and pictures for the first time
+            times.push_back(ms);
+            bare.push_back(floor);
+        }
+        mostWidgets = std::max(mostWidgets, widgets);
+        const Stats t = summarise(times);
+        const Stats b = summarise(bare);
+        std::printf("%-32s %7d | %7.2f %7.2f %7.2f | %7.2f %7.2f | %5s\n", c.name, widgets,
+                    t.median, t.min, t.max, b.median, t.median / b.median,
+                    t.median <= 1000.0 / 60 ? "yes" : "NO");
+        std::fflush(stdout);
+    }
+
+    const Memory visited = memoryNow();
+    std::printf("\nresident memory after visiting every screen: %ld kB (peak %ld kB)\n",
+                visited.rssKb, visited.peakKb);
+    if (cycles > 0) {
+        std::printf("%-32s %10s %10s %10s\n", "after open-and-close cycles of", "before kB",
+                    "after kB", "growth kB");
+        for (const Case& c : all) {
+            for (int i = 0; i < 10; ++i)
+                cycle(c);
+            const long before = memoryNow().rssKb;
+            for (int i = 0; i < cycles; ++i)
+                cycle(c);
+            const long after = memoryNow().rssKb;
+            std::printf("%-32s %10ld %10ld %10ld\n", c.name, before, after, after - before);
+            std::fflush(stdout);
+        }
+        const Memory end = memoryNow();
+        std::printf("after %d cycles of every screen: %ld kB (peak %ld kB)\n", cycles, end.rssKb,
+                    end.peakKb);
+    }
+
+    QProcess bareChild;
+    bareChild.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--bare-memory"), QString::number(mostWidgets)});
+    bareChild.waitForFinished(60000);
+    const long bareKb = bareChild.readAllStandardOutput().trimmed().toLong();
+    if (bareKb > 0)
+        std::printf("peak of a bare window of %d widgets with the picture: %ld kB; "
+                    "ratio after visiting every screen %.2f (goal at most 1.5)\n",
+                    mostWidgets, bareKb, double(visited.peakKb) / double(bareKb));
+    Screens::setEndAction([] {});
+    stopProgram();
+    return 0;
+}
