@@ -45,6 +45,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <malloc.h>
 #include <ctime>
 #include <cstdio>
 #include <functional>
@@ -75,6 +76,9 @@ struct Memory {
 };
 
 Memory memoryNow() {
+    // Free memory the allocator still holds is given back first, so that what remains is
+    // memory in use.
+    malloc_trim(0);
     QFile status(QStringLiteral("/proc/self/status"));
     Memory m;
     if (!status.open(QIODevice::ReadOnly))
@@ -478,16 +482,20 @@ int main(int argc, char** argv) {
     std::printf("\nresident memory after visiting every screen: %ld kB (peak %ld kB)\n",
                 visited.rssKb, visited.peakKb);
     if (cycles > 0) {
-        std::printf("%-32s %10s %10s %10s\n", "after open-and-close cycles of", "before kB",
-                    "after kB", "growth kB");
+        std::printf("%-32s %10s %10s %10s %8s %8s\n", "after open-and-close cycles of",
+                    "before kB", "after kB", "growth kB", "widgets", "after");
         for (const Case& c : all) {
             for (int i = 0; i < 10; ++i)
                 cycle(c);
             const long before = memoryNow().rssKb;
+            const qsizetype widgetsBefore = QApplication::allWidgets().size();
             for (int i = 0; i < cycles; ++i)
                 cycle(c);
             const long after = memoryNow().rssKb;
-            std::printf("%-32s %10ld %10ld %10ld\n", c.name, before, after, after - before);
+            const qsizetype widgetsAfter = QApplication::allWidgets().size();
+            std::printf("%-32s %10ld %10ld %10ld %8lld %8lld\n", c.name, before, after,
+                        after - before, static_cast<long long>(widgetsBefore),
+                        static_cast<long long>(widgetsAfter));
             std::fflush(stdout);
         }
         const Memory end = memoryNow();
