@@ -31,28 +31,35 @@ bool looksLikeMetafile(const QString& path) {
     return placeable || standard;
 }
 
-// Screens load their pictures each time they open; a decoded picture is kept while its file
-// is unchanged, so that reopening a screen costs no decoding. The cost is in kilobytes.
-class DecodedPictures {
+// Screens load their pictures each time they open; a decoded picture or a parsed page is kept
+// while its file is unchanged, so that reopening a screen costs no decoding. Copies of either
+// share their data. The cost is in kilobytes.
+template <class Decoded> class DecodedPictures {
 public:
-    QImage find(const QString& key) {
+    explicit DecodedPictures(qsizetype limitKb) : cache_(limitKb) {}
+    Decoded find(const QString& key) {
         QMutexLocker lock(&mutex_);
-        const QImage* image = cache_.object(key);
-        return image ? *image : QImage();
+        const Decoded* found = cache_.object(key);
+        return found ? *found : Decoded();
     }
-    void keep(const QString& key, const QImage& image) {
+    void keep(const QString& key, const Decoded& decoded, qsizetype costKb) {
         QMutexLocker lock(&mutex_);
-        cache_.insert(key, new QImage(image), qMax<qsizetype>(1, image.sizeInBytes() / 1024));
+        cache_.insert(key, new Decoded(decoded), qMax<qsizetype>(1, costKb));
     }
 
 private:
     QMutex mutex_;
-    QCache<QString, QImage> cache_{24 * 1024};
+    QCache<QString, Decoded> cache_;
 };
 
-DecodedPictures& decodedPictures() {
-    static DecodedPictures pictures;
-    return pictures;
+DecodedPictures<QImage>& decodedImages() {
+    static DecodedPictures<QImage> images(24 * 1024);
+    return images;
+}
+
+DecodedPictures<WmfPicture>& parsedPages() {
+    static DecodedPictures<WmfPicture> pages(8 * 1024);
+    return pages;
 }
 
 QString cacheKey(const QString& path) {
@@ -62,9 +69,21 @@ QString cacheKey(const QString& path) {
            QString::number(info.size());
 }
 
+WmfPicture parse(const QString& path) {
+    const QString key = cacheKey(path);
+    WmfPicture page = parsedPages().find(key);
+    if (!page.isNull())
+        return page;
+    page = WmfPicture::load(path);
+    // A parsed page takes a few times its file's size.
+    if (!page.isNull())
+        parsedPages().keep(key, page, 4 * QFileInfo(path).size() / 1024);
+    return page;
+}
+
 QImage decode(const QString& path) {
     const QString key = cacheKey(path);
-    QImage image = decodedPictures().find(key);
+    QImage image = decodedImages().find(key);
     if (!image.isNull())
         return image;
     QImageReader reader(path);
@@ -74,7 +93,7 @@ QImage decode(const QString& path) {
         return {};
     image = reader.read();
     if (!image.isNull())
-        decodedPictures().keep(key, image);
+        decodedImages().keep(key, image, image.sizeInBytes() / 1024);
     return image;
 }
 
@@ -86,7 +105,7 @@ Picture Picture::load(const QString& programPath) {
         return picture;
     const QString path = ContentPath::resolve(programPath);
     if (looksLikeMetafile(path)) {
-        picture.metafile_ = WmfPicture::load(path);
+        picture.metafile_ = parse(path);
         if (!picture.metafile_.isNull())
             picture.source_ = programPath;
         return picture;

@@ -34,6 +34,19 @@ private slots:
         QVERIFY(Picture::load(QStringLiteral("images\\a.bmp")).isNull());
     }
 
+    void aChangedPageIsReadAfresh() {
+        TempContent content;
+        const QString source = QStringLiteral(ORVELLES_SOURCE_DIR "/content/");
+        const QString target = content.path() + QStringLiteral("/page.wmf");
+        QVERIFY(QFile::copy(source + QStringLiteral("wmf/guide1.wmf"), target));
+        const QSizeF screenCopy = Picture::load(QStringLiteral("page.wmf")).sizeTwips();
+        QVERIFY(QFile::remove(target));
+        QVERIFY(QFile::copy(source + QStringLiteral("wmf2/guide1.wmf"), target));
+        const Picture printCopy = Picture::load(QStringLiteral("page.wmf"));
+        QVERIFY(printCopy.isMetafile());
+        QVERIFY(printCopy.sizeTwips() != screenCopy);
+    }
+
     void theSameFileInAnotherFolderIsAnotherPicture() {
         TempContent one;
         QDir().mkpath(one.path() + QStringLiteral("/images"));
