@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 
 namespace {
@@ -34,7 +35,41 @@ void CommandButton::setFontSpec(const QString& family, double points, bool bold)
     setFont(Fonts::make(family, points, bold));
 }
 
-void CommandButton::setBackColor(const QColor& colour) { paintWith(this, Qt::black, colour); }
+void CommandButton::setBackColor(const QColor& colour) {
+    back_ = colour;
+    paintWith(this, Qt::black, colour);
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect box = rect();
+    painter.fillRect(rect(), back_);
+    const QColor light(255, 255, 255), shadow(128, 128, 128), dark(0, 0, 0);
+    const auto bevel = [&](QRect r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    if (isDown()) {
+        bevel(box, dark, dark);
+        bevel(box.adjusted(1, 1, -1, -1), shadow, shadow);
+    } else {
+        bevel(box, light, dark);
+        bevel(box.adjusted(1, 1, -1, -1), back_.lighter(110), shadow);
+    }
+    const QRect caption = rect().translated(isDown() ? 1 : 0, isDown() ? 1 : 0);
+    painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : shadow);
+    painter.setFont(font());
+    painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    if (hasFocus()) {
+        QPen dots(dark, 1, Qt::DotLine);
+        painter.setPen(dots);
+        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+}
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), TwipsGeometry(this) {
     setAttribute(Qt::WA_NoMousePropagation);

@@ -18,6 +18,14 @@ public:
     bool Visible() const { return !isHidden(); }
 
     ControlEvents events;
+
+protected:
+    // Drawn as the classic raised button in its own back colour; the style's drawing would keep
+    // a cached face for every new button's palette.
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor back_ = QColor(192, 192, 192);
 };
 
 // An option button; the option buttons of one container form one group. Its click runs when
