@@ -102,7 +102,13 @@ void TestMonkey::randomUse() {
         app.content.copyProjectContent();
     if (content == "damaged")
         damageContent(app.content, seed);
-    Services::setPrinterFactory([] { return std::make_unique<RecordingPrinter>(); });
+    // One print in three fails somewhere in its course, as a printer that jams or goes away.
+    Services::setPrinterFactory([&monkey] {
+        auto printer = std::make_unique<RecordingPrinter>();
+        if (monkey.below(3) == 0)
+            printer->failAt = 1 + monkey.below(60);
+        return printer;
+    });
     Services::setRandom([&monkey](int n) { return monkey.below(n); });
     app.messages->onShow = [&] {
         app.messages->answers << (monkey.below(2) ? MessageBox::Answer::Ok
