@@ -8,7 +8,10 @@
 #include "support/TempContent.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QSaveFile>
 #include <QTest>
+#include <csignal>
 #include <functional>
 
 namespace {
@@ -92,6 +95,41 @@ std::pair<int, qsizetype> stepsOf(const Save& save) {
     return {counter.steps(), content.read(save.file).size()};
 }
 
+// The steps of a replacement, with the program killed outright at one of them; at the write,
+// after part of the new file has reached the disk.
+class DyingDisk : public ReplaceSteps {
+public:
+    explicit DyingDisk(int dieAt) : dieAt_(dieAt) { ReplaceSteps::use(this); }
+    bool open(QSaveFile& file) override { return maybeDie() && ReplaceSteps::open(file); }
+    qint64 write(QSaveFile& file, const QByteArray& bytes) override {
+        if (taken_ == dieAt_) {
+            ReplaceSteps::write(file, bytes.left(bytes.size() / 2));
+            ReplaceSteps::flush(file);
+        }
+        return maybeDie() ? ReplaceSteps::write(file, bytes) : -1;
+    }
+    bool flush(QSaveFile& file) override { return maybeDie() && ReplaceSteps::flush(file); }
+    bool commit(QSaveFile& file) override { return maybeDie() && ReplaceSteps::commit(file); }
+
+private:
+    bool maybeDie() {
+        if (taken_++ == dieAt_)
+            std::raise(SIGKILL);
+        return true;
+    }
+    int dieAt_;
+    int taken_ = 0;
+};
+
+// Run as a copy of the program that dies while it saves: adds "Castles" to the catalogue in
+// the working folder, or writes the Castles worksheet.
+int dieWhileSaving(const QString& what, int dieAt) {
+    DyingDisk disk(dieAt);
+    CatalogueState state;
+    saveNamed(what).run(state);
+    return 0;
+}
+
 } // namespace
 
 class TestSaveFaults : public QObject {
@@ -103,6 +141,8 @@ private slots:
     void diskFullAtEveryByte();
     void withoutFaultsTheSaveHappens_data();
     void withoutFaultsTheSaveHappens();
+    void copyKilledWhileSaving_data();
+    void copyKilledWhileSaving();
 };
 
 void TestSaveFaults::everyStepFails_data() {
@@ -166,5 +206,43 @@ void TestSaveFaults::withoutFaultsTheSaveHappens() {
     QCOMPARE(outcome.files.size(), save == "question file" ? 2 : 1);
 }
 
-QTEST_GUILESS_MAIN(TestSaveFaults)
+void TestSaveFaults::copyKilledWhileSaving_data() {
+    QTest::addColumn<QString>("save");
+    QTest::addColumn<int>("dieAt");
+    for (const char* save : {"add name", "question file"})
+        for (int step = 0; step < 4; ++step)
+            QTest::addRow("%s, step %d", save, step) << save << step;
+}
+
+// The program is killed in the middle of a save: the earlier file survives whole, and the
+// next copy to save finds the folder usable, the dead copy's lock no obstacle.
+void TestSaveFaults::copyKilledWhileSaving() {
+    QFETCH(QString, save);
+    QFETCH(int, dieAt);
+    const Save operation = saveNamed(save);
+    TempContent content;
+    content.write(Track, catalogue);
+    if (operation.file != Track)
+        content.write(operation.file, operation.before);
+    QProcess copy;
+    copy.setWorkingDirectory(content.path());
+    copy.start(QCoreApplication::applicationFilePath(),
+               {"--die-while-saving", save, QString::number(dieAt)});
+    QVERIFY(copy.waitForFinished(60000));
+    QCOMPARE(copy.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(content.read(operation.file), operation.before);
+    CatalogueState state;
+    operation.run(state);
+    QVERIFY(content.read(operation.file) != operation.before);
+    QVERIFY(!content.exists(Track + ".lock"));
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == "--die-while-saving")
+        return dieWhileSaving(args[2], args[3].toInt());
+    TestSaveFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_savefaults.moc"
