@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <atomic>
 
 namespace {
 
@@ -70,6 +71,20 @@ QByteArray noise(qsizetype size) {
 // file may give one, of a sane size.
 enum Expect { None, Picture_, Either };
 
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
+                                                         void (*)(const volatile void*));
+std::atomic<bool> watching{false};
+std::atomic<size_t> largest{0};
+
+void noteAllocation(const volatile void*, size_t size) {
+    if (watching && size > largest)
+        largest = size;
+}
+
+void noteFree(const volatile void*) {}
+#endif
+
 } // namespace
 
 class TestDamagedPictures : public QObject {
@@ -77,6 +92,7 @@ class TestDamagedPictures : public QObject {
 private slots:
     void damaged_data();
     void damaged();
+    void smallPageAllocatesLittle();
 };
 
 void TestDamagedPictures::damaged_data() {
@@ -125,6 +141,24 @@ void TestDamagedPictures::damaged() {
     QPainter painter(&target);
     picture.paint(painter, QRectF(0, 0, 120, 90));
     QVERIFY(painter.isActive());
+}
+
+// Loading a page of a few kilobytes once set aside the whole 32 MB a metafile may have.
+void TestDamagedPictures::smallPageAllocatesLittle() {
+#if defined(__SANITIZE_ADDRESS__)
+    TempContent content;
+    content.write("wmf/page.wmf", projectFile("wmf/guide1.wmf"));
+    static const bool hooked = __sanitizer_install_malloc_and_free_hooks(noteAllocation, noteFree);
+    QVERIFY(hooked);
+    largest = 0;
+    watching = true;
+    const Picture page = Picture::load(QStringLiteral("wmf\\page.wmf"));
+    watching = false;
+    QVERIFY(!page.isNull());
+    QVERIFY2(largest < 1024 * 1024, qPrintable(QString::number(largest)));
+#else
+    QSKIP("allocations are watched in the sanitizer build");
+#endif
 }
 
 QTEST_MAIN(TestDamagedPictures)
