@@ -4,6 +4,7 @@
 // ORVELLES_MONKEY_SEED and ORVELLES_MONKEY_EVENTS (per content folder) change the run.
 #include "app/Dispatch.h"
 #include "app/Module1.h"
+#include "app/Screen.h"
 #include "app/Screens.h"
 #include "app/Services.h"
 #include "platform/Fonts.h"
@@ -64,10 +65,13 @@ int eventsFromEnvironment() {
     return ok && events > 0 ? events : 2000;
 }
 
+// A screen of the program's own on show, not a tooltip or a window on its way out.
 bool anyWindowShowing() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        const auto* screen = dynamic_cast<const Screen*>(w);
+        if (screen && screen->isVisible() && !screen->isUnloaded())
             return true;
+    }
     return false;
 }
 
@@ -93,7 +97,7 @@ void TestMonkey::randomUse_data() {
 
 void TestMonkey::randomUse() {
     QFETCH(QString, content);
-    const quint64 seed = seedFromEnvironment();
+    static const quint64 seed = seedFromEnvironment();
     const int events = eventsFromEnvironment();
     qInfo("monkey: seed %llu, %d events, %s content folder", seed, events, qPrintable(content));
     AppFixture app;
