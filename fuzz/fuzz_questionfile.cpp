@@ -1,4 +1,5 @@
-// Any bytes as a question file: load the ten questions item by item, as the topic menus do.
+// Any bytes as a question file: load the ten questions item by item, as the topic menus do,
+// then turn what was loaded back into a file, as the wizard does after editing it.
 #include "formats/Errors.h"
 #include "formats/ItemReader.h"
 #include "formats/QuestionFile.h"
@@ -6,14 +7,41 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace {
+
+WorksheetContent contentOf(const QuestionTables& tables) {
+    WorksheetContent sheet;
+    sheet.title = tables.WorksheetTitle;
+    for (int q = 1; q <= 10; ++q) {
+        QuestionEntry& entry = sheet.questions[q - 1];
+        entry.text = tables.QuestionText[q];
+        entry.answers = {tables.AnswerA[q], tables.AnswerB[q], tables.AnswerC[q],
+                         tables.AnswerD[q]};
+        entry.correct = correctAnswerNumber(tables.CorrectAnswer[q]);
+    }
+    return sheet;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ItemReader file1(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     QuestionTables tables;
     try {
         LoadQuestionFile(file1, tables);
     } catch (const FileError&) {
+        return 0;
     }
-    for (int q = 1; q <= 10; ++q)
-        (void)correctAnswerNumber(tables.CorrectAnswer[q]);
+    try {
+        const QByteArray written = questionFileBytes(contentOf(tables));
+        // What the writer accepts must load again in full.
+        ItemReader again(written);
+        QuestionTables reloaded;
+        LoadQuestionFile(again, reloaded);
+        for (int q = 1; q <= 10; ++q)
+            if (correctAnswerNumber(reloaded.CorrectAnswer[q]) == 0)
+                __builtin_trap();
+    } catch (const FormatError&) {
+    }
     return 0;
 }

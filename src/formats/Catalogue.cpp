@@ -18,12 +18,12 @@ int parseCount(const QString& item) {
     return count;
 }
 
-// The count line is written as numbers always were: a blank, the digits, a blank.
+// The count line is written as numbers always were: a blank, the digits, a blank. Names read
+// from the file go back byte for byte, even one spoilt by a lone CR, so that one odd line does
+// not stop every later change; a new title is checked before it gets here.
 QByteArray catalogueBytes(const QStringList& names) {
     QByteArray bytes = ' ' + QByteArray::number(names.size()) + " \r\n";
     for (const QString& name : names) {
-        if (!TextCodec::canStoreInLine(name))
-            throw FormatError("a worksheet name that the catalogue cannot store");
         bytes += TextCodec::encode(name);
         bytes += "\r\n";
     }

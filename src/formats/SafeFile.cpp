@@ -10,13 +10,38 @@ namespace {
 
 constexpr unsigned long PollInterval = 15;
 
+ReplaceSteps realSteps;
+ReplaceSteps* steps = &realSteps;
+
 } // namespace
+
+bool ReplaceSteps::open(QSaveFile& file) {
+    return file.open(QIODevice::WriteOnly);
+}
+
+qint64 ReplaceSteps::write(QSaveFile& file, const QByteArray& bytes) {
+    return file.write(bytes);
+}
+
+bool ReplaceSteps::flush(QSaveFile& file) {
+    return file.flush();
+}
+
+bool ReplaceSteps::commit(QSaveFile& file) {
+    return file.commit();
+}
+
+ReplaceSteps* ReplaceSteps::use(ReplaceSteps* replacement) {
+    ReplaceSteps* before = steps == &realSteps ? nullptr : steps;
+    steps = replacement ? replacement : &realSteps;
+    return before;
+}
 
 void replaceFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     // commit() alone misses a write cut short by a full disk (QTBUG-75077): flush first.
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                         file.flush() && file.commit();
+    const bool written = steps->open(file) && steps->write(file, bytes) == bytes.size() &&
+                         steps->flush(file) && steps->commit(file);
     if (!written)
         throw FileAccessError("cannot write " + path.toStdString() + ": " +
                               file.errorString().toStdString());

@@ -180,6 +180,9 @@ void TestCatalogue::add_data() {
     QTest::newRow("lines past the count dropped")
         << QByteArray(" 2 \r\nA\r\nB\r\nstray\r\n") << "C" << int(None)
         << QByteArray(" 3 \r\nA\r\nB\r\nC\r\n") << 2;
+    QTest::newRow("lone CR in a listed name")
+        << QByteArray(" 2 \r\nA\rB\r\nC\r\n") << "D" << int(None)
+        << QByteArray(" 3 \r\nA\rB\r\nC\r\nD\r\n") << 2;
     QTest::newRow("999 names: 1000th added") << catalogueFile(sheets(999)) << "Sheet 1000"
                                              << int(None) << catalogueFile(sheets(1000)) << 999;
     QTest::newRow("missing file") << QByteArray() << "C" << int(Access) << QByteArray() << 7;
@@ -239,6 +242,11 @@ void TestCatalogue::remove_data() {
     QTest::newRow("name with a comma")
         << QByteArray(" 2 \r\nSmith, John\r\nB\r\n") << "Smith, John" << int(None)
         << QByteArray(" 1 \r\nB\r\n") << QStringList{"B"};
+    // A name spoilt by a lone CR, from a file damaged or edited elsewhere, goes back as read
+    // rather than stopping every later change to the catalogue.
+    QTest::newRow("lone CR in another name")
+        << QByteArray(" 3 \r\nCh\xE2u\rae\r\nB\r\nx\r\r\n") << "B" << int(None)
+        << QByteArray(" 2 \r\nCh\xE2u\rae\r\nx\r\r\n") << QStringList{u"Ch\u00E2u\rae"_qs, "x\r"};
     QTest::newRow("missing file") << QByteArray() << "A" << int(Access) << QByteArray()
                                   << QStringList();
     QTest::newRow("count larger than names")

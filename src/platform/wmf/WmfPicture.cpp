@@ -59,7 +59,8 @@ WmfPicture WmfPicture::load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > WmfLimits::maxFileBytes)
         return {};
-    return fromData(file.read(WmfLimits::maxFileBytes));
+    // read(n) sets aside n bytes before reading: ask for what the file holds, not the limit.
+    return fromData(file.read(file.size()));
 }
 
 bool WmfPicture::isNull() const {

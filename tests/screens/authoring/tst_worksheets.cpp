@@ -287,6 +287,9 @@ void TestWorksheets::brokenWorksheet_data() {
     for (const char* tick : {"", "edit", "delete"}) {
         QTest::newRow(QByteArray("missing, ") + tick) << QByteArray() << tick;
         QTest::newRow(QByteArray("71 lines, ") + tick) << shortFile << tick;
+        // The quote runs on to the end of the file and leaves too few items.
+        QTest::newRow(QByteArray("unclosed quote, ") + tick)
+            << "\"Never closed\r\n" + sampleQuestionFile("Broken") << tick;
     }
     for (const char* correct : {"5", "0", "B", ""})
         QTest::newRow(QByteArray("answer '") + correct + "', edit")
