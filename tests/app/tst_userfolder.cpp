@@ -14,7 +14,7 @@ const QList<QPair<QString, QByteArray>> Shipped = {
     {QStringLiteral("images/globesm.jpg"), "globe 1"},
     {QStringLiteral("wav/click.wav"), "click 1"},
     {QStringLiteral("multiple/Introduction.txt"), "introduction 1"},
-    {QStringLiteral(UserFolder::Catalogue), " 0 \r\n"},
+    {QString::fromLatin1(UserFolder::Catalogue), " 0 \r\n"},
 };
 
 void put(const QString& folder, const QString& relative, const QByteArray& bytes) {
@@ -70,9 +70,9 @@ private slots:
     }
 
     void missingCatalogueIsMadeEmpty() {
-        QFile::remove(QDir(source_).filePath(QStringLiteral(UserFolder::Catalogue)));
+        QFile::remove(QDir(source_).filePath(QString::fromLatin1(UserFolder::Catalogue)));
         UserFolder::prepare(source_, target_);
-        QCOMPARE(get(target_, QStringLiteral(UserFolder::Catalogue)),
+        QCOMPARE(get(target_, QString::fromLatin1(UserFolder::Catalogue)),
                  QByteArray(UserFolder::EmptyCatalogue));
     }
 
@@ -84,7 +84,7 @@ private slots:
         QTest::addColumn<QByteArray>("user");
         QTest::addColumn<QByteArray>("release");
         QTest::addColumn<QByteArray>("expected");
-        const QString catalogue = QStringLiteral(UserFolder::Catalogue);
+        const QString catalogue = QString::fromLatin1(UserFolder::Catalogue);
         const QString intro = QStringLiteral("multiple/Introduction.txt");
         const QString picture = QStringLiteral("images/globesm.jpg");
         QTest::newRow("own worksheet kept")

@@ -22,7 +22,8 @@ start_cups() {
     fi
     mkdir -p "$dir"/{etc/ppd,spool/tmp,cache,state,log} "$CUPS_OUT"
     chmod 0755 "$dir" "$dir/etc"
-    chmod 1777 "$CUPS_OUT"
+    # The filters run as lp and copy the job into TempDir.
+    chmod 1777 "$CUPS_OUT" "$dir/spool/tmp"
     cat > "$dir/etc/cups-files.conf" <<EOF
 ServerRoot $dir/etc
 RequestRoot $dir/spool

@@ -126,7 +126,8 @@ shows_picture() {
 
 # shows_part_of SCREEN_PNG PICTURE LEFT TOP WIDTH HEIGHT: whether a patch from the middle of
 # the picture file is found somewhere in that box of the window picture, for pictures whose
-# exact place in their box is the box's business.
+# exact place in their box is the box's business. A patch of another picture scores above 0.25;
+# the globe drawn into the quiz's smaller box scores about 0.14.
 shows_part_of() {
     local size error
     convert "$1" -crop "${5}x${6}+$3+$4" +repage "$E2E_OUT/.seen.png" &&
@@ -134,7 +135,7 @@ shows_part_of() {
     error="$(compare -metric RMSE -subimage-search "$E2E_OUT/.seen.png" "$E2E_OUT/.expected.png" \
              null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')"
     rm -f "$E2E_OUT/.seen.png" "$E2E_OUT/.expected.png"
-    [ -n "$error" ] && awk -v e="$error" 'BEGIN { exit !(e < 0.1) }'
+    [ -n "$error" ] && awk -v e="$error" 'BEGIN { exit !(e < 0.17) }'
 }
 
 # pixel_is SCREEN_PNG X Y R,G,B

@@ -17,11 +17,13 @@ openbox --sm-disable < /dev/null > "$E2E_OUT/openbox.log" 2>&1 &
 wm=$!
 wait_until 50 xprop -root _NET_SUPPORTING_WM_CHECK > /dev/null 2>&1 ||
     { echo "the window manager did not start"; exit 1; }
+# It names itself before it is ready to manage windows.
+sleep 1
 
 (cd "$work" && exec "$program") < /dev/null > "$E2E_OUT/program.log" 2>&1 &
 E2E_PID=$!
 export E2E_PID
-if ! wait_until 200 top_is_screen; then
+if ! wait_until 300 top_is_screen; then
     echo "the program showed no window:"
     cat "$E2E_OUT/program.log"
     exit 1

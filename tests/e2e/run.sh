@@ -39,8 +39,8 @@ if start_cups "$work/cups"; then
 fi
 
 echo "desktop tests: $program on Xvfb, pictures in $out"
-env -u ORVELLES_FOLDER -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY HOME="$work/home" \
-    XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+# HOME stays, so fontconfig's cache is not built again for each run.
+env -u ORVELLES_FOLDER -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
     ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" \
     xvfb-run -a -s "-screen 0 1024x768x24" "$here/roads.sh" "$program" "$work/content" "$out" \
     "$printing"
