@@ -149,6 +149,9 @@ Place settle(const QString& installedContent, const QProcessEnvironment& env) {
         prepare(installedContent, folder);
         return {folder, QString()};
     } catch (const FileError& e) {
+        // A school's shared folder may be read-only for pupils: they use the worksheets in it.
+        if (QFileInfo(QDir(folder).filePath(QLatin1String(Catalogue))).isReadable())
+            return {folder, QString()};
         return {installedContent,
                 QStringLiteral("The Orvelles cannot keep its worksheets in %1 (%2).\n\n"
                                "Pupils can use the program, but worksheets cannot be saved. "

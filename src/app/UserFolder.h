@@ -36,7 +36,9 @@ struct Place {
 // Chooses and prepares the working folder of this run. `installedContent` is where an
 // installed program's content would be; when there is none there (a program run from its
 // build tree), ORVELLES_FOLDER is used as it is, and otherwise nothing changes. When the
-// user's folder cannot be made, the program runs from the installed content and says why.
+// user's folder cannot be made or brought up to date, the program uses it as it is when it has
+// a catalogue (a shared folder pupils may only read), and otherwise runs from the installed
+// content and says why.
 Place settle(const QString& installedContent, const QProcessEnvironment& env);
 
 } // namespace UserFolder

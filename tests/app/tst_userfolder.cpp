@@ -163,6 +163,20 @@ private slots:
         QVERIFY(place.problem.contains(QStringLiteral("ORVELLES_FOLDER")));
     }
 
+    void settleUsesReadOnlySharedFolderAsItIs() {
+        // A folder whose record is a folder cannot be brought up to date, as on a share
+        // mounted read-only; its catalogue is still there to read.
+        const QString shared = root_.filePath(QStringLiteral("share-ro"));
+        put(shared, QString::fromLatin1(UserFolder::Catalogue), " 1 \r\n\"Vikings\"\r\n");
+        QVERIFY(QDir().mkpath(QDir(shared).filePath(QString::fromLatin1(UserFolder::Record))));
+        const auto place =
+            UserFolder::settle(source_, environment({QStringLiteral("ORVELLES_FOLDER=") + shared}));
+        QCOMPARE(place.workingFolder, shared);
+        QVERIFY(place.problem.isEmpty());
+        QCOMPARE(get(shared, QString::fromLatin1(UserFolder::Catalogue)),
+                 QByteArray(" 1 \r\n\"Vikings\"\r\n"));
+    }
+
     void settleFromInstall() {
         const auto place = UserFolder::settle(
             source_,
