@@ -21,6 +21,14 @@ foreach(size 48 64 128 256)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${ORVELLES_APP_ID}.png)
 endforeach()
+# Debian wants these compressed with no time stamp.
+foreach(doc changelog orvelles.1)
+    execute_process(COMMAND gzip -9nc ${CMAKE_SOURCE_DIR}/packaging/${doc}
+                    OUTPUT_FILE ${CMAKE_BINARY_DIR}/${doc}.gz)
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/orvelles.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 configure_file(${CMAKE_SOURCE_DIR}/packaging/${ORVELLES_APP_ID}.metainfo.xml
                ${CMAKE_BINARY_DIR}/${ORVELLES_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/${ORVELLES_APP_ID}.metainfo.xml
@@ -33,10 +41,10 @@ set(CPACK_PACKAGE_NAME orvelles)
 set(CPACK_PACKAGE_VENDOR "The Orvelles developers")
 set(CPACK_PACKAGE_CONTACT "Orvelles Packaging <packaging@orvelles.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "history lessons about the Orvelles for primary schools")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Pupils answer multiple-choice quizzes, drag labels onto pictures and into family trees, \
-read key-facts pages and earn printed certificates. Teachers write their own ten-question \
-worksheets, keep them in a catalogue and print them for class.")
+set(CPACK_PACKAGE_DESCRIPTION "Pupils answer multiple-choice quizzes, drag labels onto pictures
+and into family trees, read key-facts pages and earn printed certificates.
+Teachers write their own ten-question worksheets, keep them in a catalogue
+and print them for class.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orvelles.org/")

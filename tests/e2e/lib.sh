@@ -92,6 +92,21 @@ type_text() {
 
 key() { xdotool key "$@"; sleep 0.2; }
 
+# Dismisses the message box on top with the keyboard; the box's picture goes in OUT.
+dismiss_box() {
+    local name="$1"
+    if wait_until 100 top_is_box; then
+        pass "$name: a message box appeared ($(window_size "$(top_window)"))"
+        window_shot_box "$name" > /dev/null
+        key Return
+        wait_screen
+    else
+        fail "$name: no message box"
+    fi
+}
+
+window_shot_box() { import -window "$(top_window)" "$E2E_OUT/$1.png"; }
+
 # shot NAME: the whole display into $E2E_OUT/NAME.png; prints the file.
 shot() {
     local file="$E2E_OUT/$1.png"

@@ -64,21 +64,6 @@ check_results() {
     fi
 }
 
-# Dismisses the message box on top with the keyboard; the box's picture goes in OUT.
-dismiss_box() {
-    local name="$1"
-    if wait_until 100 top_is_box; then
-        pass "$name: a message box appeared ($(window_size "$(top_window)"))"
-        window_shot_box "$name" > /dev/null
-        key Return
-        wait_screen
-    else
-        fail "$name: no message box"
-    fi
-}
-
-window_shot_box() { import -window "$(top_window)" "$E2E_OUT/$1.png"; }
-
 quiz_road() {
     echo "A pupil's quiz: Rich and Poor"
     local file="$content/multiple/Rich and Poor.txt" picture
