@@ -2,7 +2,8 @@
 # It listens on a socket of its own (CUPS_SERVER), so the machine's own printing is left
 # alone. Needs root (the PDF backend only runs for a root cupsd). Sourced by run.sh.
 #
-# start_cups FOLDER: the server's files go in FOLDER, the PDFs in FOLDER/out.
+# start_cups FOLDER: the server's files go in FOLDER, the PDFs in FOLDER/out. The filters run
+# as lp, so the folders above FOLDER must let lp through.
 # Returns non-zero, having said why, when the server cannot be had here.
 
 CUPS_PDF_INSTANCE=orvelles-e2e

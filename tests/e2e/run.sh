@@ -30,6 +30,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# The print filters run as lp and must reach the CUPS server's folders inside.
+chmod 0755 "$work"
 cp -r "$here/../../content" "$work/content"
 mkdir -p "$work/home"
 
