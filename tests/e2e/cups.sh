@@ -42,6 +42,7 @@ EOF
     cat > "$dir/etc/cupsd.conf" <<EOF
 Listen $dir/cups.sock
 LogLevel info
+PreserveJobFiles Yes
 Browsing No
 WebInterface No
 DefaultAuthType None
@@ -80,6 +81,9 @@ EOF
     fi
     return 0
 }
+
+# The document the program sent as job N, as CUPS keeps it in its spool.
+job_document() { printf '%s/spool/d%05d-001\n' "$CUPS_DIR" "$1"; }
 
 # Waits for the queue to empty and for N PDF files; prints their names, oldest first.
 wait_pdfs() {

@@ -64,16 +64,38 @@ in_order() {
     done
 }
 
+# Whether page 1 of two PDF files looks the same at a coarse resolution.
+same_first_page() {
+    pdftoppm -r 40 -f 1 -l 1 -png -singlefile "$1" "$out/.a" &&
+        pdftoppm -r 40 -f 1 -l 1 -png -singlefile "$2" "$out/.b" || return 1
+    local error
+    error="$(compare -metric RMSE "$out/.a.png" "$out/.b.png" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')"
+    rm -f "$out/.a.png" "$out/.b.png"
+    [ -n "$error" ] && awk -v e="$error" 'BEGIN { exit !(e < 0.05) }'
+}
+
+pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
+
 if [ "$printing" = yes ]; then
     echo "Printed pages"
     if pdfs="$(wait_pdfs 2)"; then
         mapfile -t files <<<"$pdfs"
-        cp "${files[@]}" "$out/"
-        certificate="$(pdf_text "${files[0]}")"
-        worksheet="$(pdf_text "${files[1]}")"
+        cp "${files[0]}" "$out/printed-certificate.pdf"
+        cp "${files[1]}" "$out/printed-worksheet.pdf"
+        cp "$(job_document 1)" "$out/sent-certificate.pdf"
+        cp "$(job_document 2)" "$out/sent-worksheet.pdf"
+        # The queue's PDF writer turns the fonts into pictures of letters, so the words are
+        # read from the document the program sent, and the printed pages are compared with it.
+        certificate="$(pdf_text "$out/sent-certificate.pdf")"
+        worksheet="$(pdf_text "$out/sent-worksheet.pdf")"
         printf '%s\n' "$certificate" > "$out/certificate.txt"
         printf '%s\n' "$worksheet" > "$out/worksheet.txt"
-        check "the certificate is one page" test "$(pdfinfo "${files[0]}" | awk '/^Pages:/ {print $2}')" = 1
+        check "the certificate is one page" test "$(pages "$out/printed-certificate.pdf")" = 1
+        check "the worksheet is one page" test "$(pages "$out/printed-worksheet.pdf")" = 1
+        check "the printed certificate looks as sent" \
+            same_first_page "$out/printed-certificate.pdf" "$out/sent-certificate.pdf"
+        check "the printed worksheet looks as sent" \
+            same_first_page "$out/printed-worksheet.pdf" "$out/sent-worksheet.pdf"
         check "the certificate names the topic, the pupil and the score, in that order" \
             in_order "$certificate" "Well Done" "The Orvelles" "Excellent Work" "Mary Seacombe" \
             "You have scored 10 out of 10."
@@ -85,8 +107,8 @@ if [ "$printing" = yes ]; then
             "C. Answer 2 of 1" "D. Answer 3 of 1" "Who lived in keep number 10?" "D. Answer 3 of 10"
     else
         fail "two PDF files from the print queue (got: $(ls "$CUPS_OUT"))"
-        cp "$CUPS_DIR/log/error_log" "$out/cups-error_log" 2>/dev/null
     fi
+    cp "$CUPS_DIR/log/error_log" "$out/cups-error_log" 2>/dev/null
     [ "$E2E_FAILURES" -eq 0 ] || status=1
 fi
 exit "$status"
