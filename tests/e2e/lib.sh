@@ -1,0 +1,163 @@
+# Helpers for driving the program on a real X server as a user would: real pointer and key
+# events through xdotool, pictures of the screen through ImageMagick. Sourced by run.sh.
+#
+# Screens are 800 by 600 windows; controls are placed in twips, 15 to a pixel, from the
+# window's top-left corner, so a control is clicked at the middle of its twip rectangle.
+
+E2E_FAILURES=0
+E2E_CHECKS=0
+
+log() { printf '  %s\n' "$*"; }
+
+pass() {
+    E2E_CHECKS=$((E2E_CHECKS + 1))
+    printf '  ok    %s (%ss)\n' "$*" "$SECONDS"
+}
+
+fail() {
+    E2E_CHECKS=$((E2E_CHECKS + 1))
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+    printf '  FAIL  %s (%ss)\n' "$*" "$SECONDS"
+    [ -n "${E2E_OUT:-}" ] && shot "failure-$E2E_FAILURES" > /dev/null
+}
+
+check() {
+    local what="$1"
+    shift
+    if "$@"; then pass "$what"; else fail "$what"; fi
+}
+
+# Polls a command for up to $1 tenths of a second.
+wait_until() {
+    local tenths="$1"
+    shift
+    local i
+    for ((i = 0; i < tenths; i++)); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# The program's windows, bottom to top, as the window manager stacks them.
+stacked_windows() {
+    xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -o '0x[0-9a-f]*' | while read -r id; do
+        [ "$(xdotool getwindowpid "$id" 2>/dev/null)" = "$E2E_PID" ] && printf '%d\n' "$id"
+    done
+}
+
+top_window() { stacked_windows | tail -n 1; }
+
+window_size() {
+    [ -n "$1" ] || return 1
+    xdotool getwindowgeometry --shell "$1" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}' | sed 's/ $//'
+}
+
+window_name() { xdotool getwindowname "$1"; }
+
+# Waits until the top window is a screen (800 by 600), not a message box.
+top_is_screen() { [ "$(window_size "$(top_window)")" = "800 600" ]; }
+top_is_box() {
+    local top
+    top="$(top_window)"
+    [ -n "$top" ] && [ "$(window_size "$top")" != "800 600" ]
+}
+wait_screen() { wait_until 100 top_is_screen; sleep 0.4; }
+
+# Where a window's client area starts on the display. (xdotool's own answer counts the
+# frame's offset twice under a reparenting window manager.)
+window_origin() {
+    # Without an id, xwininfo would wait for a click.
+    [ -n "$1" ] || return 1
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
+                            END {print x, y}'
+}
+
+# click_twips LEFT TOP WIDTH HEIGHT: a left click in the middle of that rectangle of the top
+# window, after moving the pointer there the way a hand would.
+click_twips() {
+    local origin x y
+    origin="$(window_origin "$(top_window)")"
+    x=$(( ${origin% *} + ($1 + $3 / 2) / 15 ))
+    y=$(( ${origin#* } + ($2 + $4 / 2) / 15 ))
+    xdotool mousemove "$x" "$y"
+    sleep 0.15
+    xdotool click 1
+    sleep 0.35
+}
+
+type_text() {
+    xdotool type --delay 8 -- "$1"
+}
+
+key() { xdotool key "$@"; sleep 0.2; }
+
+# Dismisses the message box on top with the keyboard; the box's picture goes in OUT.
+dismiss_box() {
+    local name="$1"
+    if wait_until 100 top_is_box; then
+        pass "$name: a message box appeared ($(window_size "$(top_window)"))"
+        window_shot_box "$name" > /dev/null
+        key Return
+        wait_screen
+    else
+        fail "$name: no message box"
+    fi
+}
+
+window_shot_box() { import -window "$(top_window)" "$E2E_OUT/$1.png"; }
+
+# shot NAME: the whole display into $E2E_OUT/NAME.png; prints the file.
+shot() {
+    local file="$E2E_OUT/$1.png"
+    import -window root "$file"
+    echo "$file"
+}
+
+# A picture of the top window only.
+window_shot() {
+    local file="$E2E_OUT/$1.png" win origin
+    win="$(top_window)"
+    origin="$(window_origin "$win")"
+    import -window root -crop "800x600+${origin% *}+${origin#* }" +repage "$file"
+    echo "$file"
+}
+
+# shows_picture SCREEN_PNG PICTURE LEFT TOP [WIDTH HEIGHT]: whether the window picture shows
+# the picture file (or its top-left WIDTH x HEIGHT) with its top-left corner at that pixel,
+# allowing for how each JPEG decoder rounds colours.
+shows_picture() {
+    local size error
+    size="${5:-}x${6:-}"
+    [ "$size" = x ] && size="$(identify -format '%wx%h' "$2")"
+    # ImageMagick's policy forbids reading pipes, so the crops go through files.
+    convert "$1" -crop "${size}+$3+$4" +repage "$E2E_OUT/.seen.png" &&
+        convert "$2" -crop "${size}+0+0" +repage "$E2E_OUT/.expected.png" || return 1
+    error="$(compare -metric RMSE "$E2E_OUT/.seen.png" "$E2E_OUT/.expected.png" null: 2>&1 |
+             sed -n 's/.*(\(.*\)).*/\1/p')"
+    rm -f "$E2E_OUT/.seen.png" "$E2E_OUT/.expected.png"
+    [ -n "$error" ] && awk -v e="$error" 'BEGIN { exit !(e < 0.05) }'
+}
+
+# shows_part_of SCREEN_PNG PICTURE LEFT TOP WIDTH HEIGHT: whether a patch from the middle of
+# the picture file is found somewhere in that box of the window picture, for pictures whose
+# exact place in their box is the box's business. A patch of another picture scores above 0.25;
+# the globe drawn into the quiz's smaller box scores about 0.14.
+shows_part_of() {
+    local size error
+    convert "$1" -crop "${5}x${6}+$3+$4" +repage "$E2E_OUT/.seen.png" &&
+        convert "$2" -gravity center -crop 60x60+0+0 +repage "$E2E_OUT/.expected.png" || return 1
+    error="$(compare -metric RMSE -subimage-search "$E2E_OUT/.seen.png" "$E2E_OUT/.expected.png" \
+             null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')"
+    rm -f "$E2E_OUT/.seen.png" "$E2E_OUT/.expected.png"
+    [ -n "$error" ] && awk -v e="$error" 'BEGIN { exit !(e < 0.17) }'
+}
+
+# pixel_is SCREEN_PNG X Y R,G,B
+pixel_is() {
+    local colour
+    colour="$(convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:)"
+    [ "$colour" = "$4" ]
+}
+
+file_has() { [ -f "$1" ] && grep -qF -- "$2" "$1"; }
