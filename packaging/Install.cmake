@@ -34,9 +34,13 @@ configure_file(${CMAKE_SOURCE_DIR}/packaging/${ORVELLES_APP_ID}.metainfo.xml
 install(FILES ${CMAKE_BINARY_DIR}/${ORVELLES_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-set(ORVELLES_PACKAGE_VERSION "${PROJECT_VERSION}" CACHE STRING "Version of the Debian package")
+set(ORVELLES_PACKAGE_VERSION "" CACHE STRING "Version of the Debian package (default: the project's)")
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_VERSION "${ORVELLES_PACKAGE_VERSION}")
+if(ORVELLES_PACKAGE_VERSION)
+    set(CPACK_PACKAGE_VERSION "${ORVELLES_PACKAGE_VERSION}")
+else()
+    set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+endif()
 set(CPACK_PACKAGE_NAME orvelles)
 set(CPACK_PACKAGE_VENDOR "The Orvelles developers")
 set(CPACK_PACKAGE_CONTACT "Orvelles Packaging <packaging@orvelles.org>")

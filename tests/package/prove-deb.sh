@@ -36,13 +36,16 @@ fi
 
 # The display, shared with the chroot through its socket.
 display=":$((RANDOM % 400 + 100))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > "$E2E_OUT/xvfb.log" 2>&1 &
+# Without -noreset the server starts over when its first client (the check below) leaves,
+# and a client connecting meanwhile is turned away.
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset > "$E2E_OUT/xvfb.log" 2>&1 &
 xvfb=$!
 export DISPLAY="$display"
 wait_until 50 xdpyinfo > /dev/null 2>&1 || { echo "Xvfb did not start"; exit 1; }
 openbox --sm-disable < /dev/null > "$E2E_OUT/openbox.log" 2>&1 &
 wm=$!
-wait_until 50 xprop -root _NET_SUPPORTING_WM_CHECK > /dev/null 2>&1
+wait_until 50 xprop -root _NET_SUPPORTING_WM_CHECK > /dev/null 2>&1 ||
+    { echo "the window manager did not start"; cat "$E2E_OUT/openbox.log"; exit 1; }
 sleep 1
 
 root="$(mktemp -d /tmp/orvelles-root.XXXXXX)"
