@@ -93,9 +93,11 @@ Page ownWorksheets() {
                      "instead, tick \"Edit Worksheet\" first; to take it off the list, tick "
                      "\"Delete Worksheet\"."),
                 heading("Where worksheets are saved"),
-                para("In the \"multiple\" folder inside the program's content folder: one text "
-                     "file per worksheet, named after its title, and the catalogue "
-                     "\"track.txt\". Copy this folder to keep or share your worksheets."),
+                para("In the \"multiple\" folder of the program's working folder: for an "
+                     "installed program, \".local/share/orvelles\" in each teacher's home "
+                     "folder, or the school's shared folder if one was set up. One text file "
+                     "per worksheet, named after its title, and the catalogue \"track.txt\". "
+                     "Copy this folder to keep or share your worksheets."),
             }};
 }
 
