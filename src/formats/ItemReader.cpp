@@ -12,6 +12,8 @@ ItemReader ItemReader::open(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileAccessError("cannot open " + path.toStdString());
+    if (file.size() > MaxFileBytes)
+        throw FileAccessError(path.toStdString() + " is too large to be a question file or catalogue");
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw FileAccessError("cannot read " + path.toStdString());

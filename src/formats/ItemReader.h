@@ -15,7 +15,12 @@ class ItemReader {
 public:
     explicit ItemReader(QByteArray bytes);
 
-    // Reads the whole file at once; throws FileAccessError when it cannot be read.
+    // The largest file open() reads. A question file is a few kilobytes and a full catalogue
+    // some tens; anything this large is damaged and is refused rather than read into memory.
+    static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+
+    // Reads the whole file at once; throws FileAccessError when it cannot be read or is larger
+    // than MaxFileBytes.
     static ItemReader open(const QString& path);
 
     // Throws ReadPastEndError when the end of the file comes before an item starts.

@@ -2,6 +2,7 @@
 #include "formats/ItemReader.h"
 #include "support/TempContent.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -130,12 +131,18 @@ void TestItemReader::openFails_data() {
     QTest::newRow("missing file") << "multiple/missing.txt";
     QTest::newRow("missing folder") << "nowhere/x.txt";
     QTest::newRow("a folder") << "multiple";
+    QTest::newRow("a file too large") << "multiple/huge.txt";
 }
 
 void TestItemReader::openFails() {
     QFETCH(QString, path);
     TempContent content;
     content.write("multiple/x.txt", "x\r\n");
+    // Sparse: a file just over the limit costs no disk.
+    QFile huge(content.path() + "/multiple/huge.txt");
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(ItemReader::MaxFileBytes + 1));
+    huge.close();
     QVERIFY_THROWS_EXCEPTION(FileAccessError, ItemReader::open(path));
 }
 
