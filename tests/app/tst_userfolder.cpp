@@ -133,6 +133,21 @@ private slots:
         QCOMPARE(get(target_, file), expected);
     }
 
+    // Without a trustworthy record nobody can tell an untouched built-in worksheet from a
+    // teacher's edit of it, so it is kept; pictures and pages are still brought up to date.
+    void damagedRecordKeepsBuiltInWorksheets() {
+        const QString intro = QStringLiteral("multiple/Introduction.txt");
+        const QString picture = QStringLiteral("images/globesm.jpg");
+        UserFolder::prepare(source_, target_);
+        const QByteArray before = get(target_, intro);
+        put(target_, QString::fromLatin1(UserFolder::Record), QByteArray("\x01garbage\tno\n\t\t"));
+        put(source_, intro, QByteArray("introduction 2"));
+        put(source_, picture, QByteArray("globe 2"));
+        UserFolder::prepare(source_, target_);
+        QCOMPARE(get(target_, intro), before);
+        QCOMPARE(get(target_, picture), QByteArray("globe 2"));
+    }
+
     void folderThatWasThereBeforeKeepsItsWorksheets() {
         put(target_, QStringLiteral("multiple/Introduction.txt"), "written here first");
         UserFolder::prepare(source_, target_);
