@@ -73,8 +73,10 @@ EOF
         return 1
     fi
     local ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
-    if ! lpadmin -p OrvellesPDF -E -v "cups-pdf:/$CUPS_PDF_INSTANCE" -P "$ppd" ||
-        ! lpadmin -d OrvellesPDF; then
+    # A scheduler that has just answered can still drop the next connection while it settles
+    # ("Bad file descriptor"); making the queue is tried for a few seconds.
+    if ! wait_until 50 lpadmin -p OrvellesPDF -E -v "cups-pdf:/$CUPS_PDF_INSTANCE" -P "$ppd" ||
+        ! wait_until 50 lpadmin -d OrvellesPDF; then
         echo "printing: skipped, the PDF queue could not be made"
         stop_cups
         return 1
