@@ -66,29 +66,27 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     replaceFile(path, bytes);
 }
 
-// Whether the copy at `path` may be replaced by the installed one.
-bool replaceable(const QString& relative, const QByteArray& current, const Digests& copied) {
-    if (!isQuestionFile(relative))
-        return true;
-    return copied.value(relative) == digest(current);
-}
-
+// Only question files need a record: a teacher may have changed one, and a changed copy is
+// kept. Everything else is put right whenever it differs from the installed copy.
 void bringUp(const QString& source, const QString& relative, const QString& targetPath,
              Digests& copied) {
     const QByteArray installed = readAll(QDir(source).filePath(relative));
+    const bool recorded = isQuestionFile(relative);
     if (QFileInfo::exists(targetPath)) {
         const QByteArray current = readAll(targetPath);
         if (current == installed) {
-            copied.insert(relative, digest(installed));
+            if (recorded)
+                copied.insert(relative, digest(installed));
             return;
         }
-        if (!replaceable(relative, current, copied)) {
+        if (recorded && copied.value(relative) != digest(current)) {
             copied.remove(relative);
             return;
         }
     }
     writeFile(targetPath, installed);
-    copied.insert(relative, digest(installed));
+    if (recorded)
+        copied.insert(relative, digest(installed));
 }
 
 // Two machines starting together on a shared folder must not both write a catalogue.
@@ -117,7 +115,8 @@ void prepare(const QString& source, const QString& target) {
         throw FileAccessError("cannot make folder " + text(target));
     const QString recordPath = QDir(target).filePath(QLatin1String(Record));
     FileLock lock(recordPath);
-    Digests copied = readRecord(recordPath);
+    const Digests recordRead = readRecord(recordPath);
+    Digests copied = recordRead;
     QDirIterator files(source, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString relative = QDir(source).relativeFilePath(files.next());
@@ -125,7 +124,9 @@ void prepare(const QString& source, const QString& target) {
             bringUp(source, relative, QDir(target).filePath(relative), copied);
     }
     makeCatalogue(source, target);
-    writeRecord(recordPath, copied);
+    // An unchanged record is not written again: most starts change nothing.
+    if (copied != recordRead)
+        writeRecord(recordPath, copied);
 }
 
 QString folderFor(const QProcessEnvironment& env) {

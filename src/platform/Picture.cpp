@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QMutex>
 #include <QPainter>
 
 namespace {
@@ -32,87 +31,52 @@ bool looksLikeMetafile(const QString& path) {
 }
 
 // Screens load their pictures each time they open; a decoded picture or a parsed page is kept
-// while its file is unchanged, so that reopening a screen costs no decoding. Copies of either
-// share their data. The cost is in kilobytes.
-template <class Decoded> class DecodedPictures {
-public:
-    explicit DecodedPictures(qsizetype limitKb) : cache_(limitKb) {}
-    Decoded find(const QString& key) {
-        QMutexLocker lock(&mutex_);
-        const Decoded* found = cache_.object(key);
-        return found ? *found : Decoded();
-    }
-    void keep(const QString& key, const Decoded& decoded, qsizetype costKb) {
-        QMutexLocker lock(&mutex_);
-        cache_.insert(key, new Decoded(decoded), qMax<qsizetype>(1, costKb));
-    }
-
-private:
-    QMutex mutex_;
-    QCache<QString, Decoded> cache_;
-};
-
-DecodedPictures<QImage>& decodedImages() {
-    static DecodedPictures<QImage> images(24 * 1024);
-    return images;
+// while its file is unchanged (same path, time and size), so that reopening a screen costs no
+// reading at all. Copies share their data. The cost is in kilobytes: a raster image's pixels,
+// or a few times a metafile's size. Pictures are loaded on the interface thread only.
+QCache<QString, Picture>& decodedPictures() {
+    static QCache<QString, Picture> pictures(32 * 1024);
+    return pictures;
 }
 
-DecodedPictures<WmfPicture>& parsedPages() {
-    static DecodedPictures<WmfPicture> pages(8 * 1024);
-    return pages;
-}
-
-QString cacheKey(const QString& path) {
-    const QFileInfo info(path);
+QString cacheKey(const QFileInfo& info) {
     return info.absoluteFilePath() + QLatin1Char('\n') +
            QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char('\n') +
            QString::number(info.size());
 }
 
-WmfPicture parse(const QString& path) {
-    const QString key = cacheKey(path);
-    WmfPicture page = parsedPages().find(key);
-    if (!page.isNull())
-        return page;
-    page = WmfPicture::load(path);
-    // A parsed page takes a few times its file's size.
-    if (!page.isNull())
-        parsedPages().keep(key, page, 4 * QFileInfo(path).size() / 1024);
-    return page;
-}
-
 QImage decode(const QString& path) {
-    const QString key = cacheKey(path);
-    QImage image = decodedImages().find(key);
-    if (!image.isNull())
-        return image;
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide))
         return {};
-    image = reader.read();
-    if (!image.isNull())
-        decodedImages().keep(key, image, image.sizeInBytes() / 1024);
-    return image;
+    return reader.read();
 }
 
 } // namespace
 
 Picture Picture::load(const QString& programPath) {
-    Picture picture;
     if (programPath.isEmpty())
-        return picture;
+        return {};
     const QString path = ContentPath::resolve(programPath);
-    if (looksLikeMetafile(path)) {
-        picture.metafile_ = parse(path);
-        if (!picture.metafile_.isNull())
-            picture.source_ = programPath;
-        return picture;
+    const QFileInfo info(path);
+    const QString key = cacheKey(info);
+    Picture picture;
+    if (const Picture* kept = decodedPictures().object(key)) {
+        picture = *kept;
+    } else {
+        if (looksLikeMetafile(path))
+            picture.metafile_ = WmfPicture::load(path);
+        else
+            picture.image_ = decode(path);
+        if (picture.isNull())
+            return {};
+        const qsizetype costKb = picture.isMetafile() ? 4 * info.size() / 1024
+                                                      : picture.image_.sizeInBytes() / 1024;
+        decodedPictures().insert(key, new Picture(picture), qMax<qsizetype>(1, costKb));
     }
-    picture.image_ = decode(path);
-    if (!picture.image_.isNull())
-        picture.source_ = programPath;
+    picture.source_ = programPath;
     return picture;
 }
 
