@@ -60,7 +60,9 @@ void trackworksheets(const QString& trackPath, const QString& title, CatalogueSt
     FileLock lock(trackPath);
     ReadCatalogue(trackPath, state);
     QStringList names = listedNames(state);
-    if (names.contains(title))
+    // Worksheet files are found without regard to case, so a title that differs only in case
+    // names the worksheet already listed.
+    if (names.contains(title, Qt::CaseInsensitive))
         return;
     if (names.size() >= CatalogueState::MaxNames)
         throw FormatError("the catalogue is full");

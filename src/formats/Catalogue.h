@@ -25,7 +25,7 @@ struct CatalogueState {
 // What was read before a failure stays in `state`.
 void ReadCatalogue(const QString& trackPath, CatalogueState& state);
 
-// Adds `title` after the names listed unless one of them is exactly equal; the file is
+// Adds `title` after the names listed unless one of them is equal apart from case; the file is
 // replaced in one step under a lock, so concurrent copies of the program lose no name.
 // WorksheetCount stays the count read; the new name goes to WorksheetNames(count + 1).
 // Throws as ReadCatalogue, FormatError when MaxNames are listed or the title cannot be

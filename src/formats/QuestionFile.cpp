@@ -25,11 +25,25 @@ void appendLine(QByteArray& bytes, const QString& line) {
     bytes += "\r\n";
 }
 
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+qsizetype leadingBlanks(const QString& text) {
+    qsizetype n = 0;
+    while (n < text.size() && isBlank(text[n]))
+        ++n;
+    return n;
+}
+
 void appendField(QByteArray& bytes, const QString& text) {
     if (!TextCodec::canStoreInLine(text))
         throw FormatError("text that a worksheet file cannot store");
-    QString stored = text;
-    appendLine(bytes, stored.replace(QLatin1Char(','), QLatin1Char('&')));
+    QString stored = storedForm(text).replace(QLatin1Char(','), QLatin1Char('&'));
+    // Quoted, the reader keeps the blanks; a text holding a double quote cannot be quoted.
+    if (leadingBlanks(stored) > 0)
+        stored = QLatin1Char('"') + stored + QLatin1Char('"');
+    appendLine(bytes, stored);
 }
 
 void appendQuestion(QByteArray& bytes, const QuestionEntry& question) {
@@ -49,6 +63,20 @@ void LoadQuestionFile(ItemReader& file1, QuestionTables& tables) {
     file1.readItem();
     for (int q = 1; q <= 10; ++q)
         loadQuestion(file1, tables, q);
+}
+
+QString storedForm(const QString& text) {
+    QString stored = text;
+    const qsizetype first = leadingBlanks(stored);
+    if (first < stored.size() && stored[first] == QLatin1Char('"')) {
+        stored[first] = QChar(0x201C);
+        const qsizetype close = stored.indexOf(QLatin1Char('"'), first + 1);
+        if (close > 0)
+            stored[close] = QChar(0x201D);
+    }
+    if (stored.contains(QLatin1Char('"')))
+        stored.remove(0, leadingBlanks(stored));
+    return stored;
 }
 
 int correctAnswerNumber(const QString& entry) {

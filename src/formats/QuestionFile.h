@@ -34,8 +34,15 @@ struct WorksheetContent {
     std::array<QuestionEntry, 10> questions;
 };
 
+// The text a field reads back as once written (before commas come back from "&"). The reader
+// skips blanks at the start of an item and takes a double quote there as opening a quoted
+// item, so a text that begins with a double quote keeps it as a typographic opening quote
+// (and its next double quote as the closing one), and a text that begins with blanks keeps
+// them unless it holds a double quote as well. Any other text reads back as it is.
+QString storedForm(const QString& text);
+
 // The question file for `worksheet`: 72 lines ended by CR LF, commas written as "&",
-// Windows-1252. Throws FormatError when a text cannot be stored as one line of the file
+// Windows-1252, every text field in its storedForm. Throws FormatError when a text cannot be stored as one line of the file
 // or a correct answer is not 1 to 4, rather than write a file that reads back otherwise.
 QByteArray questionFileBytes(const WorksheetContent& worksheet);
 

@@ -168,8 +168,8 @@ void TestCatalogue::add_data() {
                                 << 2;
     QTest::newRow("already listed: file untouched")
         << QByteArray("2\nA\nB\n") << "B" << int(None) << QByteArray("2\nA\nB\n") << 2;
-    QTest::newRow("differs in case: added")
-        << ab << "b" << int(None) << QByteArray(" 3 \r\nA\r\nB\r\nb\r\n") << 2;
+    QTest::newRow("differs in case: the same worksheet, file untouched")
+        << ab << "b" << int(None) << ab << 2;
     QTest::newRow("stored exactly as typed")
         << ab << " \"Kings\", Queens & " << int(None)
         << QByteArray(" 3 \r\nA\r\nB\r\n \"Kings\", Queens & \r\n") << 2;

@@ -151,18 +151,24 @@ void TestQuestionFile::roundTrip_data() {
                                           << "Bread, ale, and cheese";
     QTest::newRow("ampersand reads as comma") << "Salt & pepper"
                                               << "Salt , pepper";
-    QTest::newRow("leading blanks are lost") << "   indented"
-                                             << "indented";
+    QTest::newRow("leading blanks stay") << "   indented"
+                                         << "   indented";
     QTest::newRow("trailing blanks stay") << "spaced   "
                                           << "spaced   ";
     QTest::newRow("Windows-1252 letters")
         << u"Ch\u00E2teau \u2013 \u20AC5"_qs << u"Ch\u00E2teau \u2013 \u20AC5"_qs;
-    QTest::newRow("leading quote keeps only the quoted part") << "\"Yes\" he said"
-                                                              << "Yes";
+    QTest::newRow("leading quote pair becomes typographic")
+        << "\"I came, I saw\" - who said it?" << u"\u201CI came, I saw\u201D - who said it?"_qs;
+    QTest::newRow("unclosed leading quote") << "\"Who wrote Hamlet?"
+                                            << u"\u201CWho wrote Hamlet?"_qs;
+    QTest::newRow("quote after blanks") << "  \"Veni\""
+                                        << u"  \u201CVeni\u201D"_qs;
+    QTest::newRow("third quote: blanks cannot be kept")
+        << "  \"A\" or \"B\"" << u"\u201CA\u201D or \"B\""_qs;
     QTest::newRow("quote later in the text is kept") << "He said \"yes\""
                                                      << "He said \"yes\"";
-    QTest::newRow("only blanks loads empty") << "   "
-                                             << "";
+    QTest::newRow("only blanks") << "   "
+                                 << "   ";
 }
 
 void TestQuestionFile::roundTrip() {
@@ -178,6 +184,7 @@ void TestQuestionFile::roundTrip() {
     ItemReader file1 = ItemReader::open("multiple/Saved.txt");
     QuestionTables tables;
     LoadQuestionFile(file1, tables);
+    QCOMPARE(storedForm(typed).replace(QLatin1Char('&'), QLatin1Char(',')), loaded);
     QCOMPARE(tables.WorksheetTitle, loaded);
     QCOMPARE(tables.QuestionText[5], loaded);
     QCOMPARE(tables.AnswerD[10], loaded);

@@ -163,6 +163,10 @@ void TestWizard::savedFileByteForByte_data() {
     QTest::newRow("comma and ampersand in a question") << "Sheet"
                                                        << "Who, what & why"
                                                        << "multiple/Sheet.txt" << withComma;
+    QByteArray withQuote = sampleQuestionFile("Sheet");
+    withQuote.replace("Question text 3\r\n", "\x93Who wrote Hamlet?\r\n");
+    QTest::newRow("opening quote without its close")
+        << "Sheet" << "\"Who wrote Hamlet?" << "multiple/Sheet.txt" << withQuote;
 }
 
 void TestWizard::savedFileByteForByte() {
@@ -195,9 +199,12 @@ void TestWizard::savingTwiceListsOnce() {
     QCOMPARE(app.messages->texts, (QStringList{saved, saved}));
     QVERIFY(app.content.read("multiple/Sheet.txt").startsWith("Sheet\r\n \r\nChanged\r\n"));
     QCOMPARE(app.content.read("multiple/track.txt"), QByteArray(" 1 \r\nSheet\r\n"));
+    // Worksheet files are found without regard to case: "sheet" is the same worksheet.
     retype(*w.Text1, QStringLiteral("sheet"));
     save(w);
-    QCOMPARE(app.content.read("multiple/track.txt"), QByteArray(" 2 \r\nSheet\r\nsheet\r\n"));
+    QCOMPARE(app.content.read("multiple/track.txt"), QByteArray(" 1 \r\nSheet\r\n"));
+    QVERIFY(app.content.read("multiple/Sheet.txt").startsWith("sheet\r\n"));
+    QCOMPARE(filesIn(app.content.path() + "/multiple"), (QStringList{"Sheet.txt", "track.txt"}));
 }
 
 void TestWizard::titles_data() {
