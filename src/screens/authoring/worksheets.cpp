@@ -152,15 +152,16 @@ void worksheets::Label2_Click(int Index) {
 }
 
 void worksheets::openWorksheet(const QString& name) {
-    // The worksheet is loaded before the action is chosen: one that cannot be loaded can be
-    // neither opened, edited nor removed.
     try {
+        // Removing needs nothing from the file, so a damaged worksheet can still be removed.
+        if (Check2->Value() && !Check1->Value()) {
+            removeWorksheet(name);
+            return;
+        }
         ItemReader file1 = ItemReader::open(ContentPath::resolve(WizardRules::questionFile(name)));
         LoadQuestionFile(file1, Module1::Questions);
         if (Check1->Value())
             editworksheet();
-        else if (Check2->Value())
-            removeWorksheet(name);
         else
             openQuiz();
     } catch (const std::exception&) {
