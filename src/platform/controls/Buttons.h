@@ -48,6 +48,8 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    // One double-click chooses once, as a single click does.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     // The whole box answers the mouse, not only the circle and the text.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 

@@ -29,3 +29,7 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (clicked && events.click)
         events.click();
 }
+
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}

@@ -20,6 +20,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double-click is no new press: one double-click is one click.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool leftPressed_ = false;

@@ -31,8 +31,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), backColor_);
     if (!picture_.isNull()) {
         const QSizeF size = picture_.sizeTwips();
-        picture_.paint(painter, QRectF(0, 0, Twips::toPixels(size.width()),
-                                       Twips::toPixels(size.height())));
+        picture_.paint(painter,
+                       QRectF(0, 0, Twips::toPixels(size.width()), Twips::toPixels(size.height())));
     }
     if (border_) {
         // A sunken edge, dark above and to the left, light below and to the right.

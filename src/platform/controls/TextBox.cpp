@@ -5,22 +5,32 @@
 
 #include <QKeyEvent>
 #include <QValidator>
+#include <algorithm>
 
 namespace {
 
-// Refuses any text holding a character the 8-bit files cannot store or a line break.
-class StorableText : public QValidator {
+// Refuses any text holding a line break or other control character and, where `storable`,
+// a character the 8-bit files cannot store.
+class TextRule : public QValidator {
 public:
-    using QValidator::QValidator;
+    TextRule(QObject* parent, bool storable) : QValidator(parent), storable_(storable) {}
     State validate(QString& input, int&) const override {
-        return TextCodec::canStoreInLine(input) ? Acceptable : Invalid;
+        if (storable_)
+            return TextCodec::canStoreInLine(input) ? Acceptable : Invalid;
+        const bool printable = std::none_of(input.begin(), input.end(), [](QChar c) {
+            return c.category() == QChar::Other_Control;
+        });
+        return printable ? Acceptable : Invalid;
     }
+
+private:
+    bool storable_;
 };
 
 } // namespace
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent), TwipsGeometry(this) {
-    setValidator(new StorableText(this));
+    setValidator(new TextRule(this, true));
     setFrame(true);
 }
 
@@ -29,7 +39,14 @@ void TextBox::setText(const QString& text) {
     QLineEdit::setText(text.left(maxLength()));
 }
 
-void TextBox::setMaxLength(int length) { QLineEdit::setMaxLength(length); }
+void TextBox::setMaxLength(int length) {
+    QLineEdit::setMaxLength(length);
+}
+
+void TextBox::setStorableOnly(bool storableOnly) {
+    delete validator();
+    setValidator(new TextRule(this, storableOnly));
+}
 
 void TextBox::setFontSpec(const QString& family, double points, bool bold) {
     setFont(Fonts::make(family, points, bold));

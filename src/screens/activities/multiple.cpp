@@ -74,14 +74,14 @@ void multiple::Form_Load() {
 }
 
 void multiple::clearAnswers() {
-    // A group with none of its four answers chosen, and none of them holding the focus.
-    Option1.forEach([this](int, OptionButton& option) {
+    // A group with none of its four answers chosen, and none of them holding the focus: the
+    // window keeps it itself, so a key pressed before the pupil clicks chooses nothing.
+    Option1.forEach([](int, OptionButton& option) {
         option.setAutoExclusive(false);
         option.setValue(false);
         option.setAutoExclusive(true);
-        if (focusWidget() == &option)
-            setFocus();
     });
+    setFocus();
 }
 
 int multiple::chosenOption() const {

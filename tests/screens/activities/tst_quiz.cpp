@@ -8,8 +8,10 @@
 #include "screens/navigation/TopicMenus.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
+#include "support/DoubleClick.h"
 #include "support/Worksheets.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -67,6 +69,18 @@ void TestQuiz::startsAtQuestionOne() {
     QCOMPARE(quiz.Option1(3).Caption(), QStringLiteral("1 C"));
     QVERIFY(!quiz.Label3(0).Visible());
     QCOMPARE(quiz.chosenOption(), 0);
+    // No answer holds the focus, so keys choose nothing until the pupil clicks; a double-click
+    // on "Next Question >>" moves on once.
+    QVERIFY(QTest::qWaitForWindowActive(&quiz));
+    for (int n : {1, 2}) {
+        QCOMPARE(Module1::CurrentQuestion, n);
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(!qobject_cast<OptionButton*>(focused));
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Right})
+            QTest::keyClick(focused ? focused : &quiz, key);
+        QCOMPARE(quiz.chosenOption(), 0);
+        doubleClick(&quiz.Label3(1));
+    }
 }
 
 void TestQuiz::navigation() {

@@ -7,6 +7,7 @@
 #include "screens/reading/guide.h"
 #include "screens/reading/teacher.h"
 #include "support/AppFixture.h"
+#include "support/DoubleClick.h"
 #include "support/RecordingPrinter.h"
 
 #include <QBuffer>
@@ -179,7 +180,10 @@ void TestReading::guidePaging() {
         QCOMPARE(pages.Label1->Caption(), QString("Page %1 of 4").arg(p));
         QCOMPARE(pages.Label3(2).isEnabled(), nextEnabled[p - 1]);
         QCOMPARE(pages.Label3(3).isEnabled(), p != 1);
-        if (p < 4)
+        // One double-click is one click: it turns one page, not two.
+        if (p == 1)
+            doubleClick(&pages.Label3(2));
+        else if (p < 4)
             QTest::mouseClick(&pages.Label3(2), Qt::LeftButton);
     }
     QCOMPARE(pages.Image2->picture().source(), QStringLiteral("wmf2\\guide4.wmf"));
