@@ -95,6 +95,19 @@ worksheet_road() {
     click_twips 10560 7920 1245 495 # Exit the results: back to the catalogue
     wait_screen
     window_shot catalogue-again > /dev/null
+    click_twips 9240 120 2535 375 # Delete Worksheet
+    click_twips 120 720 5715 375  # the first name: the removal question
+    if wait_until 100 top_is_box; then
+        check "the removal question has an empty title" \
+            test -z "$(window_name "$(top_window)" | tr -d ' ')"
+        key Escape # Cancel: the worksheet stays
+        wait_screen
+    else
+        fail "the removal question: no message box"
+    fi
+    check "a cancelled removal keeps the worksheet listed" \
+        file_has "$content/multiple/track.txt" "$WORKSHEET_TITLE"
+    click_twips 9240 120 2535 375 # untick Delete Worksheet
     click_twips 10560 7920 1245 495 # Exit the catalogue: back to the main menu
     wait_screen
     picture="$(window_shot main-menu-again)"
