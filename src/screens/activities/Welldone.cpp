@@ -14,8 +14,8 @@
 #include "screens/activities/Printouts.h"
 #include "screens/activities/ScoreRules.h"
 
-#include <QFontMetricsF>
 #include "screens/activities/Wrong.h"
+#include <QFontMetricsF>
 
 namespace {
 const QString times = QStringLiteral("Times New Roman");
@@ -35,19 +35,24 @@ void Welldone::buildTexts() {
     Picture1->Move(5880, 1440, 4800, 3600);
     const TextStyle big{times, 24, false, Colours::yellow, Label::Align::Center};
     Label1 = makeLabel(this, QStringLiteral("Label1"), -1, QString(), {0, 5400, 12000, 855}, big);
-    Label5 = makeLabel(this, QStringLiteral("Label5"), -1, QString(), {1680, 6000, 8640, 1335}, big);
+    Label5 =
+        makeLabel(this, QStringLiteral("Label5"), -1, QString(), {1680, 6000, 8640, 1335}, big);
     Label5->hide();
-    Label6 = makeLabel(this, QStringLiteral("Label6"), -1,
-                       QStringLiteral("Read the Key Facts and try again."), {0, 6240, 12000, 855}, big);
+    Label6 =
+        makeLabel(this, QStringLiteral("Label6"), -1,
+                  QStringLiteral("Read the Key Facts and try again."), {0, 6240, 12000, 855}, big);
     Text1 = new TextBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFontSpec(times, 24);
     Text1->setMaxLength(25);
+    // The name is printed, never saved, so any letter the printer's font has will do.
+    Text1->setStorableOnly(false);
     Text1->Move(3120, 6600, 5760, 615);
     Text1->hide();
-    Label2 = makeLabel(this, QStringLiteral("Label2"), -1,
-                       QStringLiteral("Enter your name in the box above before printing your certificate"),
-                       {3120, 7440, 5775, 855}, {times, 18, false, Colours::yellow, Label::Align::Center});
+    Label2 = makeLabel(
+        this, QStringLiteral("Label2"), -1,
+        QStringLiteral("Enter your name in the box above before printing your certificate"),
+        {3120, 7440, 5775, 855}, {times, 18, false, Colours::yellow, Label::Align::Center});
     Label2->hide();
 }
 
@@ -132,9 +137,13 @@ void Welldone::Label3_Click(int Index) {
     playClick();
 }
 
-void Welldone::Form_MouseMove(const MouseArgs&) { clearLights(Label3); }
+void Welldone::Form_MouseMove(const MouseArgs&) {
+    clearLights(Label3);
+}
 
-void Welldone::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, Index); }
+void Welldone::Label3_MouseMove(int Index, const MouseArgs&) {
+    lightUp(Label3, Index);
+}
 
 double Welldone::subjectWidthOnScreen() const {
     const QFontMetricsF metrics(font());

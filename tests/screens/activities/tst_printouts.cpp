@@ -50,12 +50,26 @@ Welldone& fullMarks(int score, const QString& subject, const QString& name) {
 }
 
 QStringList worksheetHead() {
-    return {"setFontSize 16", "setFontName Times New Roman", "pageWidth", "setX 1375",
-            "printLine | |", "pageWidth", "setX 687.5",
+    return {"setFontSize 16",
+            "setFontName Times New Roman",
+            "pageWidth",
+            "setX 1375",
+            "printLine | |",
+            "pageWidth",
+            "setX 687.5",
             "printText |The Orvelles" + QString(57, ' ') + "Quenmark Publishing Ltd|",
-            "printLine | |", "printLine | |", "setFontSize 32", "pageWidth",
-            "textWidth |The Orvelles|", "setX 3900", "printLine |The Orvelles|", "pageWidth",
-            "textWidth |Kings|", "setX 4833.333333", "printLine |Kings|", "printLine | |",
+            "printLine | |",
+            "printLine | |",
+            "setFontSize 32",
+            "pageWidth",
+            "textWidth |The Orvelles|",
+            "setX 3900",
+            "printLine |The Orvelles|",
+            "pageWidth",
+            "textWidth |Kings|",
+            "setX 4833.333333",
+            "printLine |Kings|",
+            "printLine | |",
             "setFontSize 12"};
 }
 
@@ -72,6 +86,8 @@ private slots:
     void subjectSize();
     void certificateAfterAnActivity();
     void certificateFailureAtEachStep();
+    void certificateNameTakesAnyLetter_data();
+    void certificateNameTakesAnyLetter();
     void pdfPages();
 };
 
@@ -82,12 +98,11 @@ void TestPrintouts::worksheetOperations() {
     QTest::mouseClick(&quiz.Label3(3), Qt::LeftButton);
     QCOMPARE(recorded.mid(0, 21), worksheetHead());
     const QStringList question3 = recorded.mid(21 + 2 * 16, 14);
-    QCOMPARE(question3, QStringList({"pageWidth", "setX 687.5",
-                                     "printLine |Question 3    Question text 3|", "pageWidth",
-                                     "setX 3666.666667", "printText |A. 3 A|", "pageWidth",
-                                     "setX 7333.333333", "printLine |B. 3 B|", "pageWidth",
-                                     "setX 3666.666667", "printText |C. 3 C|", "pageWidth",
-                                     "setX 7333.333333"}));
+    QCOMPARE(question3,
+             QStringList({"pageWidth", "setX 687.5", "printLine |Question 3    Question text 3|",
+                          "pageWidth", "setX 3666.666667", "printText |A. 3 A|", "pageWidth",
+                          "setX 7333.333333", "printLine |B. 3 B|", "pageWidth", "setX 3666.666667",
+                          "printText |C. 3 C|", "pageWidth", "setX 7333.333333"}));
     QCOMPARE(recorded.size(), 21 + 10 * 16 + 1);
     QCOMPARE(recorded.last(), QStringLiteral("endDocument"));
     QCOMPARE(app.messages->texts, QStringList{"Your worksheet is now printing."});
@@ -126,12 +141,13 @@ void TestPrintouts::certificateOperations() {
     Welldone& results = fullMarks(10, QStringLiteral("The Orvelles"), QStringLiteral("Ada"));
     QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
     QCOMPARE(app.messages->texts, QStringList{"Your certificate is now printing."});
-    const QString banner = QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
+    const QString banner =
+        QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
     QCOMPARE(banner.size(), 59);
     QCOMPARE(recorded.mid(0, 8),
-             QStringList({"setColour 9", "setFontSize 25", "setFontName Times New Roman", "pageWidth",
-                          "setX 1375", "printLine | |", "printText |" + banner + banner + "|",
-                          "printLine | |"}));
+             QStringList({"setColour 9", "setFontSize 25", "setFontName Times New Roman",
+                          "pageWidth", "setX 1375", "printLine | |",
+                          "printText |" + banner + banner + "|", "printLine | |"}));
     QVERIFY(recorded.contains("printLine |Ada|"));
     QVERIFY(recorded.contains("printLine |You have scored 10 out of 10.|"));
     QVERIFY(recorded.contains("printLine |Excellent Work|"));
@@ -162,7 +178,8 @@ void TestPrintouts::subjectSize() {
     QVERIFY(subject > 0);
     const QStringList before = printer.operations.mid(0, subject);
     const QString lastSize = before.filter("setFontSize").last();
-    QCOMPARE(lastSize, smaller ? QStringLiteral("setFontSize 28") : QStringLiteral("setFontSize 36"));
+    QCOMPARE(lastSize,
+             smaller ? QStringLiteral("setFontSize 28") : QStringLiteral("setFontSize 36"));
 }
 
 void TestPrintouts::certificateAfterAnActivity() {
@@ -191,6 +208,29 @@ void TestPrintouts::certificateFailureAtEachStep() {
     }
     QVERIFY(results.isVisible());
     QCOMPARE(results.Text1->Text(), QStringLiteral("Ada"));
+}
+
+void TestPrintouts::certificateNameTakesAnyLetter_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("printed");
+    QTest::newRow("letters beyond the 8-bit files")
+        << QString::fromUtf16(u"\u0141ucja \u017Bak \u0410\u043D\u044F")
+        << QString::fromUtf16(u"\u0141ucja \u017Bak \u0410\u043D\u044F");
+    QTest::newRow("25 characters at most")
+        << QString(30, QChar(0x0141)) << QString(25, QChar(0x0141));
+}
+
+void TestPrintouts::certificateNameTakesAnyLetter() {
+    QFETCH(QString, typed);
+    QFETCH(QString, printed);
+    AppFixture app;
+    Welldone& results = fullMarks(10, QStringLiteral("The Orvelles"), QString());
+    for (QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, results.Text1, Qt::Key_unknown, QString(c),
+                            Qt::NoModifier);
+    installRecorderKeeping();
+    QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
+    QVERIFY(recorded.contains("printLine |" + printed + "|"));
 }
 
 void TestPrintouts::pdfPages() {
