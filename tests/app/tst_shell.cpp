@@ -79,6 +79,7 @@ void TestShell::touchLoadsOnceAndUnloadForgets() {
 
 void TestShell::handlerMayUnloadItsOwnScreenAndFail() {
     AppFixture app;
+    app.expectHandlerFailures(1);
     Probe& probe = Screens::open<Probe>();
     QVERIFY(QTest::qWaitForWindowExposed(&probe));
     const int failuresBefore = Dispatch::caughtFailures();

@@ -170,6 +170,11 @@ void TestMonkey::randomUse() {
         qInfo("  shown: %s", qPrintable(text));
     for (const QString& text : std::as_const(warnings))
         qInfo("  warning: %s", qPrintable(text.left(200)));
+    // The guard names each failed handler among the warnings above.
+    const int failures = Dispatch::caughtFailures() - failuresBefore;
+    QVERIFY2(
+        failures == 0,
+        qPrintable(QStringLiteral("%1 handler failures caught (seed %2)").arg(failures).arg(seed)));
 }
 
 QTEST_MAIN(TestMonkey)

@@ -1,5 +1,6 @@
 #include "support/AppFixture.h"
 
+#include "app/Dispatch.h"
 #include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/Services.h"
@@ -7,8 +8,9 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QTest>
 
-AppFixture::AppFixture() {
+AppFixture::AppFixture() : failuresAtStart_(Dispatch::caughtFailures()) {
     Screens::unloadAll();
     settle();
     Module1::reset();
@@ -28,6 +30,14 @@ AppFixture::~AppFixture() {
     settle();
     Services::reset();
     Screens::setEndAction([] { Screens::unloadAll(); });
+    // The guard has already printed each failure's handler and reason.
+    const int failures = Dispatch::caughtFailures() - failuresAtStart_;
+    if (failures != expectedFailures_ && !QTest::currentTestFailed()) {
+        const QByteArray message = QByteArrayLiteral("handler failures caught by the guard: ") +
+                                   QByteArray::number(failures) + ", expected " +
+                                   QByteArray::number(expectedFailures_);
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+    }
 }
 
 void AppFixture::settle() {

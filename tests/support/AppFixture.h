@@ -10,7 +10,8 @@ class Screen;
 
 // Everything a screen test starts from: a fresh content folder as the working folder, the
 // shared state as at program start, no live screens, and doubles for sound, message boxes
-// and the end of the program.
+// and the end of the program. A handler that throws fails the test at teardown, unless the
+// test said it expects exactly that many.
 class AppFixture {
 public:
     AppFixture();
@@ -23,6 +24,12 @@ public:
     RecordingMessageBox* messages;
     int endCalls = 0;
 
+    void expectHandlerFailures(int count) { expectedFailures_ = count; }
+
     // Lets queued events and deferred deletions run.
     static void settle();
+
+private:
+    int failuresAtStart_;
+    int expectedFailures_ = 0;
 };

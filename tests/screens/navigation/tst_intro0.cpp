@@ -3,6 +3,7 @@
 #include "screens/navigation/Titlefrm.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
+#include "support/DesignedLayout.h"
 
 #include <QTest>
 
@@ -37,6 +38,8 @@ class TestMainMenu : public QObject {
 private slots:
     void entries_data();
     void entries();
+    void designedLayout_data();
+    void designedLayout();
     void lightUp();
     void disabledTopicsIgnoreThePointer();
     void soundOptions();
@@ -81,11 +84,65 @@ void TestMainMenu::entries() {
     QCOMPARE(menu.size(), QSize(800, 600));
 }
 
+void TestMainMenu::designedLayout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<DesignedControl>("design");
+    const QString tahoma = QStringLiteral("Tahoma");
+    const QColor yellow(255, 255, 0), black(0, 0, 0), navy(0, 0, 128), blue(0, 78, 152);
+    const QColor none(Qt::transparent);
+    QTest::newRow("title") << "Label1"
+                           << DesignedControl{
+                                  {0, 120, 12000, 900}, tahoma, 32.25, true, yellow, none};
+    QTest::newRow("notice") << "Label3"
+                            << DesignedControl{
+                                   {0, 8280, 12000, 375}, tahoma, 9.75, false, yellow, none};
+    QTest::newRow("Sound On") << "Option1"
+                              << DesignedControl{
+                                     {10440, 120, 1455, 255}, tahoma, 9.75, true, yellow, blue};
+    QTest::newRow("Sound Off") << "Option2"
+                               << DesignedControl{
+                                      {10440, 480, 1455, 255}, tahoma, 9.75, true, yellow, blue};
+    QTest::newRow("frame") << "Frame1"
+                           << DesignedControl{{7110, 1320, 4335, 3975}, {}, 0, false, {}, blue};
+    QTest::newRow("globe") << "Image1" << DesignedControl{{120, 240, 0, 0}, {}, 0, false, {}, {}};
+    struct Entry {
+        int index;
+        QRectF twips;
+        double points;
+        QColor box;
+    };
+    const Entry entries[] = {
+        {15, {120, 2280, 3075, 375}, 12, black},   {0, {120, 3000, 3075, 375}, 12, black},
+        {1, {120, 3720, 3075, 375}, 12, black},    {2, {120, 4440, 3075, 375}, 12, black},
+        {3, {120, 5160, 3075, 375}, 12, black},    {4, {120, 5880, 3075, 375}, 12, black},
+        {5, {3480, 2280, 3075, 375}, 12, black},   {6, {3480, 3000, 3075, 375}, 12, black},
+        {7, {3480, 3720, 3075, 375}, 12, black},   {8, {3480, 4440, 3075, 375}, 12, black},
+        {9, {3480, 5160, 3075, 375}, 12, black},   {10, {3480, 5880, 3075, 375}, 12, black},
+        {16, {10560, 7920, 1245, 495}, 18, black}, {17, {6960, 5760, 4635, 495}, 18, navy},
+        {18, {6960, 6600, 4635, 495}, 18, navy},   {19, {120, 7920, 3075, 495}, 14.25, navy},
+        {20, {120, 1200, 3075, 495}, 14.25, navy},
+    };
+    for (const Entry& e : entries)
+        QTest::addRow("entry %d", e.index)
+            << QStringLiteral("Label2_%1").arg(e.index)
+            << DesignedControl{e.twips, tahoma, e.points, true, yellow, e.box};
+}
+
+void TestMainMenu::designedLayout() {
+    QFETCH(QString, name);
+    QFETCH(DesignedControl, design);
+    AppFixture app;
+    intro0& menu = openMenu();
+    QCOMPARE(menu.BackColor(), QColor(0, 78, 152));
+    compareWithDesign(menu, name, design);
+}
+
 void TestMainMenu::lightUp() {
     AppFixture app;
     intro0& menu = openMenu();
     for (int i : menu.Label2.indices())
-        QVERIFY2(menu.Label2(i).Opaque(), "every box shows until the pointer reaches the background");
+        QVERIFY2(menu.Label2(i).Opaque(),
+                 "every box shows until the pointer reaches the background");
     pointAtBackground(&menu);
     for (int i : menu.Label2.indices())
         QVERIFY(!menu.Label2(i).Opaque());

@@ -5,6 +5,7 @@
 #include "screens/navigation/Titlefrm.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
+#include "support/DesignedLayout.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -37,6 +38,8 @@ class TestTitleScreen : public QObject {
 private slots:
     void init() { Titlefrm::setDisplayForTests(QSizeF(15360, 11520)); }
     void ownLayoutWithGreyBehind();
+    void designedLayout_data();
+    void designedLayout();
     void standardLayoutWhenTheGlobeIsMissing();
     void cancelReturnsToTheMenuAsItWas();
     void exitEndsAfterTheClick_data();
@@ -56,6 +59,50 @@ void TestTitleScreen::ownLayoutWithGreyBehind() {
     QCOMPARE(title.Image1->geometry().size(), QSize(270, 230));
     Grey* grey = Screens::find<Grey>();
     QVERIFY(grey && grey->isVisible());
+}
+
+void TestTitleScreen::designedLayout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<DesignedControl>("design");
+    const QString times = QStringLiteral("Times New Roman");
+    const QColor green(0, 128, 0), blue(0, 0, 255), grey(192, 192, 192);
+    const QColor none(Qt::transparent);
+    // Places within Frame1, as designed.
+    QTest::newRow("frame") << "Frame1"
+                           << DesignedControl{{0, -90, 5480, 6660}, {}, 0, false, {}, grey};
+    QTest::newRow("title") << "Label4"
+                           << DesignedControl{
+                                  {60, 210, 5355, 705}, times, 27.75, true, green, none};
+    QTest::newRow("picture box") << "Picture1"
+                                 << DesignedControl{{480, 960, 4500, 3660}, {}, 0, false, {},
+                                                    QColor(0, 78, 152)};
+    QTest::newRow("globe") << "Image1" << DesignedControl{{195, 0, 0, 0}, {}, 0, false, {}, {}};
+    QTest::newRow("author") << "Label1"
+                            << DesignedControl{
+                                   {360, 4710, 4695, 375}, times, 15.75, false, blue, none};
+    QTest::newRow("programming") << "Label5"
+                                 << DesignedControl{
+                                        {480, 5160, 4455, 375}, times, 12, false, blue, none};
+    QTest::newRow("editor") << "Label3"
+                            << DesignedControl{
+                                   {480, 5520, 4455, 375}, times, 12, false, blue, none};
+    QTest::newRow("Cancel") << "Command1"
+                            << DesignedControl{{1320, 6000, 1335, 375}, {}, 0, false, {}, grey};
+    QTest::newRow("Exit") << "Command2"
+                          << DesignedControl{{2760, 6000, 1335, 375}, {}, 0, false, {}, grey};
+    QTest::newRow("notice")
+        << "Label2"
+        << DesignedControl{{0, 6420, 5415, 255}, QStringLiteral("Arial"), 8.25, false, green, none};
+}
+
+void TestTitleScreen::designedLayout() {
+    QFETCH(QString, name);
+    QFETCH(DesignedControl, design);
+    AppFixture app;
+    writeGlobe(app.content);
+    Titlefrm& title = openFromMenu();
+    QCOMPARE(title.BackColor(), QColor(192, 192, 192));
+    compareWithDesign(title, name, design);
 }
 
 void TestTitleScreen::standardLayoutWhenTheGlobeIsMissing() {

@@ -8,6 +8,7 @@
 #include "screens/navigation/TopicMenus.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
+#include "support/DesignedLayout.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -39,6 +40,60 @@ DragBoard& openBoard(AppFixture& app, const QString& name, bool soundOn = true) 
     Module1::SoundOn = soundOn ? 1 : 0;
     app.sound->played.clear();
     return *board;
+}
+
+// Each board as designed: the size of its labels and boxes, where target box i stands, where
+// label i starts (its home slot), and its title.
+struct DesignedBoard {
+    float width;
+    float height;
+    double labelPoints;
+    QList<Board::Place> targets;
+    QList<Board::Place> homes;
+    QRectF title;
+    double titlePoints;
+};
+
+const DesignedBoard& designOf(const DragBoard& board) {
+    // clang-format off
+    static const QHash<QString, DesignedBoard> designs{
+        {"orvelleslab", {1845, 375, 9.75,
+            {{720, 6600}, {7320, 6480}, {3120, 6720}, {5040, 6480}, {9720, 6480}},
+            {{5040, 7440}, {960, 7440}, {3000, 7440}, {9120, 7440}, {7080, 7440}},
+            {0, 120, 4425, 705}, 24}},
+        {"richlab", {1845, 375, 9.75,
+            {{6600, 6120}, {9600, 6120}, {3960, 6120}, {840, 6120}},
+            {{1800, 7440}, {6120, 7440}, {8280, 7440}, {3960, 7440}},
+            {0, 120, 4425, 705}, 24}},
+        {"orvellesord", {2115, 375, 9.75,
+            {{1440, 3720}, {120, 2160}, {8280, 5280}, {2880, 2160}, {4080, 3720},
+             {6840, 3720}, {9600, 3720}, {5520, 5280}, {2760, 5280}},
+            {{2760, 6840}, {5040, 6840}, {7320, 6840}, {6120, 7320}, {3840, 7320},
+             {1560, 7320}, {9600, 6840}, {8400, 7320}, {480, 6840}},
+            {0, 0, 4425, 705}, 24}},
+        {"richord", {5685, 375, 11.25,
+            {{6120, 3720}, {6120, 3120}, {6120, 2520}, {6120, 4320},
+             {120, 2520}, {120, 3120}, {120, 3720}, {120, 4320}},
+            {{6120, 6840}, {120, 7320}, {6120, 5880}, {120, 5880},
+             {120, 6360}, {6120, 7320}, {6120, 6360}, {120, 6840}},
+            {0, 120, 3465, 705}, 27.75}},
+    };
+    // clang-format on
+    return designs.find(board.objectName()).value();
+}
+
+Board::Box target(const DragBoard& board, int i) {
+    const DesignedBoard& design = designOf(board);
+    return {design.targets[i].left, design.targets[i].top, design.width, design.height};
+}
+
+Board::Box home(const DragBoard& board, int i) {
+    const DesignedBoard& design = designOf(board);
+    return {design.homes[i].left, design.homes[i].top, design.width, design.height};
+}
+
+QRectF rectOf(const Board::Box& box) {
+    return {box.left, box.top, box.width, box.height};
 }
 
 QPoint centreOf(const Board::Box& box) {
@@ -119,12 +174,23 @@ void TestDragBoard::loading() {
     QCOMPARE(Module1::MaxScore, captions.size());
     QCOMPARE(Module1::Score, 3);
     QVERIFY(!board.Label3(2).Visible());
+    const DesignedBoard& design = designOf(board);
+    const QColor yellow(255, 255, 0), none(Qt::transparent);
+    compareWithDesign(board, "Label6",
+                      {design.title, "Times New Roman", design.titlePoints, false, yellow, none});
+    QCOMPARE(design.targets.size(), captions.size());
     for (int i = 0; i < captions.size(); ++i) {
         QCOMPARE(board.Label2(i).Caption(), captions[i]);
-        QVERIFY(board.Label1(i).Caption().isEmpty() && !board.Label1(i).Opaque());
+        QVERIFY(board.Label1(i).Caption().isEmpty());
         QVERIFY(board.Label1(i).Visible());
-        QCOMPARE(board.Label4(i).geometry(), board.Label2(i).geometry());
-        QVERIFY(standsAt(board.Label1(i), board.rules().target(i)));
+        const QString n = QString::number(i);
+        compareWithDesign(
+            board, "Label1_" + n,
+            {rectOf(target(board, i)), "Tahoma", design.labelPoints, true, yellow, none});
+        compareWithDesign(
+            board, "Label2_" + n,
+            {rectOf(home(board, i)), "Tahoma", design.labelPoints, true, yellow, QColor(0, 0, 0)});
+        compareWithDesign(board, "Label4_" + n, {rectOf(home(board, i)), {}, 0, false, {}, none});
     }
 }
 
@@ -174,7 +240,7 @@ void TestDragBoard::otherButtonsDoNotDragButReleaseDrops() {
     QTest::mouseRelease(window, Qt::RightButton, {}, before.center() + QPoint(-50, -90));
 
     // Placed a quarter box off its target, the label jumps in on a right-button release.
-    const Board::Box box = board.rules().target(0);
+    const Board::Box box = target(board, 0);
     app.sound->played.clear();
     board.Label2_MouseMove(
         0, {1, 0, box.left - label.Left() + box.width * 0.75, box.top - label.Top() + 200});
@@ -190,7 +256,7 @@ void TestDragBoard::clickInTheHomeSlotThuds() {
     const QRect before = board.Label2(3).geometry();
     QTest::mouseClick(&board.Label2(3), Qt::LeftButton);
     QCOMPARE(board.Label2(3).geometry(), before);
-    QVERIFY(standsAt(board.Label2(3), board.rules().home(3)));
+    QVERIFY(standsAt(board.Label2(3), home(board, 3)));
     QCOMPARE(app.sound->played, QStringList{thud});
 }
 
@@ -216,8 +282,8 @@ void TestDragBoard::fullScore() {
     DragBoard& board = openBoard(app, name);
     for (int i = 0; i < boxOfLabel.size(); ++i) {
         QVERIFY(!board.Label3(2).Visible());
-        dragInto(board, i, board.rules().target(boxOfLabel[i]));
-        QVERIFY(standsAt(board.Label2(i), board.rules().target(boxOfLabel[i])));
+        dragInto(board, i, target(board, boxOfLabel[i]));
+        QVERIFY(standsAt(board.Label2(i), target(board, boxOfLabel[i])));
     }
     // Every label in a box offers the check, even with a box left empty.
     QVERIFY(board.Label3(2).Visible());
@@ -232,14 +298,14 @@ void TestDragBoard::fullScore() {
     // The board stays beneath as it was.
     QVERIFY(board.isVisible());
     for (int i = 0; i < boxOfLabel.size(); ++i)
-        QVERIFY(standsAt(board.Label2(i), board.rules().target(boxOfLabel[i])));
+        QVERIFY(standsAt(board.Label2(i), target(board, boxOfLabel[i])));
 }
 
 void TestDragBoard::startAgain() {
     AppFixture app;
     DragBoard& board = openBoard(app, "richlab");
     for (int i = 0; i < 4; ++i)
-        dragInto(board, i, board.rules().target(3 - i));
+        dragInto(board, i, target(board, 3 - i));
     // Dragging a label out of its box keeps "Check Score".
     dragInto(board, 2, {3000, 3000, 1845, 375});
     QVERIFY(board.Label3(2).Visible());
@@ -280,7 +346,7 @@ void TestDragBoard::soundOff() {
     AppFixture app;
     DragBoard& board = openBoard(app, "richlab", false);
     for (int i = 0; i < 4; ++i)
-        dragInto(board, i, board.rules().target(i));
+        dragInto(board, i, target(board, i));
     QTest::mouseClick(&board.Label3(2), Qt::LeftButton);
     QCOMPARE(Module1::Score, 4);
     QVERIFY(app.sound->played.isEmpty());
@@ -300,7 +366,7 @@ void TestDragBoard::pictureLiesBehindTheBoard() {
     const QPoint overPicture(200, 150);
     dragInto(board, 0, {2250, 1875, 1845, 375});
     QCOMPARE(board.childAt(overPicture), &board.Label2(0));
-    QCOMPARE(board.childAt(centreOf(board.rules().target(2))), &board.Label1(2));
+    QCOMPARE(board.childAt(centreOf(target(board, 2))), &board.Label1(2));
     // Without the picture the board works the same: see fullScore, where none is present.
 }
 
