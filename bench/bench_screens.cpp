@@ -10,7 +10,7 @@
 // saved worksheets, with a silent sound player so that no audio device is involved.
 #include "app/Screens.h"
 #include "app/Services.h"
-#include "app/Startup.h"
+#include "screens/Startup.h"
 #include "formats/Catalogue.h"
 #include "platform/SoundPlayer.h"
 #include "platform/controls/ImageBox.h"

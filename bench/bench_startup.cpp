@@ -2,7 +2,7 @@
 // window with the same number of labels and one picture. Both run as child processes of this
 // driver, alternately, so they meet the same machine; each child prints the monotonic clock
 // at its first paint and exits.
-#include "app/Startup.h"
+#include "screens/Startup.h"
 
 #include <QApplication>
 #include <QFileInfo>

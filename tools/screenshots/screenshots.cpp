@@ -6,7 +6,7 @@
 #include "Shots.h"
 
 #include "app/Module1.h"
-#include "app/Startup.h"
+#include "screens/Startup.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/Wrong.h"
 #include "screens/activities/board/LabellingBoards.h"

@@ -1,5 +1,5 @@
 #include "app/Services.h"
-#include "app/Startup.h"
+#include "screens/Startup.h"
 #include "app/UserFolder.h"
 #include "platform/MessageBox.h"
 

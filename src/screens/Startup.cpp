@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "screens/Startup.h"
 
 #include "app/Screens.h"
 #include "app/Services.h"
