@@ -55,7 +55,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://orvelles.org/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The screens are designed in faces these stand in for; the multimedia and print plugins
 # and the platform plugins come with Qt's own packages.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-wine, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-extra, fonts-wine, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-plugins-base, cups-client")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

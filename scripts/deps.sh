@@ -15,6 +15,7 @@ install_missing() {
 }
 
 # What building and running the program needs; the fonts stand in for the faces the screens
-# were designed in (Liberation for Times New Roman and Arial, Wine's Tahoma and MS Sans Serif).
+# were designed in (Liberation for Times New Roman and Arial, DejaVu Sans Condensed for Tahoma,
+# Wine's MS Sans Serif).
 BUILD_PACKAGES=(build-essential cmake ninja-build qt6-base-dev qt6-multimedia-dev
-                libgl-dev fonts-liberation fonts-wine)
+                libgl-dev fonts-liberation fonts-dejavu-extra fonts-wine)

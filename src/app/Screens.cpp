@@ -1,6 +1,7 @@
 #include "app/Screens.h"
 
 #include "app/Dispatch.h"
+#include "platform/Picture.h"
 
 #include <QApplication>
 #include <map>
@@ -52,16 +53,24 @@ void Screens::unload(Screen& screen) {
         return;
     screen.markUnloaded();
     screen.hide();
+    // Its pictures are let go only once its controls are gone with it.
+    QObject::connect(&screen, &QObject::destroyed, [] { Picture::dropUnused(); });
     screen.deleteLater();
 }
 
-void Screens::end() { endAction()(); }
+void Screens::end() {
+    endAction()();
+}
 
-void Screens::setEndAction(std::function<void()> action) { endAction() = std::move(action); }
+void Screens::setEndAction(std::function<void()> action) {
+    endAction() = std::move(action);
+}
 
 void Screens::unloadAll() {
     while (!registry().empty())
         unload(*registry().begin()->second);
 }
 
-int Screens::liveCount() { return static_cast<int>(registry().size()); }
+int Screens::liveCount() {
+    return static_cast<int>(registry().size());
+}

@@ -38,14 +38,16 @@ void registerDesignFaces() {
                 QFontDatabase::addApplicationFont(wineFonts + file);
         }
     };
-    addIfMissing(QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")});
     addIfMissing(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("Times")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Helvetica")});
+    // Wine's Tahoma is not used: its bold face has the stroke of its regular one, so every bold
+    // caption came out regular. DejaVu Sans Condensed has a true bold at nearly Tahoma's widths.
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+                               {QStringLiteral("DejaVu Sans Condensed"),
+                                QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }

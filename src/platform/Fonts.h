@@ -6,8 +6,9 @@
 // The faces the screens were designed in, and the stand-ins that take their place here.
 namespace Fonts {
 
-// Makes the design faces available: Tahoma and MS Sans Serif from Wine's font folder where
-// fontconfig does not list them, and Liberation for Times New Roman and Arial. Once per run.
+// Makes the design faces available: MS Sans Serif from Wine's font folder where fontconfig does
+// not list it, DejaVu Sans Condensed for Tahoma, and Liberation for Times New Roman and Arial.
+// Once per run.
 void registerDesignFaces();
 
 // A font of `points` size in one of the design faces, sized in pixels through the twips scale

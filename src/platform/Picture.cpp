@@ -3,12 +3,14 @@
 #include "platform/ContentPath.h"
 #include "platform/Twips.h"
 
-#include <QCache>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -26,17 +28,33 @@ bool looksLikeMetafile(const QString& path) {
         return false;
     const auto byte = [&](int i) { return static_cast<unsigned char>(head[i]); };
     const bool placeable = byte(0) == 0xD7 && byte(1) == 0xCD && byte(2) == 0xC6 && byte(3) == 0x9A;
-    const bool standard = (byte(0) == 1 || byte(0) == 2) && byte(1) == 0 && byte(2) == 9 && byte(3) == 0;
+    const bool standard =
+        (byte(0) == 1 || byte(0) == 2) && byte(1) == 0 && byte(2) == 9 && byte(3) == 0;
     return placeable || standard;
 }
 
 // Screens load their pictures each time they open; a decoded picture or a parsed page is kept
 // while its file is unchanged (same path, time and size), so that reopening a screen costs no
-// reading at all. Copies share their data. The cost is in kilobytes: a raster image's pixels,
-// or a few times a metafile's size. Pictures are loaded on the interface thread only.
-QCache<QString, Picture>& decodedPictures() {
-    static QCache<QString, Picture> pictures(32 * 1024);
+// reading at all. A picture that a live screen still shows costs nothing more to keep, since
+// copies share their data; of the others only the most recently used are kept, up to
+// `keptUnusedKb`, so a screen's pictures do not stay decoded long after the screen has gone.
+// Pictures are loaded on the interface thread only.
+struct Kept {
+    Picture picture;
+    qsizetype costKb = 0;
+    quint64 lastUse = 0;
+};
+
+constexpr qsizetype keptUnusedKb = 2 * 1024;
+
+QHash<QString, Kept>& decodedPictures() {
+    static QHash<QString, Kept> pictures;
     return pictures;
+}
+
+quint64 nextUse() {
+    static quint64 uses = 0;
+    return ++uses;
 }
 
 QString cacheKey(const QFileInfo& info) {
@@ -63,8 +81,9 @@ Picture Picture::load(const QString& programPath) {
     const QFileInfo info(path);
     const QString key = cacheKey(info);
     Picture picture;
-    if (const Picture* kept = decodedPictures().object(key)) {
-        picture = *kept;
+    if (auto kept = decodedPictures().find(key); kept != decodedPictures().end()) {
+        kept->lastUse = nextUse();
+        picture = kept->picture;
     } else {
         if (looksLikeMetafile(path))
             picture.metafile_ = WmfPicture::load(path);
@@ -72,12 +91,38 @@ Picture Picture::load(const QString& programPath) {
             picture.image_ = decode(path);
         if (picture.isNull())
             return {};
-        const qsizetype costKb = picture.isMetafile() ? 4 * info.size() / 1024
-                                                      : picture.image_.sizeInBytes() / 1024;
-        decodedPictures().insert(key, new Picture(picture), qMax<qsizetype>(1, costKb));
+        const qsizetype costKb =
+            picture.isMetafile() ? 4 * info.size() / 1024 : picture.image_.sizeInBytes() / 1024;
+        decodedPictures().insert(key, {picture, qMax<qsizetype>(1, costKb), nextUse()});
+        dropUnused();
     }
     picture.source_ = programPath;
     return picture;
+}
+
+bool Picture::sharedElsewhere() const {
+    // A metafile's parsed drawing is cheap to read again and its sharing is not visible here,
+    // so a metafile always counts as unused.
+    return !image_.isNull() && !image_.isDetached();
+}
+
+void Picture::dropUnused() {
+    auto& kept = decodedPictures();
+    std::vector<std::pair<quint64, QString>> unused;
+    qsizetype unusedKb = 0;
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it) {
+        if (it->picture.sharedElsewhere())
+            continue;
+        unused.emplace_back(it->lastUse, it.key());
+        unusedKb += it->costKb;
+    }
+    std::sort(unused.begin(), unused.end());
+    for (const auto& [lastUse, key] : unused) {
+        if (unusedKb <= keptUnusedKb)
+            break;
+        unusedKb -= kept.value(key).costKb;
+        kept.remove(key);
+    }
 }
 
 QSizeF Picture::sizeTwips() const {

@@ -29,7 +29,13 @@ public:
     QSizeF sizeTwips() const;
     void paint(QPainter& painter, const QRectF& target) const;
 
+    // Lets go of decoded pictures that no live copy shows, beyond a few recently used ones; for
+    // when a screen has gone.
+    static void dropUnused();
+
 private:
+    bool sharedElsewhere() const;
+
     QImage image_;
     WmfPicture metafile_;
     QString source_;

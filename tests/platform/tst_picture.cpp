@@ -2,15 +2,19 @@
 #include "platform/Picture.h"
 #include "support/TempContent.h"
 
-#include <QFile>
-#include <QImage>
-#include <QTest>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
 
 class PictureTest : public QObject {
     Q_OBJECT
 
-    static void writeImage(const TempContent& content, const QString& name, QSize size, QColor colour) {
+    static void writeImage(const TempContent& content, const QString& name, QSize size,
+                           QColor colour) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
         QVERIFY(image.save(content.path() + QLatin1Char('/') + name));
@@ -56,6 +60,37 @@ private slots:
         QDir().mkpath(two.path() + QStringLiteral("/images"));
         writeImage(two, QStringLiteral("images/b.bmp"), {16, 8}, Qt::red);
         QCOMPARE(Picture::load(QStringLiteral("images\\b.bmp")).sizeTwips(), QSizeF(240, 120));
+    }
+
+    void aPictureNoLongerShownIsLetGo_data() {
+        QTest::addColumn<bool>("stillShown");
+        QTest::addColumn<QColor>("seen");
+        QTest::newRow("still shown: kept") << true << QColor(Qt::red);
+        QTest::newRow("no longer shown: decoded afresh") << false << QColor(Qt::blue);
+    }
+
+    // Rewrites a large picture with the same size and time, which only a fresh decoding sees.
+    void aPictureNoLongerShownIsLetGo() {
+        QFETCH(bool, stillShown);
+        QFETCH(QColor, seen);
+        TempContent content;
+        const QString file = content.path() + QStringLiteral("/big.bmp");
+        writeImage(content, QStringLiteral("big.bmp"), {1200, 1000}, Qt::red);
+        const QDateTime written = QFileInfo(file).lastModified();
+        Picture shown = Picture::load(QStringLiteral("big.bmp"));
+        if (!stillShown)
+            shown = Picture();
+        Picture::dropUnused();
+        writeImage(content, QStringLiteral("big.bmp"), {1200, 1000}, Qt::blue);
+        QFile stamp(file);
+        QVERIFY(stamp.open(QIODevice::ReadWrite));
+        QVERIFY(stamp.setFileTime(written, QFileDevice::FileModificationTime));
+        stamp.close();
+        QImage drawn(4, 4, QImage::Format_RGB32);
+        QPainter painter(&drawn);
+        Picture::load(QStringLiteral("big.bmp")).paint(painter, QRectF(0, 0, 4, 4));
+        painter.end();
+        QCOMPARE(drawn.pixelColor(2, 2), seen);
     }
 };
 

@@ -1,10 +1,12 @@
 #include "app/Module1.h"
 #include "app/Screens.h"
+#include "platform/Fonts.h"
 #include "screens/navigation/Titlefrm.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
 #include "support/DesignedLayout.h"
 
+#include <QFontMetrics>
 #include <QTest>
 
 namespace {
@@ -12,6 +14,19 @@ namespace {
 const QString click = QStringLiteral("wav\\click.wav");
 // A point of the window where no control lies.
 const QPoint bareBackground(600, 505);
+
+// Pixels of the caption's yellow on a grab of `entry`.
+int yellowInk(Label& entry) {
+    const QImage image = entry.grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            ink += c.red() > 160 && c.green() > 160 && c.blue() < 100;
+        }
+    }
+    return ink;
+}
 
 // Moves the pointer onto `widget` through the window, as a user's mouse would.
 void pointAt(QWidget* window, QWidget* widget) {
@@ -40,6 +55,8 @@ private slots:
     void entries();
     void designedLayout_data();
     void designedLayout();
+    void boldCaptionsAreBoldAndFit_data();
+    void boldCaptionsAreBoldAndFit();
     void lightUp();
     void disabledTopicsIgnoreThePointer();
     void soundOptions();
@@ -135,6 +152,25 @@ void TestMainMenu::designedLayout() {
     intro0& menu = openMenu();
     QCOMPARE(menu.BackColor(), QColor(0, 78, 152));
     compareWithDesign(menu, name, design);
+void TestMainMenu::boldCaptionsAreBoldAndFit_data() {
+    QTest::addColumn<int>("index");
+    QTest::newRow("title, 12 pt") << 15;
+    QTest::newRow("widest, 18 pt") << 17;
+    QTest::newRow("14.25 pt") << 19;
+}
+
+void TestMainMenu::boldCaptionsAreBoldAndFit() {
+    QFETCH(int, index);
+    Fonts::registerDesignFaces(); // as the program does at start
+    AppFixture app;
+    intro0& menu = Screens::touch<intro0>();
+    Label& entry = menu.Label2(index);
+    QVERIFY(QFontMetrics(entry.font()).horizontalAdvance(entry.Caption()) <= entry.width() - 2);
+    const int bold = yellowInk(entry);
+    entry.setFontSpec(QStringLiteral("Tahoma"), entry.FontSize(), false);
+    const int regular = yellowInk(entry);
+    QVERIFY2(bold >= 1.3 * regular,
+             qPrintable(QStringLiteral("bold %1, regular %2").arg(bold).arg(regular)));
 }
 
 void TestMainMenu::lightUp() {
