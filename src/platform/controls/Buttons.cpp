@@ -1,6 +1,7 @@
 #include "platform/controls/Buttons.h"
 
 #include "platform/Fonts.h"
+#include "platform/controls/CaptionLimit.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,7 +30,9 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), TwipsGeomet
     });
 }
 
-void CommandButton::setCaption(const QString& caption) { setText(caption); }
+void CommandButton::setCaption(const QString& caption) {
+    setText(caption);
+}
 
 void CommandButton::setFontSpec(const QString& family, double points, bool bold) {
     setFont(Fonts::make(family, points, bold));
@@ -80,7 +83,10 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), TwipsGeometr
     });
 }
 
-void OptionButton::setCaption(const QString& caption) { setText(caption); }
+void OptionButton::setCaption(const QString& caption) {
+    caption_ = caption;
+    setText(CaptionLimit::shown(caption));
+}
 
 void OptionButton::setFontSpec(const QString& family, double points, bool bold) {
     setFont(Fonts::make(family, points, bold));
@@ -92,7 +98,9 @@ void OptionButton::setColours(const QColor& text, const QColor& background) {
     paintWith(this, text_, background_);
 }
 
-void OptionButton::setBackColor(const QColor& colour) { setColours(text_, colour); }
+void OptionButton::setBackColor(const QColor& colour) {
+    setColours(text_, colour);
+}
 
 void OptionButton::mouseMoveEvent(QMouseEvent* event) {
     QRadioButton::mouseMoveEvent(event);

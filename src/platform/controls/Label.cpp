@@ -1,6 +1,7 @@
 #include "platform/controls/Label.h"
 
 #include "platform/Fonts.h"
+#include "platform/controls/CaptionLimit.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,7 +12,8 @@ Label::Label(QWidget* parent) : ControlWidget(parent) {
 
 void Label::setCaption(const QString& caption) {
     caption_ = caption;
-    setAccessibleName(caption);
+    shown_ = CaptionLimit::shown(caption);
+    setAccessibleName(shown_);
     update();
 }
 
@@ -23,7 +25,9 @@ void Label::setFontSpec(const QString& family, double points, bool bold) {
     update();
 }
 
-void Label::setFontSize(double points) { setFontSpec(family_, points, bold_); }
+void Label::setFontSize(double points) {
+    setFontSpec(family_, points, bold_);
+}
 
 void Label::setForeColor(const QColor& colour) {
     foreColor_ = colour;
@@ -57,11 +61,11 @@ QFont Label::fittingFont(const QRect& box, int flags) const {
     // caption that would no longer fit its box is drawn slightly smaller rather than cut off.
     QFont fitted = font();
     const int designed = fitted.pixelSize();
-    if (designed <= 0 || caption_.isEmpty())
+    if (designed <= 0 || shown_.isEmpty())
         return fitted;
     for (int size = designed; size >= designed * 3 / 4; --size) {
         fitted.setPixelSize(size);
-        if (QFontMetrics(fitted).boundingRect(box, flags, caption_).height() <= box.height())
+        if (QFontMetrics(fitted).boundingRect(box, flags, shown_).height() <= box.height())
             return fitted;
     }
     fitted.setPixelSize(designed);
@@ -80,11 +84,11 @@ void Label::paintEvent(QPaintEvent*) {
         textBox.adjust(1, 1, -1, -1);
     }
     int flags = Qt::AlignTop | Qt::TextWordWrap;
-    flags |= align_ == Align::Center ? Qt::AlignHCenter
+    flags |= align_ == Align::Center  ? Qt::AlignHCenter
              : align_ == Align::Right ? Qt::AlignRight
                                       : Qt::AlignLeft;
     // A disabled entry shows greyed text on its usual box.
     painter.setPen(isEnabled() ? foreColor_ : QColor(128, 128, 128));
     painter.setFont(fittingFont(textBox, flags));
-    painter.drawText(textBox, flags, caption_);
+    painter.drawText(textBox, flags, shown_);
 }
