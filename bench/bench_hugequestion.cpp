@@ -101,6 +101,10 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
     const qint64 shown = timer.restart();
     multiple* quiz = Screens::find<multiple>();
+    if (!paints.seen || !quiz) {
+        std::fprintf(stderr, "the quiz did not open\n");
+        return 1;
+    }
     quiz->Label2->grab();
     const qint64 repainted = timer.elapsed();
     std::printf("question of %d MB\n", megabytes);
