@@ -20,11 +20,16 @@ int parseCount(const QString& item) {
 
 // The count line is written as numbers always were: a blank, the digits, a blank. Names read
 // from the file go back byte for byte, even one spoilt by a lone CR, so that one odd line does
-// not stop every later change; a new title is checked before it gets here.
+// not stop every later change; a new title is checked before it gets here. A catalogue saved as
+// UTF-8 elsewhere may hold names the code page has no letters for: the file then stays UTF-8,
+// marked as such, rather than turning them into question marks.
 QByteArray catalogueBytes(const QStringList& names) {
-    QByteArray bytes = ' ' + QByteArray::number(names.size()) + " \r\n";
+    const bool utf8 = !std::all_of(names.begin(), names.end(),
+                                   [](const QString& name) { return TextCodec::canEncode(name); });
+    QByteArray bytes = utf8 ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    bytes += ' ' + QByteArray::number(names.size()) + " \r\n";
     for (const QString& name : names) {
-        bytes += TextCodec::encode(name);
+        bytes += utf8 ? name.toUtf8() : TextCodec::encode(name);
         bytes += "\r\n";
     }
     return bytes;

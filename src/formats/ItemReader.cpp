@@ -4,19 +4,60 @@
 #include "formats/TextCodec.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
-ItemReader::ItemReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
+namespace {
+
+constexpr char Utf8Mark[] = "\xEF\xBB\xBF";
+
+} // namespace
+
+ItemReader::ItemReader(QByteArray bytes) : bytes_(std::move(bytes)) {
+    if (bytes_.startsWith(Utf8Mark)) {
+        utf8_ = true;
+        pos_ = 3;
+    }
+    crLineEnds_ = !bytes_.contains('\n') && bytes_.contains('\r');
+}
 
 ItemReader ItemReader::open(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileAccessError("cannot open " + path.toStdString());
-    if (file.size() > MaxFileBytes)
-        throw FileAccessError(path.toStdString() + " is too large to be a question file or catalogue");
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileAccessError("cannot read " + path.toStdString());
+    const std::string name = path.toStdString();
+    // A FIFO would block the read until a writer came and a device such as /dev/zero never
+    // ends. The name is looked at before opening, so no device is opened at all, and the handle
+    // after, without waiting for a writer, in case the name changed in between.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw FileAccessError(name + " is not a regular file");
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw FileAccessError("cannot open " + name);
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw FileAccessError("cannot open " + name);
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        throw FileAccessError(name + " is not a regular file");
+    if (status.st_size > MaxFileBytes)
+        throw FileAccessError(name + " is too large to be a question file or catalogue");
+    // The size given is not trusted: a file that grows while it is read stops at the limit too.
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 got = file.read(chunk, sizeof chunk);
+        if (got < 0)
+            throw FileAccessError("cannot read " + name);
+        if (got == 0)
+            break;
+        bytes.append(chunk, got);
+        if (bytes.size() > MaxFileBytes)
+            throw FileAccessError(name + " is too large to be a question file or catalogue");
+    }
     return ItemReader(std::move(bytes));
 }
 
@@ -36,8 +77,9 @@ QString ItemReader::readLine() {
 }
 
 bool ItemReader::isLineEndAt(qsizetype i) const {
-    return bytes_[i] == '\n' ||
-           (bytes_[i] == '\r' && i + 1 < bytes_.size() && bytes_[i + 1] == '\n');
+    if (bytes_[i] == '\r')
+        return crLineEnds_ || (i + 1 < bytes_.size() && bytes_[i + 1] == '\n');
+    return bytes_[i] == '\n';
 }
 
 qsizetype ItemReader::findEnd(qsizetype from, bool commaEnds) const {
@@ -55,13 +97,13 @@ void ItemReader::skipBlanks() {
 void ItemReader::consumeTerminator() {
     if (atEnd())
         return;
-    if (bytes_[pos_] == '\r')
+    if (bytes_[pos_] == '\r' && !crLineEnds_)
         ++pos_;
     ++pos_;
 }
 
 QString ItemReader::takeUpTo(qsizetype end) {
-    const QString value = TextCodec::decode(QByteArrayView(bytes_).sliced(pos_, end - pos_));
+    const QString value = decode(pos_, end);
     pos_ = end;
     consumeTerminator();
     return value;
@@ -71,8 +113,14 @@ QString ItemReader::readQuoted() {
     const qsizetype start = pos_ + 1;
     const qsizetype close = bytes_.indexOf('"', start);
     const qsizetype end = close < 0 ? bytes_.size() : close;
-    const QString value = TextCodec::decode(QByteArrayView(bytes_).sliced(start, end - start));
+    const QString value = decode(start, end);
     pos_ = findEnd(close < 0 ? end : close + 1, true);
     consumeTerminator();
     return value;
+}
+
+QString ItemReader::decode(qsizetype from, qsizetype to) const {
+    // Commas, quotes and line ends never fall inside a UTF-8 sequence, so items cut whole.
+    const QByteArrayView text = QByteArrayView(bytes_).sliced(from, to - from);
+    return utf8_ ? QString::fromUtf8(text) : TextCodec::decode(text);
 }

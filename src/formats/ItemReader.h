@@ -10,7 +10,8 @@
 // follows it up to the next comma or line end is dropped. A line of nothing but blanks
 // is one empty item. Blanks at the end of an unquoted item are kept, so text read back
 // is the text that was written. Lines end with CR LF or a bare LF; the bytes are
-// Windows-1252.
+// Windows-1252. A file saved by another editor is read too: one without a single LF has its
+// lines ended by bare CRs, and one beginning with a UTF-8 byte-order mark is UTF-8.
 class ItemReader {
 public:
     explicit ItemReader(QByteArray bytes);
@@ -19,8 +20,9 @@ public:
     // some tens; anything this large is damaged and is refused rather than read into memory.
     static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
 
-    // Reads the whole file at once; throws FileAccessError when it cannot be read or is larger
-    // than MaxFileBytes.
+    // Reads the whole file at once; throws FileAccessError when it cannot be read, is larger
+    // than MaxFileBytes or is not a regular file (a FIFO or a device is refused without
+    // waiting on it).
     static ItemReader open(const QString& path);
 
     // Throws ReadPastEndError when the end of the file comes before an item starts.
@@ -37,7 +39,10 @@ private:
     void consumeTerminator();
     QString takeUpTo(qsizetype end);
     QString readQuoted();
+    QString decode(qsizetype from, qsizetype to) const;
 
     QByteArray bytes_;
     qsizetype pos_ = 0;
+    bool utf8_ = false;
+    bool crLineEnds_ = false;
 };

@@ -119,6 +119,12 @@ void TestCatalogue::read_data() {
         << QStringList{"Smith, John", "\"Quoted\" tail", "  leading", "trailing  ", ""};
     QTest::newRow("Windows-1252 name") << QByteArray(" 1 \r\nCh\xE2teau \x80\r\n") << int(None) << 1
                                        << QStringList{u"Ch\u00E2teau \u20AC"_qs};
+    QTest::newRow("UTF-8 with a byte-order mark")
+        << QByteArray("\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\r\n\xC5\x81\xC3\xB3"
+                      "d\xC5\xBA\r\n")
+        << int(None) << 2 << QStringList{u"Caf\u00E9"_qs, u"\u0141\u00F3d\u017A"_qs};
+    QTest::newRow("bare CR line ends")
+        << QByteArray(" 2 \rA\rB\r") << int(None) << 2 << QStringList{"A", "B"};
     QTest::newRow("count larger than names: names read so far stay")
         << QByteArray(" 3 \r\nA\r\nB\r\n") << int(PastEnd) << 3 << QStringList{"A", "B"};
     QTest::newRow("count smaller than names")
@@ -183,6 +189,19 @@ void TestCatalogue::add_data() {
     QTest::newRow("lone CR in a listed name")
         << QByteArray(" 2 \r\nA\rB\r\nC\r\n") << "D" << int(None)
         << QByteArray(" 3 \r\nA\rB\r\nC\r\nD\r\n") << 2;
+    QTest::newRow("byte-order mark: names kept, saved in the code page")
+        << QByteArray("\xEF\xBB\xBF 2 \r\nCaf\xC3\xA9\r\nB\r\n") << "C" << int(None)
+        << QByteArray(" 3 \r\nCaf\xE9\r\nB\r\nC\r\n") << 2;
+    QTest::newRow("byte-order mark, a name outside the code page: stays UTF-8")
+        << QByteArray("\xEF\xBB\xBF 1 \r\n\xC5\x81\xC3\xB3"
+                      "d\xC5\xBA\r\n")
+        << "C" << int(None)
+        << QByteArray("\xEF\xBB\xBF 2 \r\n\xC5\x81\xC3\xB3"
+                      "d\xC5\xBA\r\nC\r\n")
+        << 1;
+    QTest::newRow("bare CR line ends: rewritten with CR LF")
+        << QByteArray(" 2 \rA\rB\r") << "C" << int(None) << QByteArray(" 3 \r\nA\r\nB\r\nC\r\n")
+        << 2;
     QTest::newRow("999 names: 1000th added") << catalogueFile(sheets(999)) << "Sheet 1000"
                                              << int(None) << catalogueFile(sheets(1000)) << 999;
     QTest::newRow("missing file") << QByteArray() << "C" << int(Access) << QByteArray() << 7;

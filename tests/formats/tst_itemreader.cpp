@@ -1,9 +1,16 @@
+#include "formats/Catalogue.h"
 #include "formats/Errors.h"
 #include "formats/ItemReader.h"
+#include "formats/QuestionFile.h"
 #include "support/TempContent.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QThread>
+#include <atomic>
+#include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,6 +47,8 @@ private slots:
     void openReadsTheFile();
     void openFails_data();
     void openFails();
+    void specialFilesRefusedAtOnce_data();
+    void specialFilesRefusedAtOnce();
 };
 
 void TestItemReader::items_data() {
@@ -73,6 +82,11 @@ void TestItemReader::items_data() {
         << QByteArray("say \"hi\"\r\n") << QStringList{"say \"hi\""};
     QTest::newRow("lone CR is text") << QByteArray("a\rb\r\n") << QStringList{"a\rb"};
     QTest::newRow("Windows-1252 text") << QByteArray("caf\xE9 \x80\r\n") << QStringList{"café €"};
+    QTest::newRow("UTF-8 after a byte-order mark")
+        << QByteArray("\xEF\xBB\xBF\"caf\xC3\xA9, \xE2\x82\xAC\"\r\n\xC5\x81\r\n")
+        << QStringList{"café, €", "Ł"};
+    QTest::newRow("bare CR lines, no LF anywhere")
+        << QByteArray("one\rtwo,three\r\"4\r5\"\r") << QStringList{"one", "two", "three", "4\r5"};
 }
 
 void TestItemReader::items() {
@@ -144,6 +158,49 @@ void TestItemReader::openFails() {
     QVERIFY(huge.resize(ItemReader::MaxFileBytes + 1));
     huge.close();
     QVERIFY_THROWS_EXCEPTION(FileAccessError, ItemReader::open(path));
+}
+
+void TestItemReader::specialFilesRefusedAtOnce_data() {
+    QTest::addColumn<QString>("linkTo"); // empty: a FIFO
+    QTest::addColumn<bool>("catalogue");
+    QTest::newRow("question file: FIFO") << QString() << false;
+    QTest::newRow("question file: link to /dev/zero") << "/dev/zero" << false;
+    QTest::newRow("catalogue: FIFO") << QString() << true;
+    QTest::newRow("catalogue: link to /dev/zero") << "/dev/zero" << true;
+}
+
+// The read runs on a thread of its own so that one that blocks or never ends fails the test
+// instead of hanging it; such a thread is left behind.
+void TestItemReader::specialFilesRefusedAtOnce() {
+    QFETCH(QString, linkTo);
+    QFETCH(bool, catalogue);
+    TempContent content;
+    QVERIFY(QDir().mkpath("multiple"));
+    const QString path = content.path() + "/multiple/track.txt";
+    if (linkTo.isEmpty())
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(linkTo, path));
+    auto refused = std::make_shared<std::atomic<bool>>(false);
+    QThread* reading = QThread::create([=] {
+        try {
+            if (catalogue) {
+                auto state = std::make_unique<CatalogueState>();
+                ReadCatalogue(path, *state);
+            } else {
+                ItemReader file1 = ItemReader::open(path);
+                QuestionTables tables;
+                LoadQuestionFile(file1, tables);
+            }
+        } catch (const FileAccessError&) {
+            *refused = true;
+        } catch (const FileError&) {
+        }
+    });
+    reading->start();
+    QVERIFY2(reading->wait(QDeadlineTimer(5000)), "the read is still going after 5 s");
+    delete reading;
+    QVERIFY(*refused);
 }
 
 QTEST_GUILESS_MAIN(TestItemReader)

@@ -1,6 +1,7 @@
 #include "platform/controls/Buttons.h"
 
 #include "platform/Fonts.h"
+#include "platform/controls/CaptionLimit.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -83,7 +84,8 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), TwipsGeometr
 }
 
 void OptionButton::setCaption(const QString& caption) {
-    setText(caption);
+    caption_ = caption;
+    setText(CaptionLimit::shown(caption));
 }
 
 void OptionButton::setFontSpec(const QString& family, double points, bool bold) {

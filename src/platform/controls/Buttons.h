@@ -35,7 +35,7 @@ class OptionButton : public QRadioButton, public TwipsGeometry {
 public:
     explicit OptionButton(QWidget* parent);
 
-    QString Caption() const { return text(); }
+    QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
     void setFontSpec(const QString& family, double points, bool bold = false);
     void setColours(const QColor& text, const QColor& background);
@@ -54,6 +54,7 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
 private:
+    QString caption_;
     QColor text_{0, 0, 0};
     QColor background_{192, 192, 192};
 };

@@ -1,6 +1,7 @@
 #include "platform/controls/Label.h"
 
 #include "platform/Fonts.h"
+#include "platform/controls/CaptionLimit.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,7 +12,8 @@ Label::Label(QWidget* parent) : ControlWidget(parent) {
 
 void Label::setCaption(const QString& caption) {
     caption_ = caption;
-    setAccessibleName(caption);
+    shown_ = CaptionLimit::shown(caption);
+    setAccessibleName(shown_);
     update();
 }
 
@@ -59,11 +61,11 @@ QFont Label::fittingFont(const QRect& box, int flags) const {
     // caption that would no longer fit its box is drawn slightly smaller rather than cut off.
     QFont fitted = font();
     const int designed = fitted.pixelSize();
-    if (designed <= 0 || caption_.isEmpty())
+    if (designed <= 0 || shown_.isEmpty())
         return fitted;
     for (int size = designed; size >= designed * 3 / 4; --size) {
         fitted.setPixelSize(size);
-        if (QFontMetrics(fitted).boundingRect(box, flags, caption_).height() <= box.height())
+        if (QFontMetrics(fitted).boundingRect(box, flags, shown_).height() <= box.height())
             return fitted;
     }
     fitted.setPixelSize(designed);
@@ -88,5 +90,5 @@ void Label::paintEvent(QPaintEvent*) {
     // A disabled entry shows greyed text on its usual box.
     painter.setPen(isEnabled() ? foreColor_ : QColor(128, 128, 128));
     painter.setFont(fittingFont(textBox, flags));
-    painter.drawText(textBox, flags, caption_);
+    painter.drawText(textBox, flags, shown_);
 }

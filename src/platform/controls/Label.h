@@ -16,6 +16,8 @@ public:
 
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
+    // What is measured and drawn: the caption, cut to CaptionLimit::MaxShown characters.
+    QString shownText() const { return shown_; }
     void setFontSpec(const QString& family, double points, bool bold = false);
     double FontSize() const { return fontPoints_; }
     void setFontSize(double points);
@@ -36,6 +38,7 @@ private:
     QFont fittingFont(const QRect& box, int flags) const;
 
     QString caption_;
+    QString shown_;
     QString family_ = QStringLiteral("MS Sans Serif");
     double fontPoints_ = 8.25;
     bool bold_ = false;

@@ -165,7 +165,7 @@ void TestWmfCorpus::looksLikeReference() {
 
 void TestWmfCorpus::initTestCase() {
     if (!QDir(corpus()).exists())
-        QSKIP("the shared metafile corpus is not beside the project");
+        QSKIP("the shared metafile corpus (ORVELLES_WMF_CORPUS) is not beside the project");
 }
 
 // Each corpus file as this reader paints it, kept small under tests/, so that a change that

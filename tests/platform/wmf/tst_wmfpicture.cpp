@@ -150,7 +150,7 @@ void TestWmfPicture::paintsOnPdf() {
     {
         QPdfWriter pdf(path);
         QPainter painter(&pdf);
-        WmfPicture::load(QStringLiteral(ORVELLES_WMF_CORPUS "/libwmf--fulltest.wmf"))
+        WmfPicture::load(QStringLiteral(ORVELLES_SOURCE_DIR "/content/wmf2/key introductionb.wmf"))
             .paint(&painter, QRectF(0, 0, 4000, 3000));
     }
     const QByteArray pdf = content.read("page.pdf");

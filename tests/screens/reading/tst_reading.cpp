@@ -237,7 +237,7 @@ void TestReading::printingFailureIsReported() {
 void TestReading::metafilePageAtItsOwnSize() {
     QFile sample(QStringLiteral(ORVELLES_WMF_CORPUS "/wmfpreview--tucan.wmf"));
     if (!sample.open(QIODevice::ReadOnly))
-        QSKIP("the shared metafile corpus is not beside the project");
+        QSKIP("the shared metafile corpus (ORVELLES_WMF_CORPUS) is not beside the project");
     AppFixture app;
     const QByteArray bytes = sample.readAll();
     app.content.write("WMF/Key Richa.wmf", bytes);
