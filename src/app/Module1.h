@@ -58,13 +58,19 @@ struct Settings {
     int SoundOn = 0;
 };
 
+// Everything the screens share; a group or the whole is reset by assigning it a fresh value.
 struct State {
+    // The quiz or board in progress.
     QuizState quiz;
+    // The teachers' worksheets listed.
     WorksheetCatalogue catalogue;
+    // The pages being read.
     PageState pages;
+    // The pupil's choices.
     Settings settings;
 };
 
+// The one state of the run.
 inline State state;
 
 // The names the screens use, each a reference into `state`: one object for the whole program,
