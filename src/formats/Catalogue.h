@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/ClampedInt.h"
+
 #include <QString>
 #include <array>
 
@@ -8,8 +10,9 @@
 struct CatalogueState {
     static constexpr int MaxNames = 1000;
 
-    // After a read this lies in 0..MaxNames, whatever the file says.
-    int WorksheetCount = 0;
+    // How many names are listed: 0..MaxNames, whatever the file says or is stored here.
+    ClampedInt<0, MaxNames> WorksheetCount;
+    // The names at 1..WorksheetCount, each as its line reads; index 0 unused.
     std::array<QString, MaxNames + 1> WorksheetNames;
     // The name that delworksheet removes.
     QString SelectedWorksheet;
