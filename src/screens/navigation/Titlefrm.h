@@ -24,15 +24,22 @@ public:
     // The display the load centres the window on; tests may set it before the load.
     static void setDisplayForTests(const QSizeF& displayTwips);
 
+    // Holds everything else.
     Frame* Frame1;
+    // The title "The Orvelles".
     Label* Label4;
+    // The globe, Image1, on the background colour.
     PictureBox* Picture1;
     ImageBox* Image1;
+    // The credits: author, programming, series editor.
     Label* Label1;
     Label* Label5;
     Label* Label3;
+    // "OK" at the start, "Cancel" when opened from the main menu's Exit.
     CommandButton* Command1;
+    // "Exit": ends the program.
     CommandButton* Command2;
+    // The publisher's notice.
     Label* Label2;
 
 private:
