@@ -47,9 +47,11 @@ public:
     Label* Label2;
     // "Print Certificate" at full marks, otherwise "Check Wrong Answers"; and "Exit".
     ControlArray<Label> Label3;
-    // One after another: show the picture, give the name box the focus, play the sound.
+    // Ticks once to show the picture, then starts Timer2.
     Timer* Timer1;
+    // Ticks once to give the name box the focus and fill the entries' boxes, then starts Timer3.
     Timer* Timer2;
+    // Ticks once to play the sound the score earns.
     Timer* Timer3;
 
 private:

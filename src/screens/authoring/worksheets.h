@@ -39,8 +39,9 @@ public:
 
     // The heading "Worksheets Catalogue".
     Label* Label1;
-    // "Edit Worksheet" and "Delete Worksheet": at most one is ticked.
+    // "Edit Worksheet": a click on a name opens it in the wizard. Never ticked with Check2.
     CheckBox* Check1;
+    // "Delete Worksheet": a click on a name removes it.
     CheckBox* Check2;
     // "Exit" at 0; 1 to 24 are the names of the page on screen, in two columns of twelve.
     ControlArray<Label> Label2;

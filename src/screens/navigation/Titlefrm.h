@@ -28,12 +28,15 @@ public:
     Frame* Frame1;
     // The title "The Orvelles".
     Label* Label4;
-    // The globe, Image1, on the background colour.
+    // The box the globe sits in, in the background colour.
     PictureBox* Picture1;
+    // The globe.
     ImageBox* Image1;
-    // The credits: author, programming, series editor.
+    // The author's credit.
     Label* Label1;
+    // The programmer's credit.
     Label* Label5;
+    // The series editor's credit.
     Label* Label3;
     // "OK" at the start, "Cancel" when opened from the main menu's Exit.
     CommandButton* Command1;

@@ -35,11 +35,13 @@ public:
     Label* Label1;
     // The copyright notice.
     Label* Label3;
-    // "Sound On" and "Sound Off".
+    // "Sound On", chosen at load.
     OptionButton* Option1;
+    // "Sound Off".
     OptionButton* Option2;
-    // The frame around the globe, Image1.
+    // The frame around the globe.
     Frame* Frame1;
+    // The globe.
     ImageBox* Image1;
     // Reads the catalogue once, just after the menu is shown.
     Timer* Timer1;

@@ -15,10 +15,13 @@ public:
     Label* Label8;
     // "First Wife", "Second Wife", "Third Wife" at 0 to 2.
     ControlArray<Label> Label12;
-    // The "=" marks: the grandparents' marriage, then the son's first, second and third.
+    // The "=" marks of the marriages: the king and queen's.
     Label* Label5;
+    // Their son's first.
     Label* Label11;
+    // His second.
     Label* Label7;
+    // His third.
     Label* Label10;
     // The lines down to the children, from the marks Label5, Label11, Label7, Label10 in turn.
     ControlArray<Line> Line1;
