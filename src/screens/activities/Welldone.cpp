@@ -58,9 +58,11 @@ void Welldone::buildTexts() {
 
 void Welldone::buildButtonsAndTimers() {
     const QString name = QStringLiteral("Label3");
-    makeMenuEntry(this, Label3, name, 0, QString(), {240, 1800, 3765, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 1, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 15.75);
-    Label3(0).hide();
+    makeMenuEntry(this, Label3, name, Button::PrintOrReview, QString(), {240, 1800, 3765, 495},
+                  15.75);
+    makeMenuEntry(this, Label3, name, Button::Exit, QStringLiteral("Exit"),
+                  {10560, 7920, 1245, 495}, 15.75);
+    Label3(Button::PrintOrReview).hide();
     Label3.forEach([this](int index, Label& button) {
         onClickOf(button, "Label3_Click", [this, index] { Label3_Click(index); });
         onMouseMoveOf(button, "Label3_MouseMove",
@@ -80,13 +82,13 @@ void Welldone::Form_Load() {
     const int maxScore = Module1::MaxScore;
     Label1->setCaption(ScoreRules::message(score, maxScore));
     if (ScoreRules::band(score, maxScore) == ScoreRules::Band::Full) {
-        Label3(0).setCaption(QStringLiteral("Print Certificate"));
-        Label3(0).show();
+        Label3(Button::PrintOrReview).setCaption(QStringLiteral("Print Certificate"));
+        Label3(Button::PrintOrReview).show();
         Label6->hide();
         Text1->show();
         Label2->show();
     } else {
-        Label3(0).setCaption(QStringLiteral("Check Wrong Answers"));
+        Label3(Button::PrintOrReview).setCaption(QStringLiteral("Check Wrong Answers"));
         Label5->setCaption(QStringLiteral(
             "Click the button above to check which questions you answered incorrectly."));
     }
@@ -106,8 +108,8 @@ void Welldone::Timer2_Timer() {
         activateWindow();
         Text1->setFocus();
     }
-    Label3(0).setOpaque(true);
-    Label3(1).setOpaque(true);
+    Label3(Button::PrintOrReview).setOpaque(true);
+    Label3(Button::Exit).setOpaque(true);
 }
 
 void Welldone::Timer3_Timer() {
@@ -120,7 +122,7 @@ void Welldone::Timer3_Timer() {
 }
 
 void Welldone::Label3_Click(int Index) {
-    if (Index == 0 && Module1::Score == Module1::MaxScore) {
+    if (Index == Button::PrintOrReview && Module1::Score == Module1::MaxScore) {
         try {
             Printpage();
         } catch (const std::exception&) {
@@ -128,7 +130,7 @@ void Welldone::Label3_Click(int Index) {
         }
         return;
     }
-    if (Index == 0) {
+    if (Index == Button::PrintOrReview) {
         Screens::open<Wrong>();
     } else {
         Screens::unload<Wrong>();

@@ -14,9 +14,14 @@ class Welldone : public Screen {
 public:
     Welldone();
 
+    // The entries of Label3.
+    struct Button {
+        static constexpr int PrintOrReview = 0, Exit = 1;
+    };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
-    void closeRequested() override { Label3_Click(1); }
+    void closeRequested() override { Label3_Click(Button::Exit); }
 
     void Timer1_Timer();
     void Timer2_Timer();
@@ -26,16 +31,27 @@ public:
     // The certificate printout.
     void Printpage();
 
+    // The heading "Well Done!".
     Label* Label4;
+    // The globe, shown at the first tick.
     PictureBox* Picture1;
+    // The score message.
     Label* Label1;
+    // Shown by the quiz in place of Label6: "Click the button above to check ...".
     Label* Label5;
+    // "Read the Key Facts and try again."
     Label* Label6;
+    // At full marks: the pupil's name for the certificate.
     TextBox* Text1;
+    // At full marks: the request to enter the name.
     Label* Label2;
+    // "Print Certificate" at full marks, otherwise "Check Wrong Answers"; and "Exit".
     ControlArray<Label> Label3;
+    // Ticks once to show the picture, then starts Timer2.
     Timer* Timer1;
+    // Ticks once to give the name box the focus and fill the entries' boxes, then starts Timer3.
     Timer* Timer2;
+    // Ticks once to play the sound the score earns.
     Timer* Timer3;
 
 private:

@@ -23,12 +23,14 @@ Wrong::Wrong() : Screen(QStringLiteral("Wrong")) {
     Label5 = makeLabel(this, QStringLiteral("Label5"), -1,
                        QStringLiteral("Read the Key Facts and try again."), {0, 7920, 12000, 540},
                        {tahoma, 20.25, true, Colours::yellow, Label::Align::Center});
-    Label* exit = makeMenuEntry(this, Label3, QStringLiteral("Label3"), 1, QStringLiteral("Exit"),
-                                {10560, 7920, 1245, 495}, 15.75);
-    onClickOf(*exit, "Label3_Click", [this] { Label3_Click(1); });
+    Label* exit = makeMenuEntry(this, Label3, QStringLiteral("Label3"), Button::Exit,
+                                QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 15.75);
+    onClickOf(*exit, "Label3_Click", [this] { Label3_Click(Button::Exit); });
 }
 
-void Wrong::Form_Load() { StandardWindow(*this); }
+void Wrong::Form_Load() {
+    StandardWindow(*this);
+}
 
 void Wrong::Label3_Click(int) {
     Screens::unload<Welldone>();

@@ -29,8 +29,9 @@ multiple::multiple() : Screen(QStringLiteral("multiple")) {
     Picture1 = new PictureBox(this);
     setControlName(Picture1, QStringLiteral("Picture1"));
     Picture1->Move(6480, 240, 4095, 2535);
-    Label4 = makeLabel(this, QStringLiteral("Label4"), -1, QStringLiteral("Question 1"),
-                       {360, 3240, 5415, 615}, {times, 24, false, Colours::yellow, Label::Align::Left});
+    Label4 =
+        makeLabel(this, QStringLiteral("Label4"), -1, QStringLiteral("Question 1"),
+                  {360, 3240, 5415, 615}, {times, 24, false, Colours::yellow, Label::Align::Left});
     Label2 = makeLabel(this, QStringLiteral("Label2"), -1, QString(), {960, 3960, 9840, 1455},
                        {times, 30, false, Colours::yellow, Label::Align::Center});
     buildOptions();
@@ -51,11 +52,15 @@ void multiple::buildOptions() {
 
 void multiple::buildButtons() {
     const QString name = QStringLiteral("Label3");
-    makeMenuEntry(this, Label3, name, 0, QStringLiteral("<< Previous Question"), {2040, 7920, 3765, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 1, QStringLiteral("Next Question >>"), {6000, 7920, 3765, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 2, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 3, QStringLiteral("Print Worksheet"), {7920, 1920, 3045, 495}, 15.75);
-    Label3(0).hide();
+    makeMenuEntry(this, Label3, name, Button::Previous, QStringLiteral("<< Previous Question"),
+                  {2040, 7920, 3765, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Button::Next, QStringLiteral("Next Question >>"),
+                  {6000, 7920, 3765, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Button::Exit, QStringLiteral("Exit"),
+                  {10560, 7920, 1245, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Button::Print, QStringLiteral("Print Worksheet"),
+                  {7920, 1920, 3045, 495}, 15.75);
+    Label3(Button::Previous).hide();
     Label3.forEach([this](int index, Label& button) {
         onClickOf(button, "Label3_Click", [this, index] { Label3_Click(index); });
         onMouseMoveOf(button, "Label3_MouseMove",
@@ -95,8 +100,8 @@ int multiple::chosenOption() const {
 void multiple::showquest() {
     const int n = Module1::CurrentQuestion;
     clearAnswers();
-    Label3(0).show();
-    Label3(1).setCaption(QStringLiteral("Next Question >>"));
+    Label3(Button::Previous).show();
+    Label3(Button::Next).setCaption(QStringLiteral("Next Question >>"));
     Label4->setCaption(QuizRules::questionHeading(n));
     if (n >= 1 && n <= 10) {
         Label2->setCaption(Module1::QuestionText[n]);
@@ -106,21 +111,21 @@ void multiple::showquest() {
         Option1(4).setCaption(Module1::AnswerD[n]);
     }
     if (n == 1)
-        Label3(0).hide();
+        Label3(Button::Previous).hide();
     if (n == 10)
-        Label3(1).setCaption(QStringLiteral("Check Score >>"));
+        Label3(Button::Next).setCaption(QStringLiteral("Check Score >>"));
 }
 
 void multiple::Label3_Click(int Index) {
     const int n = Module1::CurrentQuestion;
     switch (Index) {
-    case 0:
+    case Button::Previous:
         if (n > 1) {
             Module1::CurrentQuestion = n - 1;
             showquest();
         }
         break;
-    case 1:
+    case Button::Next:
         if (n < 1 || n > 10)
             break;
         Module1::PupilAnswer[n] = QuizRules::pupilAnswer(chosenOption(), Module1::CorrectAnswer[n]);
@@ -130,10 +135,10 @@ void multiple::Label3_Click(int Index) {
         else
             scoreAndHandOver();
         break;
-    case 2:
+    case Button::Exit:
         Screens::unload(*this);
         break;
-    case 3:
+    case Button::Print:
         Printpage();
         break;
     default:
@@ -143,7 +148,8 @@ void multiple::Label3_Click(int Index) {
 }
 
 void multiple::scoreAndHandOver() {
-    const QuizRules::Outcome outcome = QuizRules::score(Module1::PupilAnswer, Module1::QuestionText);
+    const QuizRules::Outcome outcome =
+        QuizRules::score(Module1::PupilAnswer, Module1::QuestionText);
     Module1::Score += outcome.score;
     for (const QuizRules::ReviewLine& line : outcome.wrong) {
         Wrong& review = Screens::touch<Wrong>();
@@ -155,16 +161,22 @@ void multiple::scoreAndHandOver() {
     Welldone& results = Screens::touch<Welldone>();
     results.Label6->hide();
     results.Label5->show();
-    results.Label3(0).show();
+    results.Label3(Welldone::Button::PrintOrReview).show();
     Screens::open(results);
     Screens::unload(*this);
 }
 
-void multiple::Form_MouseMove(const MouseArgs&) { clearLights(Label3); }
+void multiple::Form_MouseMove(const MouseArgs&) {
+    clearLights(Label3);
+}
 
-void multiple::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, Index); }
+void multiple::Label3_MouseMove(int Index, const MouseArgs&) {
+    lightUp(Label3, Index);
+}
 
-void multiple::Option1_Click(int) { playSound(QStringLiteral("wav\\typekey.wav")); }
+void multiple::Option1_Click(int) {
+    playSound(QStringLiteral("wav\\typekey.wav"));
+}
 
 void multiple::Printpage() {
     try {

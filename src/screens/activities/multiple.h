@@ -12,9 +12,14 @@ class multiple : public Screen {
 public:
     multiple();
 
+    // The entries of Label3.
+    struct Button {
+        static constexpr int Previous = 0, Next = 1, Exit = 2, Print = 3;
+    };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
-    void closeRequested() override { Label3_Click(2); }
+    void closeRequested() override { Label3_Click(Button::Exit); }
 
     void showquest();
     void Label3_Click(int Index);
@@ -26,13 +31,22 @@ public:
     // The answer chosen on screen: 1 to 4, or 0 when none is.
     int chosenOption() const;
 
+    // The heading "Multiple Choice".
     Label* Label1;
+    // The subject, set by whoever opens the quiz.
     Label* Label5;
+    // The worksheet's title.
     Label* Label6;
+    // The topic's small picture.
     PictureBox* Picture1;
+    // "Question 1" to "Question 10".
     Label* Label4;
+    // The question's text.
     Label* Label2;
+    // The answers A to D at 1 to 4.
     ControlArray<OptionButton> Option1;
+    // "<< Previous Question", "Next Question >>" (on the last, "Check Score >>"), "Exit",
+    // "Print Worksheet"; see Button.
     ControlArray<Label> Label3;
 
 private:

@@ -61,9 +61,10 @@ wizard::wizard() : Screen(QStringLiteral("wizard")) {
     for (int q = 1; q <= 10; ++q)
         buildQuestion(q);
     const QString label3 = QStringLiteral("Label3");
-    makeMenuEntry(this, Label3, label3, 0, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 15.75);
-    makeMenuEntry(this, Label3, label3, 1, QStringLiteral("Save Worksheet"), {240, 7920, 3165, 495},
-                  15.75);
+    makeMenuEntry(this, Label3, label3, Button::Exit, QStringLiteral("Exit"),
+                  {10560, 7920, 1245, 495}, 15.75);
+    makeMenuEntry(this, Label3, label3, Button::Save, QStringLiteral("Save Worksheet"),
+                  {240, 7920, 3165, 495}, 15.75);
     wireEvents();
     setTabOrder();
 }
@@ -140,9 +141,9 @@ void wizard::Label3_MouseMove(int Index, const MouseArgs&) {
 }
 
 void wizard::Label3_Click(int Index) {
-    if (Index == 0)
+    if (Index == Button::Exit)
         Screens::unload(*this);
-    else if (Index == 1)
+    else if (Index == Button::Save)
         genwork();
     playClick();
 }

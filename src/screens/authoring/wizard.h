@@ -13,9 +13,14 @@ class wizard : public Screen {
 public:
     wizard();
 
+    // The entries of Label3.
+    struct Button {
+        static constexpr int Exit = 0, Save = 1;
+    };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
-    void closeRequested() override { Label3_Click(0); }
+    void closeRequested() override { Label3_Click(Button::Exit); }
 
     void Label3_Click(int Index);
     void Label3_MouseMove(int Index, const MouseArgs& args);
@@ -33,10 +38,15 @@ public:
     // Static texts: 0 the heading, 1 "Worksheet Title", 2 to 11 "Question 1" to "Question 10",
     // then "A." to "D." of question q at 12 + 4(q - 1) to 15 + 4(q - 1).
     ControlArray<Label> Label1;
+    // The worksheet's title.
     TextBox* Text1;
+    // The questions: question q at q - 1.
     ControlArray<TextBox> Text2;
+    // The answers: A to D of question q at 4(q - 1) to 4(q - 1) + 3.
     ControlArray<TextBox> Text3;
+    // The tick beside each answer, indexed as Text3; the ticked one is the right answer.
     ControlArray<CheckBox> Check1;
+    // "Exit" and "Save Worksheet"; see Button.
     ControlArray<Label> Label3;
 
 private:

@@ -56,18 +56,19 @@ worksheets::worksheets() : Screen(QStringLiteral("worksheets")) {
 
 void worksheets::buildEntries() {
     const QString name = QStringLiteral("Label2");
-    makeMenuEntry(this, Label2, name, 0, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 18);
-    for (int i = 1; i <= CataloguePages::PageSize; ++i) {
+    makeMenuEntry(this, Label2, name, Entry::Exit, QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+                  18);
+    for (int i = Entry::FirstName; i <= CataloguePages::PageSize; ++i) {
         const bool left = i <= 12;
         const double top = 720 + 600.0 * (left ? i - 1 : i - 13);
         makeMenuEntry(this, Label2, name, i, QString(), {left ? 120.0 : 6120.0, top, 5715, 375},
                       12);
     }
     const QString label3 = QStringLiteral("Label3");
-    makeMenuEntry(this, Label3, label3, 0, QStringLiteral("<< Previous Page"),
+    makeMenuEntry(this, Label3, label3, PageButton::Previous, QStringLiteral("<< Previous Page"),
                   {2640, 7920, 3195, 495}, 15.75);
-    makeMenuEntry(this, Label3, label3, 1, QStringLiteral("Next Page >>"), {6000, 7920, 3195, 495},
-                  15.75);
+    makeMenuEntry(this, Label3, label3, PageButton::Next, QStringLiteral("Next Page >>"),
+                  {6000, 7920, 3195, 495}, 15.75);
     Label3.forEach([](int, Label& entry) { entry.hide(); });
 }
 
@@ -94,7 +95,7 @@ void worksheets::Form_Load() {
     Check1->setBackColor(Colours::background);
     Check2->setBackColor(Colours::background);
     Module1::CataloguePage = 0;
-    for (int i = 1; i <= CataloguePages::PageSize; ++i)
+    for (int i = Entry::FirstName; i <= CataloguePages::PageSize; ++i)
         Label2(i).setFontSize(12);
     workpage();
 }
@@ -102,12 +103,12 @@ void worksheets::Form_Load() {
 void worksheets::workpage() {
     const int page = Module1::CataloguePage;
     const CataloguePages::PageView view = CataloguePages::pageView(page, Module1::WorksheetCount);
-    for (int i = 1; i <= CataloguePages::PageSize; ++i) {
+    for (int i = Entry::FirstName; i <= CataloguePages::PageSize; ++i) {
         Label2(i).setCaption(QString());
         Label2(i).hide();
     }
-    Label3(0).setVisible(view.previous);
-    Label3(1).setVisible(view.next);
+    Label3(PageButton::Previous).setVisible(view.previous);
+    Label3(PageButton::Next).setVisible(view.next);
     Label4->setCaption(view.caption);
     for (int k = view.first; k <= view.last; ++k) {
         Label& entry = Label2(k - CataloguePages::PageSize * page);
@@ -135,7 +136,7 @@ void worksheets::Check2_Click() {
 }
 
 void worksheets::Label3_Click(int Index) {
-    Module1::CataloguePage += Index == 0 ? -1 : 1;
+    Module1::CataloguePage += Index == PageButton::Previous ? -1 : 1;
     workpage();
     playClick();
 }
@@ -143,7 +144,7 @@ void worksheets::Label3_Click(int Index) {
 void worksheets::Label2_Click(int Index) {
     // Here the click comes before the action.
     playClick();
-    if (Index == 0) {
+    if (Index == Entry::Exit) {
         Screens::open<intro0>();
         Screens::unload(*this);
         return;

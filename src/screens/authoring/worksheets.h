@@ -11,9 +11,18 @@ class worksheets : public Screen {
 public:
     worksheets();
 
+    // The entries of Label2: Exit, then the names of the page on screen.
+    struct Entry {
+        static constexpr int Exit = 0, FirstName = 1;
+    };
+    // The entries of Label3.
+    struct PageButton {
+        static constexpr int Previous = 0, Next = 1;
+    };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
-    void closeRequested() override { Label2_Click(0); }
+    void closeRequested() override { Label2_Click(Entry::Exit); }
 
     void Check1_Click();
     void Check2_Click();
@@ -28,12 +37,17 @@ public:
     // Removes SelectedWorksheet from the catalogue.
     void delworksheet();
 
+    // The heading "Worksheets Catalogue".
     Label* Label1;
+    // "Edit Worksheet": a click on a name opens it in the wizard. Never ticked with Check2.
     CheckBox* Check1;
+    // "Delete Worksheet": a click on a name removes it.
     CheckBox* Check2;
-    // 0 is Exit; 1 to 24 are the names of the page on screen.
+    // "Exit" at 0; 1 to 24 are the names of the page on screen, in two columns of twelve.
     ControlArray<Label> Label2;
+    // "Page 1", white on the bottom line.
     Label* Label4;
+    // "<< Previous Page" and "Next Page >>", each shown when there is such a page.
     ControlArray<Label> Label3;
 
 private:

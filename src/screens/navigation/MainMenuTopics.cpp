@@ -1,34 +1,46 @@
 #include "screens/navigation/MainMenuTopics.h"
 
 #include "platform/Colours.h"
+#include "screens/navigation/intro0.h"
 
 namespace MainMenuTopics {
 
 const QList<Entry>& entries() {
     static const QList<Entry> list = [] {
-        const QColor black = Colours::black;
-        const QColor navy = Colours::navy;
+        using Index = intro0::Entry;
         QList<Entry> e;
-        e.append({15, QStringLiteral("The Orvelles"), {120, 2280, 3075, 375}, 12, black, true});
+        const auto topic = [&e](int index, const QString& caption, double left, double top,
+                                bool enabled) {
+            e.append({index, caption, {left, top, 3075, 375}, 12, Colours::black, enabled});
+        };
+        const auto tool = [&e](int index, const QString& caption, const QRectF& twips,
+                               double points, const QColor& box) {
+            e.append({index, caption, twips, points, box, true});
+        };
+        topic(Index::Orvelles, QStringLiteral("The Orvelles"), 120, 2280, true);
         const QStringList leftColumn = {
             QStringLiteral("Homes and Palaces"), QStringLiteral("Food and Feasts"),
             QStringLiteral("Clothes and Fashion"), QStringLiteral("Schools and Learning"),
             QStringLiteral("Towns and Markets")};
         for (int i = 0; i < 5; ++i)
-            e.append({i, leftColumn[i], {120, 3000.0 + 720 * i, 3075, 375}, 12, black, false});
-        e.append({5, QStringLiteral("Ships and Explorers"), {3480, 2280, 3075, 375}, 12, black, false});
-        e.append({6, QStringLiteral("Crafts and Trades"), {3480, 3000, 3075, 375}, 12, black, false});
-        e.append({7, QStringLiteral("Rich and Poor"), {3480, 3720, 3075, 375}, 12, black, true});
+            topic(i, leftColumn[i], 120, 3000.0 + 720 * i, false);
+        topic(5, QStringLiteral("Ships and Explorers"), 3480, 2280, false);
+        topic(6, QStringLiteral("Crafts and Trades"), 3480, 3000, false);
+        topic(Index::Rich, QStringLiteral("Rich and Poor"), 3480, 3720, true);
         const QStringList rightColumn = {QStringLiteral("Games and Pastimes"),
                                          QStringLiteral("Health and Medicine"),
                                          QStringLiteral("Faith and Festivals")};
         for (int i = 0; i < 3; ++i)
-            e.append({8 + i, rightColumn[i], {3480, 4440.0 + 720 * i, 3075, 375}, 12, black, false});
-        e.append({16, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 18, black, true});
-        e.append({17, QStringLiteral("Multiple Choice Wizard"), {6960, 5760, 4635, 495}, 18, navy, true});
-        e.append({18, QStringLiteral("Worksheet Catalogue"), {6960, 6600, 4635, 495}, 18, navy, true});
-        e.append({19, QStringLiteral("Acknowledgments"), {120, 7920, 3075, 495}, 14.25, navy, true});
-        e.append({20, QStringLiteral("Teachers' Guide"), {120, 1200, 3075, 495}, 14.25, navy, true});
+            topic(8 + i, rightColumn[i], 3480, 4440.0 + 720 * i, false);
+        const QColor navy = Colours::navy;
+        tool(Index::Exit, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 18, Colours::black);
+        tool(Index::Wizard, QStringLiteral("Multiple Choice Wizard"), {6960, 5760, 4635, 495}, 18,
+             navy);
+        tool(Index::Catalogue, QStringLiteral("Worksheet Catalogue"), {6960, 6600, 4635, 495}, 18,
+             navy);
+        tool(Index::Acknowledgements, QStringLiteral("Acknowledgments"), {120, 7920, 3075, 495},
+             14.25, navy);
+        tool(Index::Guide, QStringLiteral("Teachers' Guide"), {120, 1200, 3075, 495}, 14.25, navy);
         return e;
     }();
     return list;

@@ -24,15 +24,25 @@ public:
     // The display the load centres the window on; tests may set it before the load.
     static void setDisplayForTests(const QSizeF& displayTwips);
 
+    // Holds everything else.
     Frame* Frame1;
+    // The title "The Orvelles".
     Label* Label4;
+    // The box the globe sits in, in the background colour.
     PictureBox* Picture1;
+    // The globe.
     ImageBox* Image1;
+    // The author's credit.
     Label* Label1;
+    // The programmer's credit.
     Label* Label5;
+    // The series editor's credit.
     Label* Label3;
+    // "OK" at the start, "Cancel" when opened from the main menu's Exit.
     CommandButton* Command1;
+    // "Exit": ends the program.
     CommandButton* Command2;
+    // The publisher's notice.
     Label* Label2;
 
 private:

@@ -16,20 +16,26 @@
 #include "screens/reading/teacher.h"
 
 TopicMenu::TopicMenu(TopicData data) : Screen(data.screenName), data_(std::move(data)) {
-    Label1 = makeLabel(this, QStringLiteral("Label1"), -1, data_.title, {240, 0, 6240, 900},
-                       {QStringLiteral("Times New Roman"), 27.75, true, Colours::yellow,
-                        Label::Align::Left});
+    Label1 = makeLabel(
+        this, QStringLiteral("Label1"), -1, data_.title, {240, 0, 6240, 900},
+        {QStringLiteral("Times New Roman"), 27.75, true, Colours::yellow, Label::Align::Left});
     Image1 = new ImageBox(this);
     setControlName(Image1, QStringLiteral("Image1"));
     Image1->Move(0, data_.pictureTop, 0, 0);
 
     const QString name = QStringLiteral("Label3");
-    makeMenuEntry(this, Label3, name, 0, QStringLiteral("Multiple Choice"), {120, 7920, 3195, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 1, QStringLiteral("Labelling Activity"), {3600, 7920, 3195, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 2, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 3, QStringLiteral("Ordering Activity"), {7080, 7920, 3195, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 4, QStringLiteral("Key Facts"), {6360, 120, 1995, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 5, QStringLiteral("Teacher's Notes"), {8640, 120, 3195, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Entry::Quiz, QStringLiteral("Multiple Choice"),
+                  {120, 7920, 3195, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Entry::Labelling, QStringLiteral("Labelling Activity"),
+                  {3600, 7920, 3195, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Entry::Exit, QStringLiteral("Exit"), {10560, 7920, 1245, 495},
+                  15.75);
+    makeMenuEntry(this, Label3, name, Entry::Ordering, QStringLiteral("Ordering Activity"),
+                  {7080, 7920, 3195, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Entry::KeyFacts, QStringLiteral("Key Facts"),
+                  {6360, 120, 1995, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Entry::Notes, QStringLiteral("Teacher's Notes"),
+                  {8640, 120, 3195, 495}, 15.75);
     Label3.forEach([this](int index, Label& entry) {
         onClickOf(entry, "Label3_Click", [this, index] { Label3_Click(index); });
         onMouseMoveOf(entry, "Label3_MouseMove",
@@ -43,31 +49,35 @@ void TopicMenu::Form_Load() {
     Image1->setLeft((12000 - Image1->Width()) / 2);
 }
 
-void TopicMenu::Form_MouseMove(const MouseArgs&) { clearLights(Label3); }
+void TopicMenu::Form_MouseMove(const MouseArgs&) {
+    clearLights(Label3);
+}
 
-void TopicMenu::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, Index); }
+void TopicMenu::Label3_MouseMove(int Index, const MouseArgs&) {
+    lightUp(Label3, Index);
+}
 
 void TopicMenu::Label3_Click(int Index) {
     switch (Index) {
-    case 0:
+    case Entry::Quiz:
         openQuiz();
         break;
-    case 1:
+    case Entry::Labelling:
         if (data_.openLabelling)
             data_.openLabelling(Label1->Caption());
         break;
-    case 2:
+    case Entry::Exit:
         Screens::open<intro0>();
         Screens::unload(*this);
         break;
-    case 3:
+    case Entry::Ordering:
         if (data_.openOrdering)
             data_.openOrdering(Label1->Caption());
         break;
-    case 4:
+    case Entry::KeyFacts:
         openPages(data_.keyFactsStem);
         break;
-    case 5:
+    case Entry::Notes:
         openPages(data_.notesStem);
         break;
     default:

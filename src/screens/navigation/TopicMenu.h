@@ -28,17 +28,27 @@ class TopicMenu : public Screen {
 public:
     explicit TopicMenu(TopicData data);
 
+    // The entries of Label3.
+    struct Entry {
+        static constexpr int Quiz = 0, Labelling = 1, Exit = 2, Ordering = 3, KeyFacts = 4,
+                             Notes = 5;
+    };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
-    void closeRequested() override { Label3_Click(2); }
+    void closeRequested() override { Label3_Click(Entry::Exit); }
 
     void Label3_Click(int Index);
     void Label3_MouseMove(int Index, const MouseArgs& args);
 
     const TopicData& data() const { return data_; }
 
+    // The topic's title.
     Label* Label1;
+    // The topic's picture, centred.
     ImageBox* Image1;
+    // "Multiple Choice", "Labelling Activity", "Exit", "Ordering Activity", "Key Facts",
+    // "Teacher's Notes"; see Entry.
     ControlArray<Label> Label3;
 
 private:

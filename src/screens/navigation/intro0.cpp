@@ -32,14 +32,12 @@ OptionButton* makeSoundOption(QWidget* parent, const QString& name, const QStrin
 } // namespace
 
 intro0::intro0() : Screen(QStringLiteral("intro0")) {
-    Label1 = makeLabel(this, QStringLiteral("Label1"), -1, QStringLiteral("The Orvelles"),
-                       {0, 120, 12000, 900},
-                       {QStringLiteral("Tahoma"), 32.25, true, Colours::yellow,
-                        Label::Align::Center});
-    Label3 = makeLabel(this, QStringLiteral("Label3"), -1, MainMenuTopics::notice,
-                       {0, 8280, 12000, 375},
-                       {QStringLiteral("Tahoma"), 9.75, false, Colours::yellow,
-                        Label::Align::Center});
+    Label1 = makeLabel(
+        this, QStringLiteral("Label1"), -1, QStringLiteral("The Orvelles"), {0, 120, 12000, 900},
+        {QStringLiteral("Tahoma"), 32.25, true, Colours::yellow, Label::Align::Center});
+    Label3 =
+        makeLabel(this, QStringLiteral("Label3"), -1, MainMenuTopics::notice, {0, 8280, 12000, 375},
+                  {QStringLiteral("Tahoma"), 9.75, false, Colours::yellow, Label::Align::Center});
     Option1 = makeSoundOption(this, QStringLiteral("Option1"), QStringLiteral("Sound On"), 120);
     Option2 = makeSoundOption(this, QStringLiteral("Option2"), QStringLiteral("Sound Off"), 480);
     Option1->setValue(true);
@@ -87,13 +85,21 @@ void intro0::Form_Load() {
     Timer1->setEnabled(true);
 }
 
-void intro0::Form_MouseMove(const MouseArgs&) { clearLights(Label2); }
+void intro0::Form_MouseMove(const MouseArgs&) {
+    clearLights(Label2);
+}
 
-void intro0::Label2_MouseMove(int Index, const MouseArgs&) { lightUp(Label2, Index); }
+void intro0::Label2_MouseMove(int Index, const MouseArgs&) {
+    lightUp(Label2, Index);
+}
 
-void intro0::Option1_Click() { Module1::SoundOn = 1; }
+void intro0::Option1_Click() {
+    Module1::SoundOn = 1;
+}
 
-void intro0::Option2_Click() { Module1::SoundOn = 0; }
+void intro0::Option2_Click() {
+    Module1::SoundOn = 0;
+}
 
 void intro0::Timer1_Timer() {
     // Whatever stops the reading stops it silently; what was read so far stays.
@@ -106,26 +112,26 @@ void intro0::Timer1_Timer() {
 
 void intro0::Label2_Click(int Index) {
     switch (Index) {
-    case 15:
+    case Entry::Orvelles:
         Screens::open<orvelles>();
         break;
-    case 7:
+    case Entry::Rich:
         Screens::open<rich>();
         break;
-    case 16:
+    case Entry::Exit:
         openTitleScreen();
         break;
-    case 17:
+    case Entry::Wizard:
         Screens::open<wizard>();
         break;
-    case 18:
+    case Entry::Catalogue:
         Screens::open<worksheets>();
         Screens::unload(*this);
         break;
-    case 19:
+    case Entry::Acknowledgements:
         openAcknowledgements();
         break;
-    case 20:
+    case Entry::Guide:
         openGuide();
         break;
     default:
@@ -143,8 +149,8 @@ void intro0::openTitleScreen() {
 void intro0::openAcknowledgements() {
     teacher& viewer = Screens::touch<teacher>();
     viewer.Label1->hide();
-    viewer.Label3(2).hide();
-    viewer.Label3(3).hide();
+    viewer.Label3(teacher::Button::NextPage).hide();
+    viewer.Label3(teacher::Button::PreviousPage).hide();
     viewer.showPage(QStringLiteral("wmf\\acknowledgments.wmf"),
                     QStringLiteral("wmf2\\acknowledgments.wmf"));
     viewer.Picture2->LoadPicture(QStringLiteral("logo\\quenart2.bmp"));
@@ -160,4 +166,6 @@ void intro0::openGuide() {
     Screens::open(pages);
 }
 
-void intro0::closeRequested() { Label2_Click(16); }
+void intro0::closeRequested() {
+    Label2_Click(Entry::Exit);
+}

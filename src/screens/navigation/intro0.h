@@ -14,6 +14,13 @@ class intro0 : public Screen {
 public:
     intro0();
 
+    // The entries of Label2 that lead somewhere. The other topics, 0 to 6 and 8 to 10, are
+    // listed but disabled; 11 to 14 do not exist.
+    struct Entry {
+        static constexpr int Orvelles = 15, Rich = 7, Exit = 16, Wizard = 17, Catalogue = 18,
+                             Acknowledgements = 19, Guide = 20;
+    };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
     void closeRequested() override;
@@ -24,13 +31,21 @@ public:
     void Option2_Click();
     void Timer1_Timer();
 
+    // The title "The Orvelles".
     Label* Label1;
+    // The copyright notice.
     Label* Label3;
+    // "Sound On", chosen at load.
     OptionButton* Option1;
+    // "Sound Off".
     OptionButton* Option2;
+    // The frame around the globe.
     Frame* Frame1;
+    // The globe.
     ImageBox* Image1;
+    // Reads the catalogue once, just after the menu is shown.
     Timer* Timer1;
+    // The twelve topics, "Exit" and the teacher's tools; see Entry and MainMenuTopics.
     ControlArray<Label> Label2;
 
 private:

@@ -13,23 +13,29 @@ PageScreen::PageScreen(const QString& name) : Screen(name) {
     Image2 = new ImageBox(this);
     setControlName(Image2, QStringLiteral("Image2"));
     Image2->hide();
-    missingPage = makeLabel(this, QStringLiteral("missingPage"), -1,
-                            QStringLiteral("This page could not be found."), {120, 3600, 10320, 600},
-                            {QStringLiteral("Tahoma"), 18, true, Colours::yellow, Label::Align::Center});
+    missingPage =
+        makeLabel(this, QStringLiteral("missingPage"), -1,
+                  QStringLiteral("This page could not be found."), {120, 3600, 10320, 600},
+                  {QStringLiteral("Tahoma"), 18, true, Colours::yellow, Label::Align::Center});
     missingPage->hide();
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), -1, QString(), {4200, 7920, 2295, 495},
-                       {QStringLiteral("Tahoma"), 15.75, true, Colours::black, Label::Align::Center});
+    Label1 =
+        makeLabel(this, QStringLiteral("Label1"), -1, QString(), {4200, 7920, 2295, 495},
+                  {QStringLiteral("Tahoma"), 15.75, true, Colours::black, Label::Align::Center});
     Label1->setBackColor(Colours::white);
     Label1->setOpaque(true);
     Label1->setBorder(true);
 
     const QString entry = QStringLiteral("Label3");
-    makeMenuEntry(this, Label3, entry, 0, QStringLiteral("Print"), {10680, 120, 1125, 495}, 15.75);
-    makeMenuEntry(this, Label3, entry, 1, QStringLiteral("Exit"), {10680, 7920, 1125, 495}, 15.75);
-    makeMenuEntry(this, Label3, entry, 2, QStringLiteral("Next Page"), {6720, 7920, 2685, 495}, 15.75);
-    makeMenuEntry(this, Label3, entry, 3, QStringLiteral("Previous Page"), {1320, 7920, 2685, 495}, 15.75);
-    Label3(3).setEnabled(false);
+    makeMenuEntry(this, Label3, entry, Button::Print, QStringLiteral("Print"),
+                  {10680, 120, 1125, 495}, 15.75);
+    makeMenuEntry(this, Label3, entry, Button::Exit, QStringLiteral("Exit"),
+                  {10680, 7920, 1125, 495}, 15.75);
+    makeMenuEntry(this, Label3, entry, Button::NextPage, QStringLiteral("Next Page"),
+                  {6720, 7920, 2685, 495}, 15.75);
+    makeMenuEntry(this, Label3, entry, Button::PreviousPage, QStringLiteral("Previous Page"),
+                  {1320, 7920, 2685, 495}, 15.75);
+    Label3(Button::PreviousPage).setEnabled(false);
     Label3.forEach([this](int index, Label& button) {
         onClickOf(button, "Label3_Click", [this, index] { Label3_Click(index); });
     });

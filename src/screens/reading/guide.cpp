@@ -14,24 +14,30 @@ guide::guide() : PageScreen(QStringLiteral("guide")) {
     });
 }
 
-void guide::Form_Load() { StandardWindow(*this); }
+void guide::Form_Load() {
+    StandardWindow(*this);
+}
 
-void guide::Form_MouseMove(const MouseArgs&) { clearLights(Label3); }
+void guide::Form_MouseMove(const MouseArgs&) {
+    clearLights(Label3);
+}
 
-void guide::Label3_MouseMove(int Index, const MouseArgs&) { lightUp(Label3, Index); }
+void guide::Label3_MouseMove(int Index, const MouseArgs&) {
+    lightUp(Label3, Index);
+}
 
 void guide::Label3_Click(int Index) {
     switch (Index) {
-    case 0:
+    case Button::Print:
         printPage();
         return;
-    case 1:
+    case Button::Exit:
         Screens::unload(*this);
         return;
-    case 2:
+    case Button::NextPage:
         ++Module1::PageNumber;
         break;
-    case 3:
+    case Button::PreviousPage:
         --Module1::PageNumber;
         break;
     default:
@@ -42,8 +48,8 @@ void guide::Label3_Click(int Index) {
         const QString number = QString::number(page);
         showPage(QStringLiteral("wmf\\guide") + number + QStringLiteral(".wmf"),
                  QStringLiteral("wmf2\\guide") + number + QStringLiteral(".wmf"));
-        Label3(3).setEnabled(page != 1);
-        Label3(2).setEnabled(page != 4);
+        Label3(Button::PreviousPage).setEnabled(page != 1);
+        Label3(Button::NextPage).setEnabled(page != 4);
     }
     Label1->setCaption(pageCaption(page, 4));
 }

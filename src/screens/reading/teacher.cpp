@@ -39,8 +39,8 @@ void teacher::Form_Load() {
     StandardWindow(*this);
     if (Module1::PageCount == 1) {
         Label1->hide();
-        Label3(2).hide();
-        Label3(3).hide();
+        Label3(Button::NextPage).hide();
+        Label3(Button::PreviousPage).hide();
     }
     Module1::PageNumber = 1;
     Label1->setCaption(pageCaption(Module1::PageNumber, Module1::PageCount));
@@ -48,20 +48,20 @@ void teacher::Form_Load() {
 
 void teacher::Label3_Click(int Index) {
     switch (Index) {
-    case 0:
+    case Button::Print:
         printPage();
         break;
-    case 1:
+    case Button::Exit:
         Screens::unload(*this);
         break;
-    case 2:
+    case Button::NextPage:
         ++Module1::PageNumber;
-        Label3(3).setEnabled(true);
+        Label3(Button::PreviousPage).setEnabled(true);
         showCurrentPage();
         break;
-    case 3:
+    case Button::PreviousPage:
         --Module1::PageNumber;
-        Label3(2).setEnabled(true);
+        Label3(Button::NextPage).setEnabled(true);
         showCurrentPage();
         break;
     default:
@@ -72,9 +72,9 @@ void teacher::Label3_Click(int Index) {
 void teacher::showCurrentPage() {
     const int page = Module1::PageNumber;
     if (page == Module1::PageCount)
-        Label3(2).setEnabled(false);
+        Label3(Button::NextPage).setEnabled(false);
     if (page == 1)
-        Label3(3).setEnabled(false);
+        Label3(Button::PreviousPage).setEnabled(false);
     showPage(screenCopy(Module1::PageStem, page), printCopy(Module1::PageStem, page));
     Label1->setCaption(pageCaption(page, Module1::PageCount));
 }

@@ -18,8 +18,11 @@ public:
     static QString screenCopy(const QString& stem, int page);
     static QString printCopy(const QString& stem, int page);
 
+    // On the acknowledgements page: the animated logo.
     PictureBox* Picture1;
+    // On the acknowledgements page: the publisher's logo.
     PictureBox* Picture2;
+    // Turns the animated logo, one frame a tick.
     Timer* Timer1;
 
 private:

@@ -95,7 +95,7 @@ void TestPrintouts::worksheetOperations() {
     AppFixture app;
     installRecorderKeeping();
     multiple& quiz = quizWith(sampleQuestionFile(QStringLiteral("Kings")));
-    QTest::mouseClick(&quiz.Label3(3), Qt::LeftButton);
+    QTest::mouseClick(&quiz.Label3(multiple::Button::Print), Qt::LeftButton);
     QCOMPARE(recorded.mid(0, 21), worksheetHead());
     const QStringList question3 = recorded.mid(21 + 2 * 16, 14);
     QCOMPARE(question3,
@@ -127,7 +127,7 @@ void TestPrintouts::worksheetFailureAtEachStep() {
     for (int step = 1; step <= steps; ++step) {
         installRecorderKeeping(step);
         app.messages->texts.clear();
-        QTest::mouseClick(&quiz.Label3(3), Qt::LeftButton);
+        QTest::mouseClick(&quiz.Label3(multiple::Button::Print), Qt::LeftButton);
         QCOMPARE(recorded.size(), step - 1);
         QCOMPARE(app.messages->texts, QStringList{"There was a problem printing to your printer."});
     }
@@ -139,7 +139,7 @@ void TestPrintouts::certificateOperations() {
     AppFixture app;
     installRecorderKeeping();
     Welldone& results = fullMarks(10, QStringLiteral("The Orvelles"), QStringLiteral("Ada"));
-    QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&results.Label3(Welldone::Button::PrintOrReview), Qt::LeftButton);
     QCOMPARE(app.messages->texts, QStringList{"Your certificate is now printing."});
     const QString banner =
         QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
@@ -186,7 +186,7 @@ void TestPrintouts::certificateAfterAnActivity() {
     AppFixture app;
     installRecorderKeeping();
     Welldone& results = fullMarks(9, QString(), QString());
-    QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&results.Label3(Welldone::Button::PrintOrReview), Qt::LeftButton);
     QVERIFY(recorded.contains("printLine |You have scored 9 out of 9.|"));
     // An empty subject and an empty name print empty lines where they stand.
     QCOMPARE(recorded.count("printLine ||"), 4);
@@ -196,13 +196,13 @@ void TestPrintouts::certificateFailureAtEachStep() {
     AppFixture app;
     Welldone& results = fullMarks(10, QStringLiteral("The Orvelles"), QStringLiteral("Ada"));
     installRecorderKeeping();
-    QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&results.Label3(Welldone::Button::PrintOrReview), Qt::LeftButton);
     const int steps = static_cast<int>(recorded.size());
     QVERIFY(steps > 60);
     for (int step = 1; step <= steps; ++step) {
         installRecorderKeeping(step);
         app.messages->texts.clear();
-        QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
+        QTest::mouseClick(&results.Label3(Welldone::Button::PrintOrReview), Qt::LeftButton);
         QCOMPARE(recorded.size(), step - 1);
         QCOMPARE(app.messages->texts, QStringList{"There was a problem printing to your printer."});
     }
@@ -229,7 +229,7 @@ void TestPrintouts::certificateNameTakesAnyLetter() {
         QTest::sendKeyEvent(QTest::Click, results.Text1, Qt::Key_unknown, QString(c),
                             Qt::NoModifier);
     installRecorderKeeping();
-    QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&results.Label3(Welldone::Button::PrintOrReview), Qt::LeftButton);
     QVERIFY(recorded.contains("printLine |" + printed + "|"));
 }
 

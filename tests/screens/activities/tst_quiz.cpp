@@ -36,7 +36,7 @@ void answer(multiple& quiz, const QString& choices) {
     for (QChar choice : choices) {
         if (choice != QLatin1Char('-'))
             QTest::mouseClick(&quiz.Option1(choice.digitValue()), Qt::LeftButton);
-        QTest::mouseClick(&quiz.Label3(1), Qt::LeftButton);
+        QTest::mouseClick(&quiz.Label3(multiple::Button::Next), Qt::LeftButton);
     }
 }
 
@@ -67,7 +67,7 @@ void TestQuiz::startsAtQuestionOne() {
     QCOMPARE(quiz.Label6->Caption(), QStringLiteral("Kings, queens"));
     QCOMPARE(quiz.Label4->Caption(), QStringLiteral("Question 1"));
     QCOMPARE(quiz.Option1(3).Caption(), QStringLiteral("1 C"));
-    QVERIFY(!quiz.Label3(0).Visible());
+    QVERIFY(!quiz.Label3(multiple::Button::Previous).Visible());
     QCOMPARE(quiz.chosenOption(), 0);
     // No answer holds the focus, so keys choose nothing until the pupil clicks; a double-click
     // on "Next Question >>" moves on once.
@@ -79,7 +79,7 @@ void TestQuiz::startsAtQuestionOne() {
         for (Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Right})
             QTest::keyClick(focused ? focused : &quiz, key);
         QCOMPARE(quiz.chosenOption(), 0);
-        doubleClick(&quiz.Label3(1));
+        doubleClick(&quiz.Label3(multiple::Button::Next));
     }
 }
 
@@ -90,16 +90,16 @@ void TestQuiz::navigation() {
     answer(quiz, QStringLiteral("---------"));
     QCOMPARE(Module1::CurrentQuestion, 10);
     QCOMPARE(quiz.Label4->Caption(), QStringLiteral("Question 10"));
-    QCOMPARE(quiz.Label3(1).Caption(), QStringLiteral("Check Score >>"));
-    QVERIFY(quiz.Label3(0).Visible());
-    QTest::mouseClick(&quiz.Label3(0), Qt::LeftButton);
+    QCOMPARE(quiz.Label3(multiple::Button::Next).Caption(), QStringLiteral("Check Score >>"));
+    QVERIFY(quiz.Label3(multiple::Button::Previous).Visible());
+    QTest::mouseClick(&quiz.Label3(multiple::Button::Previous), Qt::LeftButton);
     QCOMPARE(quiz.Label4->Caption(), QStringLiteral("Question 9"));
     QCOMPARE(quiz.Label2->Caption(), QStringLiteral("Question text 9"));
-    QCOMPARE(quiz.Label3(1).Caption(), QStringLiteral("Next Question >>"));
+    QCOMPARE(quiz.Label3(multiple::Button::Next).Caption(), QStringLiteral("Next Question >>"));
     for (int i = 0; i < 8; ++i)
-        QTest::mouseClick(&quiz.Label3(0), Qt::LeftButton);
+        QTest::mouseClick(&quiz.Label3(multiple::Button::Previous), Qt::LeftButton);
     QCOMPARE(Module1::CurrentQuestion, 1);
-    QVERIFY(!quiz.Label3(0).Visible());
+    QVERIFY(!quiz.Label3(multiple::Button::Previous).Visible());
 }
 
 void TestQuiz::goingBackForgetsTheChoice() {
@@ -109,7 +109,7 @@ void TestQuiz::goingBackForgetsTheChoice() {
     answer(quiz, QStringLiteral("2"));
     QCOMPARE(Module1::PupilAnswer[1], 1);
     QTest::mouseClick(&quiz.Option1(4), Qt::LeftButton);
-    QTest::mouseClick(&quiz.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&quiz.Label3(multiple::Button::Previous), Qt::LeftButton);
     QCOMPARE(quiz.chosenOption(), 0);
     QVERIFY(!quiz.focusWidget() || !quiz.focusWidget()->objectName().startsWith("Option1"));
     answer(quiz, QStringLiteral("-"));
@@ -155,7 +155,7 @@ void TestQuiz::scoring() {
     QVERIFY(results && results->isVisible());
     QVERIFY(!results->Label6->Visible());
     QVERIFY(results->Label5->Visible());
-    QVERIFY(results->Label3(0).Visible());
+    QVERIFY(results->Label3(Welldone::Button::PrintOrReview).Visible());
     QCOMPARE(app.sound->played.last(), click);
 }
 
@@ -173,7 +173,7 @@ void TestQuiz::exitScoresNothing() {
     loadWorksheet();
     multiple& quiz = openQuiz();
     answer(quiz, QStringLiteral("22"));
-    QTest::mouseClick(&quiz.Label3(2), Qt::LeftButton);
+    QTest::mouseClick(&quiz.Label3(multiple::Button::Exit), Qt::LeftButton);
     QCOMPARE(Screens::find<multiple>(), nullptr);
     QCOMPARE(Screens::find<Welldone>(), nullptr);
     QCOMPARE(Module1::Score, 0);
@@ -197,9 +197,9 @@ void TestQuiz::roadFromTheTopicMenuAndBack() {
     Module1::SoundOn = 1;
     app.content.write("multiple/Rich and Poor.txt", sampleQuestionFile(QStringLiteral("Homes")));
     intro0& menu = Screens::open<intro0>();
-    QTest::mouseClick(&menu.Label2(7), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Rich), Qt::LeftButton);
     rich& topic = *Screens::find<rich>();
-    QTest::mouseClick(&topic.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&topic.Label3(TopicMenu::Entry::Quiz), Qt::LeftButton);
     multiple& quiz = *Screens::find<multiple>();
     answer(quiz, QStringLiteral("2222-22222"));
     Welldone& results = *Screens::find<Welldone>();
@@ -207,12 +207,12 @@ void TestQuiz::roadFromTheTopicMenuAndBack() {
     QTRY_VERIFY(app.sound->played.contains("wav\\crowd.wav") ||
                 app.sound->played.contains("wav\\cheer2.wav") ||
                 app.sound->played.contains("wav\\klaxon.wav"));
-    QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&results.Label3(Welldone::Button::PrintOrReview), Qt::LeftButton);
     Wrong& review = *Screens::find<Wrong>();
     QVERIFY(review.isVisible());
     QCOMPARE(review.Label2(0).Caption(), QStringLiteral(" 5. Question text 5"));
     QVERIFY(!review.Label2(1).Visible());
-    QTest::mouseClick(&review.Label3(1), Qt::LeftButton);
+    QTest::mouseClick(&review.Label3(Wrong::Button::Exit), Qt::LeftButton);
     QCOMPARE(Screens::find<Wrong>(), nullptr);
     QCOMPARE(Screens::find<Welldone>(), nullptr);
     QCOMPARE(Screens::find<multiple>(), nullptr);

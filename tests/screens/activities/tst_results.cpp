@@ -81,8 +81,8 @@ void TestResults::whatThePupilSees() {
     QFETCH(bool, nameBox);
     AppFixture app;
     Welldone& results = openResults(score, maxScore);
-    QCOMPARE(results.Label3(0).Caption(), firstButton);
-    QCOMPARE(results.Label3(0).Visible(), firstButtonShown);
+    QCOMPARE(results.Label3(Welldone::Button::PrintOrReview).Caption(), firstButton);
+    QCOMPARE(results.Label3(Welldone::Button::PrintOrReview).Visible(), firstButtonShown);
     QCOMPARE(results.Label6->Visible(), advice);
     QCOMPARE(results.Text1->Visible(), nameBox);
     QCOMPARE(results.Label2->Visible(), nameBox);
@@ -133,12 +133,12 @@ void TestResults::afterLoadChain() {
     QStringList order;
     Welldone& results = openResults(10, 10);
     QVERIFY(QTest::qWaitForWindowExposed(&results));
-    results.Label3(0).setOpaque(false);
-    results.Label3(1).setOpaque(false);
+    results.Label3(Welldone::Button::PrintOrReview).setOpaque(false);
+    results.Label3(Welldone::Button::Exit).setOpaque(false);
     QVERIFY(results.Picture1->picture().isNull());
     waitForChain(results);
-    QVERIFY(results.Label3(0).Opaque());
-    QVERIFY(results.Label3(1).Opaque());
+    QVERIFY(results.Label3(Welldone::Button::PrintOrReview).Opaque());
+    QVERIFY(results.Label3(Welldone::Button::Exit).Opaque());
     QCOMPARE(QApplication::focusWidget(), results.Text1);
     QCOMPARE(app.sound->played.size(), 1);
     // Once per opening: nothing more plays however long it stays.
@@ -151,13 +151,13 @@ void TestResults::checkWrongAnswersAndExit() {
     Module1::SoundOn = 1;
     Screens::touch<Wrong>();
     Welldone& results = openResults(7, 10);
-    results.Label3(0).show();
+    results.Label3(Welldone::Button::PrintOrReview).show();
     waitForChain(results);
     app.sound->played.clear();
-    QTest::mouseClick(&results.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&results.Label3(Welldone::Button::PrintOrReview), Qt::LeftButton);
     QVERIFY(Screens::find<Wrong>()->isVisible());
     QCOMPARE(app.sound->played, QStringList{"wav\\click.wav"});
-    QTest::mouseClick(&results.Label3(1), Qt::LeftButton);
+    QTest::mouseClick(&results.Label3(Welldone::Button::Exit), Qt::LeftButton);
     QCOMPARE(Screens::find<Wrong>(), nullptr);
     QCOMPARE(Screens::find<Welldone>(), nullptr);
     QCOMPARE(app.sound->played.size(), 2);
@@ -170,7 +170,7 @@ void TestResults::exitOnTheReviewClosesBoth() {
     openResults(3, 10);
     Screens::open(review);
     app.sound->played.clear();
-    QTest::mouseClick(&review.Label3(1), Qt::LeftButton);
+    QTest::mouseClick(&review.Label3(Wrong::Button::Exit), Qt::LeftButton);
     QCOMPARE(Screens::find<Wrong>(), nullptr);
     QCOMPARE(Screens::find<Welldone>(), nullptr);
     QVERIFY(app.sound->played.isEmpty());

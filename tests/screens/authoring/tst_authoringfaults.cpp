@@ -75,7 +75,7 @@ void TestAuthoringFaults::wizardSave() {
         fill(w, title);
         {
             FaultyDisk disk(failAt, failAt * 7);
-            clickOn(w.Label3(1));
+            clickOn(w.Label3(wizard::Button::Save));
             QCOMPARE(disk.failed(), failAt < steps);
         }
         const bool failed = failAt < steps;
@@ -92,7 +92,7 @@ void TestAuthoringFaults::wizardSave() {
         // The wizard stays as it was, so the teacher can save again once the disk is right.
         QVERIFY(w.isVisible());
         if (failed) {
-            clickOn(w.Label3(1));
+            clickOn(w.Label3(wizard::Button::Save));
             QCOMPARE(app.messages->texts.last(), saved);
             QCOMPARE(app.content.read(sheet), sampleQuestionFile(title));
         }
@@ -108,15 +108,15 @@ void TestAuthoringFaults::catalogueRemoval() {
         clickOn(*screen.Check2);
         {
             FaultyDisk disk(failAt, 5);
-            clickOn(screen.Label2(1));
+            clickOn(screen.Label2(worksheets::Entry::FirstName));
             QVERIFY(disk.failed());
         }
         QCOMPARE(
             app.messages->texts,
             (QStringList{"Are you sure that you want to delete the worksheet Tudors?", corrupted}));
         QCOMPARE(app.content.read("multiple/track.txt"), track);
-        QCOMPARE(screen.Label2(1).Caption(), QStringLiteral("Tudors"));
-        QVERIFY(screen.Label2(2).Visible());
+        QCOMPARE(screen.Label2(worksheets::Entry::FirstName).Caption(), QStringLiteral("Tudors"));
+        QVERIFY(screen.Label2(worksheets::Entry::FirstName + 1).Visible());
         QCOMPARE(filesIn(app).size(), 3);
     }
 }

@@ -76,7 +76,7 @@ wizard& openWizard(AppFixture& app) {
 }
 
 void save(wizard& w) {
-    QTest::mouseClick(&w.Label3(1), Qt::LeftButton);
+    QTest::mouseClick(&w.Label3(wizard::Button::Save), Qt::LeftButton);
 }
 
 QStringList filesIn(const QString& folder) {
@@ -165,8 +165,9 @@ void TestWizard::savedFileByteForByte_data() {
                                                        << "multiple/Sheet.txt" << withComma;
     QByteArray withQuote = sampleQuestionFile("Sheet");
     withQuote.replace("Question text 3\r\n", "\x93Who wrote Hamlet?\r\n");
-    QTest::newRow("opening quote without its close")
-        << "Sheet" << "\"Who wrote Hamlet?" << "multiple/Sheet.txt" << withQuote;
+    QTest::newRow("opening quote without its close") << "Sheet"
+                                                     << "\"Who wrote Hamlet?"
+                                                     << "multiple/Sheet.txt" << withQuote;
 }
 
 void TestWizard::savedFileByteForByte() {
@@ -398,17 +399,17 @@ void TestWizard::controlsFitWithoutOverlap() {
 void TestWizard::openedByTheMainMenuAndLeftByExit() {
     AppFixture app;
     intro0& menu = Screens::open<intro0>();
-    QTest::mouseClick(&menu.Label2(17), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Wizard), Qt::LeftButton);
     wizard* w = Screens::find<wizard>();
     QVERIFY(w && w->isVisible());
     QVERIFY(menu.isVisible());
     QCOMPARE(w->Text1->Text(), QString());
     type(*w->Text1, QStringLiteral("Half done"));
-    QTest::mouseClick(&w->Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&w->Label3(wizard::Button::Exit), Qt::LeftButton);
     AppFixture::settle();
     QCOMPARE(Screens::find<wizard>(), nullptr);
     QCOMPARE(app.sound->played, (QStringList{click, click}));
-    QTest::mouseClick(&menu.Label2(17), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Wizard), Qt::LeftButton);
     QCOMPARE(Screens::find<wizard>()->Text1->Text(), QString());
 }
 

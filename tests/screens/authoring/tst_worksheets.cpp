@@ -102,8 +102,8 @@ void TestWorksheets::paging_data() {
     QTest::newRow("49, page 2") << 49 << ">" << 24 << "Name 25" << true << true << "Page 2";
     QTest::newRow("49, page 3") << 49 << ">>" << 1 << "Name 49" << true << false << "Page 3";
     QTest::newRow("49, back") << 49 << "><" << 24 << "Name 1" << false << true << "Page 1";
-    QTest::newRow("49, a double-click is one page") << 49 << "D" << 24 << "Name 25" << true << true
-                                                    << "Page 2";
+    QTest::newRow("49, a double-click is one page")
+        << 49 << "D" << 24 << "Name 25" << true << true << "Page 2";
     QTest::newRow("1000, last page")
         << 1000 << QString(40, '>') << 24 << "Name 961" << true << false << "Page 41";
 }
@@ -120,7 +120,8 @@ void TestWorksheets::paging() {
     app.content.write("multiple/track.txt", catalogue(numberedNames(count)));
     worksheets& screen = openCatalogue();
     for (QChar c : clicks) {
-        Label& entry = screen.Label3(c == '<' ? 0 : 1);
+        Label& entry = screen.Label3(c == '<' ? worksheets::PageButton::Previous
+                                              : worksheets::PageButton::Next);
         QVERIFY(entry.Visible());
         if (c == 'D')
             doubleClick(&entry);
@@ -132,8 +133,8 @@ void TestWorksheets::paging() {
     QCOMPARE(names.value(0), first);
     if (shown > 0)
         QCOMPARE(screen.Label2(shown).Caption(), names.last());
-    QCOMPARE(screen.Label3(0).Visible(), previous);
-    QCOMPARE(screen.Label3(1).Visible(), next);
+    QCOMPARE(screen.Label3(worksheets::PageButton::Previous).Visible(), previous);
+    QCOMPARE(screen.Label3(worksheets::PageButton::Next).Visible(), next);
     QCOMPARE(screen.Label4->Caption(), page);
     QCOMPARE(app.sound->played.size(), clicks.size());
 }
@@ -166,7 +167,7 @@ void TestWorksheets::tickBoxesChooseTheAction() {
     QCOMPARE(screen.Check1->Value(), edit);
     QCOMPARE(screen.Check2->Value(), remove);
     app.messages->answers = {MessageBox::Answer::Cancel};
-    clickOn(screen.Label2(1));
+    clickOn(screen.Label2(worksheets::Entry::FirstName));
     QCOMPARE(Screens::find<multiple>() != nullptr, opens == "quiz");
     QCOMPARE(Screens::find<wizard>() != nullptr, opens == "wizard");
     QCOMPARE(app.messages->texts.size(), opens == "question" ? 1 : 0);
@@ -179,12 +180,12 @@ void TestWorksheets::quizAfterSoundOff() {
     app.content.write("images/globesm.jpg", jpeg(40, 30));
     intro0& menu = Screens::open<intro0>();
     clickOn(*menu.Option2);
-    clickOn(menu.Label2(18));
+    clickOn(menu.Label2(intro0::Entry::Catalogue));
     AppFixture::settle();
     QCOMPARE(Screens::find<intro0>(), nullptr);
     worksheets* screen = Screens::find<worksheets>();
     QVERIFY(screen && screen->isVisible());
-    clickOn(screen->Label2(1));
+    clickOn(screen->Label2(worksheets::Entry::FirstName));
     multiple* quiz = Screens::find<multiple>();
     QVERIFY(quiz && quiz->isVisible());
     QCOMPARE(quiz->Label5->Caption(), QStringLiteral("The Orvelles"));
@@ -213,7 +214,7 @@ void TestWorksheets::editFillsTheWizard() {
     app.content.write("multiple/Kings, Queens.txt", file);
     worksheets& screen = openCatalogue();
     clickOn(*screen.Check1);
-    clickOn(screen.Label2(1));
+    clickOn(screen.Label2(worksheets::Entry::FirstName));
     wizard* editor = Screens::find<wizard>();
     QVERIFY(editor && editor->isVisible());
     QCOMPARE(editor->Text1->Text(), QStringLiteral("Kings, Queens"));
@@ -224,7 +225,7 @@ void TestWorksheets::editFillsTheWizard() {
     // Saved under a new title, it is added as a new name; the old file stays.
     editor->Text1->selectAll();
     QTest::keyClicks(editor->Text1, "Kings 2");
-    clickOn(editor->Label3(1));
+    clickOn(editor->Label3(wizard::Button::Save));
     QCOMPARE(app.messages->texts, QStringList{"Your worksheet has been saved."});
     QCOMPARE(app.content.read("multiple/track.txt"),
              catalogue({"Kings, Queens", "Other", "Kings 2"}));
@@ -249,7 +250,7 @@ void TestWorksheets::removal() {
     app.messages->answers = {confirm ? MessageBox::Answer::Ok : MessageBox::Answer::Cancel};
     qsizetype soundsAtQuestion = -1;
     app.messages->onShow = [&] { soundsAtQuestion = app.sound->played.size(); };
-    clickOn(screen.Label2(2));
+    clickOn(screen.Label2(worksheets::Entry::FirstName + 1));
     QCOMPARE(soundsAtQuestion, 1);
     QCOMPARE(app.messages->texts,
              QStringList{"Are you sure that you want to delete the worksheet Second?"});
@@ -277,13 +278,13 @@ void TestWorksheets::removingThePagesLastName() {
     AppFixture app;
     writeCatalogue(app, numberedNames(count));
     worksheets& screen = openCatalogue();
-    clickOn(screen.Label3(1));
+    clickOn(screen.Label3(worksheets::PageButton::Next));
     clickOn(*screen.Check2);
     clickOn(screen.Label2(count - 24));
     QCOMPARE(screen.Label4->Caption(), page);
     QCOMPARE(shownNames(screen).size(), shown);
-    QCOMPARE(screen.Label3(0).Visible(), count > 25);
-    QVERIFY(!screen.Label3(1).Visible());
+    QCOMPARE(screen.Label3(worksheets::PageButton::Previous).Visible(), count > 25);
+    QVERIFY(!screen.Label3(worksheets::PageButton::Next).Visible());
 }
 
 void TestWorksheets::brokenWorksheet_data() {
@@ -314,7 +315,7 @@ void TestWorksheets::brokenWorksheet() {
         clickOn(*screen.Check1);
     if (tick == "delete")
         clickOn(*screen.Check2);
-    clickOn(screen.Label2(1));
+    clickOn(screen.Label2(worksheets::Entry::FirstName));
     QCOMPARE(Screens::find<multiple>(), nullptr);
     QCOMPARE(Screens::find<wizard>(), nullptr);
     // Removing needs nothing from the file, so a damaged worksheet can still go.
@@ -344,7 +345,7 @@ void TestWorksheets::exitClicksFirst() {
     AppFixture app;
     worksheets& screen = openCatalogue();
     Module1::SoundOn = soundOn;
-    clickOn(screen.Label2(0));
+    clickOn(screen.Label2(worksheets::Entry::Exit));
     AppFixture::settle();
     QCOMPARE(app.sound->played, played);
     QCOMPARE(Screens::find<worksheets>(), nullptr);

@@ -72,16 +72,20 @@ void TestMainMenu::entries_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QRect>("pixels");
     QTest::addColumn<bool>("enabled");
-    QTest::newRow("15") << 15 << "The Orvelles" << QRect(8, 152, 205, 25) << true;
+    using E = intro0::Entry;
+    QTest::newRow("15") << E::Orvelles << "The Orvelles" << QRect(8, 152, 205, 25) << true;
     QTest::newRow("4") << 4 << "Towns and Markets" << QRect(8, 392, 205, 25) << false;
     QTest::newRow("5") << 5 << "Ships and Explorers" << QRect(232, 152, 205, 25) << false;
-    QTest::newRow("7") << 7 << "Rich and Poor" << QRect(232, 248, 205, 25) << true;
+    QTest::newRow("7") << E::Rich << "Rich and Poor" << QRect(232, 248, 205, 25) << true;
     QTest::newRow("10") << 10 << "Faith and Festivals" << QRect(232, 392, 205, 25) << false;
-    QTest::newRow("16") << 16 << "Exit" << QRect(704, 528, 83, 33) << true;
-    QTest::newRow("17") << 17 << "Multiple Choice Wizard" << QRect(464, 384, 309, 33) << true;
-    QTest::newRow("18") << 18 << "Worksheet Catalogue" << QRect(464, 440, 309, 33) << true;
-    QTest::newRow("19") << 19 << "Acknowledgments" << QRect(8, 528, 205, 33) << true;
-    QTest::newRow("20") << 20 << "Teachers' Guide" << QRect(8, 80, 205, 33) << true;
+    QTest::newRow("16") << E::Exit << "Exit" << QRect(704, 528, 83, 33) << true;
+    QTest::newRow("17") << E::Wizard << "Multiple Choice Wizard" << QRect(464, 384, 309, 33)
+                        << true;
+    QTest::newRow("18") << E::Catalogue << "Worksheet Catalogue" << QRect(464, 440, 309, 33)
+                        << true;
+    QTest::newRow("19") << E::Acknowledgements << "Acknowledgments" << QRect(8, 528, 205, 33)
+                        << true;
+    QTest::newRow("20") << E::Guide << "Teachers' Guide" << QRect(8, 80, 205, 33) << true;
 }
 
 void TestMainMenu::entries() {
@@ -182,26 +186,27 @@ void TestMainMenu::lightUp() {
     pointAtBackground(&menu);
     for (int i : menu.Label2.indices())
         QVERIFY(!menu.Label2(i).Opaque());
-    pointAt(&menu, &menu.Label2(15));
-    QVERIFY(menu.Label2(15).Opaque());
+    pointAt(&menu, &menu.Label2(intro0::Entry::Orvelles));
+    QVERIFY(menu.Label2(intro0::Entry::Orvelles).Opaque());
     // Straight from one entry onto another control clears nothing.
     pointAt(&menu, menu.Label1);
-    QVERIFY(menu.Label2(15).Opaque());
-    pointAt(&menu, &menu.Label2(18));
-    QVERIFY(menu.Label2(15).Opaque());
-    QVERIFY(menu.Label2(18).Opaque());
+    QVERIFY(menu.Label2(intro0::Entry::Orvelles).Opaque());
+    pointAt(&menu, &menu.Label2(intro0::Entry::Catalogue));
+    QVERIFY(menu.Label2(intro0::Entry::Orvelles).Opaque());
+    QVERIFY(menu.Label2(intro0::Entry::Catalogue).Opaque());
     pointAtBackground(&menu);
-    QVERIFY(!menu.Label2(15).Opaque());
-    QVERIFY(!menu.Label2(18).Opaque());
+    QVERIFY(!menu.Label2(intro0::Entry::Orvelles).Opaque());
+    QVERIFY(!menu.Label2(intro0::Entry::Catalogue).Opaque());
 }
 
 void TestMainMenu::disabledTopicsIgnoreThePointer() {
     AppFixture app;
     intro0& menu = openMenu();
     pointAtBackground(&menu);
-    pointAt(&menu, &menu.Label2(3));
-    QVERIFY(!menu.Label2(3).Opaque());
-    QTest::mouseClick(&menu.Label2(3), Qt::LeftButton);
+    Label& schools = menu.Label2(3);
+    pointAt(&menu, &schools);
+    QVERIFY(!schools.Opaque());
+    QTest::mouseClick(&schools, Qt::LeftButton);
     QVERIFY(app.sound->played.isEmpty());
 }
 
@@ -213,12 +218,12 @@ void TestMainMenu::soundOptions() {
     QTest::mouseClick(menu.Option2, Qt::LeftButton);
     QCOMPARE(Module1::SoundOn, 0);
     QVERIFY(!menu.Option1->Value());
-    QTest::mouseClick(&menu.Label2(16), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Exit), Qt::LeftButton);
     QVERIFY(app.sound->played.isEmpty());
     Screens::unload<Titlefrm>();
     QTest::mouseClick(menu.Option1, Qt::LeftButton);
     QCOMPARE(Module1::SoundOn, 1);
-    QTest::mouseClick(&menu.Label2(16), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Exit), Qt::LeftButton);
     QCOMPARE(app.sound->played, QStringList{click});
 }
 
@@ -265,7 +270,7 @@ void TestMainMenu::readsTheCatalogueAtTheFirstTick() {
 void TestMainMenu::exitShowsTheTitleScreen() {
     AppFixture app;
     intro0& menu = openMenu();
-    QTest::mouseClick(&menu.Label2(16), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Exit), Qt::LeftButton);
     Titlefrm* title = Screens::find<Titlefrm>();
     QVERIFY(title);
     QVERIFY(title->isVisible());

@@ -27,7 +27,7 @@ void writeGlobe(const TempContent& content) {
 
 Titlefrm& openFromMenu() {
     intro0& menu = Screens::open<intro0>();
-    QTest::mouseClick(&menu.Label2(16), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Exit), Qt::LeftButton);
     return *Screens::find<Titlefrm>();
 }
 
@@ -123,7 +123,7 @@ void TestTitleScreen::cancelReturnsToTheMenuAsItWas() {
     intro0& menu = Screens::open<intro0>();
     QTest::mouseClick(menu.Option2, Qt::LeftButton);
     Module1::SoundOn = 1; // sound on, to hear the Cancel's click
-    QTest::mouseClick(&menu.Label2(16), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Exit), Qt::LeftButton);
     Titlefrm* title = Screens::find<Titlefrm>();
     app.sound->played.clear();
     QTest::mouseClick(title->Command1, Qt::LeftButton);

@@ -26,7 +26,8 @@ QByteArray jpeg(int width, int height) {
 
 TopicMenu& openTopic(const QString& which) {
     intro0& menu = Screens::open<intro0>();
-    QTest::mouseClick(&menu.Label2(which == "rich" ? 7 : 15), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(which == "rich" ? intro0::Entry::Rich : intro0::Entry::Orvelles),
+                      Qt::LeftButton);
     if (which == "rich")
         return *Screens::find<rich>();
     return *Screens::find<orvelles>();
@@ -54,8 +55,12 @@ void TestTopicMenu::topics_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("picture");
     QTest::addColumn<int>("top");
-    QTest::newRow("orvelles") << "orvelles" << "The Orvelles" << "images/orvelles.jpg" << 54;
-    QTest::newRow("rich") << "rich" << "Rich and Poor" << "images/richpoor.jpg" << 72;
+    QTest::newRow("orvelles") << "orvelles"
+                              << "The Orvelles"
+                              << "images/orvelles.jpg" << 54;
+    QTest::newRow("rich") << "rich"
+                          << "Rich and Poor"
+                          << "images/richpoor.jpg" << 72;
 }
 
 void TestTopicMenu::topics() {
@@ -71,8 +76,8 @@ void TestTopicMenu::topics() {
     QCOMPARE(topic.Label1->Caption(), title);
     QCOMPARE(topic.Image1->geometry(), QRect(100, top, 600, 300));
     QCOMPARE(topic.Image1->Left(), 1500.0);
-    QCOMPARE(topic.Label3(0).Caption(), QStringLiteral("Multiple Choice"));
-    QCOMPARE(topic.Label3(5).Caption(), QStringLiteral("Teacher's Notes"));
+    QCOMPARE(topic.Label3(TopicMenu::Entry::Quiz).Caption(), QStringLiteral("Multiple Choice"));
+    QCOMPARE(topic.Label3(TopicMenu::Entry::Notes).Caption(), QStringLiteral("Teacher's Notes"));
     QCOMPARE(app.sound->played, QStringList{click});
 }
 
@@ -80,8 +85,12 @@ void TestTopicMenu::quizOpensWithTheTopicsWorksheet_data() {
     QTest::addColumn<QString>("which");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("smallPicture");
-    QTest::newRow("orvelles") << "orvelles" << "multiple/Introduction.txt" << "images/orvellessm.jpg";
-    QTest::newRow("rich") << "rich" << "multiple/Rich and Poor.txt" << "images/richandpoorsm.jpg";
+    QTest::newRow("orvelles") << "orvelles"
+                              << "multiple/Introduction.txt"
+                              << "images/orvellessm.jpg";
+    QTest::newRow("rich") << "rich"
+                          << "multiple/Rich and Poor.txt"
+                          << "images/richandpoorsm.jpg";
 }
 
 void TestTopicMenu::quizOpensWithTheTopicsWorksheet() {
@@ -92,7 +101,7 @@ void TestTopicMenu::quizOpensWithTheTopicsWorksheet() {
     app.content.write(file, sampleQuestionFile(which + " sheet"));
     app.content.write(smallPicture, jpeg(273, 169));
     TopicMenu& topic = openTopic(which);
-    QTest::mouseClick(&topic.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&topic.Label3(TopicMenu::Entry::Quiz), Qt::LeftButton);
     multiple* quiz = Screens::find<multiple>();
     QVERIFY(quiz && quiz->isVisible());
     QCOMPARE(quiz->Label5->Caption(), QStringLiteral("The Orvelles"));
@@ -106,10 +115,10 @@ void TestTopicMenu::quizReadsTheFileAfresh() {
     AppFixture app;
     app.content.write("multiple/Introduction.txt", sampleQuestionFile("First"));
     TopicMenu& topic = openTopic("orvelles");
-    QTest::mouseClick(&topic.Label3(0), Qt::LeftButton);
-    QTest::mouseClick(&Screens::find<multiple>()->Label3(2), Qt::LeftButton);
+    QTest::mouseClick(&topic.Label3(TopicMenu::Entry::Quiz), Qt::LeftButton);
+    QTest::mouseClick(&Screens::find<multiple>()->Label3(multiple::Button::Exit), Qt::LeftButton);
     app.content.write("multiple/Introduction.txt", sampleQuestionFile("Second"));
-    QTest::mouseClick(&topic.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&topic.Label3(TopicMenu::Entry::Quiz), Qt::LeftButton);
     QCOMPARE(Screens::find<multiple>()->Label6->Caption(), QStringLiteral("Second"));
 }
 
@@ -127,7 +136,7 @@ void TestTopicMenu::brokenWorksheetKeepsTheQuizClosed() {
         app.content.write("multiple/Introduction.txt", bytes);
     TopicMenu& topic = openTopic("orvelles");
     app.sound->played.clear();
-    QTest::mouseClick(&topic.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&topic.Label3(TopicMenu::Entry::Quiz), Qt::LeftButton);
     QCOMPARE(Screens::find<multiple>(), nullptr);
     QCOMPARE(app.messages->texts, QStringList{"This worksheet seems to be corrupted."});
     QCOMPARE(app.messages->shown.first().caption, QStringLiteral("The Orvelles"));
@@ -138,10 +147,11 @@ void TestTopicMenu::pagesGetTheirStem_data() {
     QTest::addColumn<QString>("which");
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("stem");
-    QTest::newRow("orvelles key facts") << "orvelles" << 4 << "key introduction";
-    QTest::newRow("orvelles notes") << "orvelles" << 5 << "introduction";
-    QTest::newRow("rich key facts") << "rich" << 4 << "key rich";
-    QTest::newRow("rich notes") << "rich" << 5 << "rich";
+    const int keyFacts = TopicMenu::Entry::KeyFacts, notes = TopicMenu::Entry::Notes;
+    QTest::newRow("orvelles key facts") << "orvelles" << keyFacts << "key introduction";
+    QTest::newRow("orvelles notes") << "orvelles" << notes << "introduction";
+    QTest::newRow("rich key facts") << "rich" << keyFacts << "key rich";
+    QTest::newRow("rich notes") << "rich" << notes << "rich";
 }
 
 void TestTopicMenu::pagesGetTheirStem() {
@@ -159,7 +169,7 @@ void TestTopicMenu::exitBringsTheMainMenuForward() {
     AppFixture app;
     TopicMenu& topic = openTopic("rich");
     app.sound->played.clear();
-    QTest::mouseClick(&topic.Label3(2), Qt::LeftButton);
+    QTest::mouseClick(&topic.Label3(TopicMenu::Entry::Exit), Qt::LeftButton);
     QCOMPARE(Screens::find<rich>(), nullptr);
     QVERIFY(Screens::find<intro0>()->isVisible());
     QCOMPARE(app.sound->played, QStringList{click});

@@ -53,10 +53,11 @@ void writeDocument(const TempContent& content, const QString& stem, int pages) {
 
 teacher& openKeyFacts(const QString& topic) {
     intro0& menu = Screens::open<intro0>();
-    QTest::mouseClick(&menu.Label2(topic == "rich" ? 7 : 15), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(topic == "rich" ? intro0::Entry::Rich : intro0::Entry::Orvelles),
+                      Qt::LeftButton);
     TopicMenu* menuOfTopic = topic == "rich" ? static_cast<TopicMenu*>(Screens::find<rich>())
                                              : static_cast<TopicMenu*>(Screens::find<orvelles>());
-    QTest::mouseClick(&menuOfTopic->Label3(4), Qt::LeftButton);
+    QTest::mouseClick(&menuOfTopic->Label3(TopicMenu::Entry::KeyFacts), Qt::LeftButton);
     return *Screens::find<teacher>();
 }
 
@@ -83,24 +84,24 @@ void TestReading::viewerPaging() {
     QVERIFY(viewer.isVisible());
     QCOMPARE(Module1::PageStem, QStringLiteral("key rich"));
     QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 1 of 2"));
-    QVERIFY(!viewer.Label3(3).isEnabled());
-    QVERIFY(viewer.Label3(2).isEnabled());
+    QVERIFY(!viewer.Label3(PageScreen::Button::PreviousPage).isEnabled());
+    QVERIFY(viewer.Label3(PageScreen::Button::NextPage).isEnabled());
     QCOMPARE(viewer.Image1->picture().source(), QStringLiteral("wmf\\key richa.wmf"));
     QCOMPARE(viewer.Image1->geometry(), QRect(8, 0, 600, 400));
 
-    QTest::mouseClick(&viewer.Label3(2), Qt::LeftButton);
+    QTest::mouseClick(&viewer.Label3(PageScreen::Button::NextPage), Qt::LeftButton);
     QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 2 of 2"));
     QCOMPARE(viewer.Image1->picture().source(), QStringLiteral("wmf\\key richb.wmf"));
     QCOMPARE(viewer.Image2->picture().source(), QStringLiteral("wmf2\\key richb.wmf"));
-    QVERIFY(viewer.Label3(3).isEnabled());
-    QVERIFY(!viewer.Label3(2).isEnabled());
+    QVERIFY(viewer.Label3(PageScreen::Button::PreviousPage).isEnabled());
+    QVERIFY(!viewer.Label3(PageScreen::Button::NextPage).isEnabled());
 
-    QTest::mouseClick(&viewer.Label3(3), Qt::LeftButton);
+    QTest::mouseClick(&viewer.Label3(PageScreen::Button::PreviousPage), Qt::LeftButton);
     QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 1 of 2"));
-    QVERIFY(!viewer.Label3(3).isEnabled());
-    QVERIFY(viewer.Label3(2).isEnabled());
+    QVERIFY(!viewer.Label3(PageScreen::Button::PreviousPage).isEnabled());
+    QVERIFY(viewer.Label3(PageScreen::Button::NextPage).isEnabled());
 
-    QTest::mouseClick(&viewer.Label3(1), Qt::LeftButton);
+    QTest::mouseClick(&viewer.Label3(PageScreen::Button::Exit), Qt::LeftButton);
     QCOMPARE(Screens::find<teacher>(), nullptr);
     QVERIFY(Screens::find<rich>()->isVisible());
 }
@@ -110,11 +111,11 @@ void TestReading::viewerPrintsThePrintCopy() {
     writeDocument(app.content, "introduction", 2);
     recordPrints();
     intro0& menu = Screens::open<intro0>();
-    QTest::mouseClick(&menu.Label2(15), Qt::LeftButton);
-    QTest::mouseClick(&Screens::find<orvelles>()->Label3(5), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
+    QTest::mouseClick(&Screens::find<orvelles>()->Label3(TopicMenu::Entry::Notes), Qt::LeftButton);
     teacher& viewer = *Screens::find<teacher>();
-    QTest::mouseClick(&viewer.Label3(2), Qt::LeftButton);
-    QTest::mouseClick(&viewer.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&viewer.Label3(PageScreen::Button::NextPage), Qt::LeftButton);
+    QTest::mouseClick(&viewer.Label3(PageScreen::Button::Print), Qt::LeftButton);
     QCOMPARE(printed, QStringList({"printLine ||", "drawPicture wmf2\\introductionb.wmf 1000 1000",
                                    "endDocument"}));
     QVERIFY(app.messages->texts.isEmpty());
@@ -126,8 +127,8 @@ void TestReading::singlePageDocument() {
     Module1::PageCount = 1;
     teacher& viewer = Screens::touch<teacher>();
     QVERIFY(!viewer.Label1->Visible());
-    QVERIFY(!viewer.Label3(2).Visible());
-    QVERIFY(!viewer.Label3(3).Visible());
+    QVERIFY(!viewer.Label3(PageScreen::Button::NextPage).Visible());
+    QVERIFY(!viewer.Label3(PageScreen::Button::PreviousPage).Visible());
     QCOMPARE(Module1::PageNumber, 1);
 }
 
@@ -137,9 +138,9 @@ void TestReading::missingPageKeepsTheViewerWorking() {
     QVERIFY(viewer.missingPage->Visible());
     QCOMPARE(viewer.missingPage->Caption(), QStringLiteral("This page could not be found."));
     QVERIFY(viewer.Image1->picture().isNull());
-    QTest::mouseClick(&viewer.Label3(2), Qt::LeftButton);
+    QTest::mouseClick(&viewer.Label3(PageScreen::Button::NextPage), Qt::LeftButton);
     QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 2 of 2"));
-    QTest::mouseClick(&viewer.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&viewer.Label3(PageScreen::Button::Print), Qt::LeftButton);
     QCOMPARE(app.messages->texts, QStringList{"There was a problem printing to your printer."});
 }
 
@@ -150,19 +151,21 @@ void TestReading::acknowledgementsAnimateOnAcrossOpenings() {
     for (int n = 0; n < 20; ++n)
         writePage(app.content, QString("logo/quen%1.gif").arg(n, 4, 10, QLatin1Char('0')), n + 1);
     intro0& menu = Screens::open<intro0>();
-    QTest::mouseClick(&menu.Label2(19), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Acknowledgements), Qt::LeftButton);
     teacher& viewer = *Screens::find<teacher>();
     QCOMPARE(viewer.BackColor(), Colours::acknowledgements);
     QVERIFY(!viewer.Label1->Visible());
-    QVERIFY(!viewer.Label3(2).Visible() && !viewer.Label3(3).Visible());
-    QVERIFY(viewer.Label3(0).Visible() && viewer.Label3(1).Visible());
+    QVERIFY(!viewer.Label3(PageScreen::Button::NextPage).Visible() &&
+            !viewer.Label3(PageScreen::Button::PreviousPage).Visible());
+    QVERIFY(viewer.Label3(PageScreen::Button::Print).Visible() &&
+            viewer.Label3(PageScreen::Button::Exit).Visible());
     QTRY_VERIFY(viewer.Picture1->Visible() && viewer.Picture2->Visible());
-    QTest::mouseClick(&viewer.Label3(1), Qt::LeftButton);
+    QTest::mouseClick(&viewer.Label3(PageScreen::Button::Exit), Qt::LeftButton);
     const int stoppedAt = Module1::LogoFrame;
     QVERIFY(stoppedAt >= 1);
     QTest::qWait(60);
     QCOMPARE(Module1::LogoFrame, stoppedAt);
-    QTest::mouseClick(&menu.Label2(19), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Acknowledgements), Qt::LeftButton);
     teacher& again = *Screens::find<teacher>();
     QVERIFY(again.Timer1->Enabled());
     QCOMPARE(Module1::LogoFrame, stoppedAt);
@@ -183,27 +186,27 @@ void TestReading::guidePaging() {
         writePage(app.content, QString("wmf2/guide%1.wmf").arg(p));
     }
     intro0& menu = Screens::open<intro0>();
-    QTest::mouseClick(&menu.Label2(20), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Guide), Qt::LeftButton);
     guide& pages = *Screens::find<guide>();
     QCOMPARE(Module1::PageNumber, 1);
     QCOMPARE(pages.Image1->picture().source(), QStringLiteral("wmf\\guide1.wmf"));
     const QList<bool> nextEnabled{true, true, true, false};
     for (int p = 1; p <= 4; ++p) {
         QCOMPARE(pages.Label1->Caption(), QString("Page %1 of 4").arg(p));
-        QCOMPARE(pages.Label3(2).isEnabled(), nextEnabled[p - 1]);
-        QCOMPARE(pages.Label3(3).isEnabled(), p != 1);
+        QCOMPARE(pages.Label3(PageScreen::Button::NextPage).isEnabled(), nextEnabled[p - 1]);
+        QCOMPARE(pages.Label3(PageScreen::Button::PreviousPage).isEnabled(), p != 1);
         // One double-click is one click: it turns one page, not two.
         if (p == 1)
-            doubleClick(&pages.Label3(2));
+            doubleClick(&pages.Label3(PageScreen::Button::NextPage));
         else if (p < 4)
-            QTest::mouseClick(&pages.Label3(2), Qt::LeftButton);
+            QTest::mouseClick(&pages.Label3(PageScreen::Button::NextPage), Qt::LeftButton);
     }
     QCOMPARE(pages.Image2->picture().source(), QStringLiteral("wmf2\\guide4.wmf"));
     for (int p = 3; p >= 1; --p) {
-        QTest::mouseClick(&pages.Label3(3), Qt::LeftButton);
+        QTest::mouseClick(&pages.Label3(PageScreen::Button::PreviousPage), Qt::LeftButton);
         QCOMPARE(pages.Label1->Caption(), QString("Page %1 of 4").arg(p));
     }
-    QVERIFY(!pages.Label3(3).isEnabled());
+    QVERIFY(!pages.Label3(PageScreen::Button::PreviousPage).isEnabled());
 }
 
 void TestReading::guidePrintsThePrintCopy() {
@@ -212,11 +215,11 @@ void TestReading::guidePrintsThePrintCopy() {
         writePage(app.content, QString("wmf2/guide%1.wmf").arg(p));
     recordPrints();
     intro0& menu = Screens::open<intro0>();
-    QTest::mouseClick(&menu.Label2(20), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Guide), Qt::LeftButton);
     guide& pages = *Screens::find<guide>();
-    QTest::mouseClick(&pages.Label3(2), Qt::LeftButton);
-    QTest::mouseClick(&pages.Label3(2), Qt::LeftButton);
-    QTest::mouseClick(&pages.Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&pages.Label3(PageScreen::Button::NextPage), Qt::LeftButton);
+    QTest::mouseClick(&pages.Label3(PageScreen::Button::NextPage), Qt::LeftButton);
+    QTest::mouseClick(&pages.Label3(PageScreen::Button::Print), Qt::LeftButton);
     QCOMPARE(printed.value(1), QStringLiteral("drawPicture wmf2\\guide3.wmf 1000 1000"));
 }
 
@@ -228,7 +231,7 @@ void TestReading::printingFailureIsReported() {
         teacher& viewer = Screens::touch<teacher>();
         viewer.showPage("wmf\\key introductiona.wmf", "wmf2\\key introductiona.wmf");
         app.messages->texts.clear();
-        QTest::mouseClick(&viewer.Label3(0), Qt::LeftButton);
+        QTest::mouseClick(&viewer.Label3(PageScreen::Button::Print), Qt::LeftButton);
         QCOMPARE(app.messages->texts, QStringList{"There was a problem printing to your printer."});
         QCOMPARE(printed.size(), step - 1);
     }

@@ -67,12 +67,13 @@ void DragBoard::buildLabels() {
 
 void DragBoard::buildButtons() {
     const QString name = QStringLiteral("Label3");
-    makeMenuEntry(this, Label3, name, 0, QStringLiteral("Exit"), {10560, 7920, 1245, 495}, 15.75);
-    makeMenuEntry(this, Label3, name, 1, QStringLiteral("Start Again"), {3360, 7920, 2565, 495},
-                  15.75);
-    makeMenuEntry(this, Label3, name, 2, QStringLiteral("Check Score"), {6000, 7920, 2565, 495},
-                  15.75);
-    Label3(2).hide();
+    makeMenuEntry(this, Label3, name, Button::Exit, QStringLiteral("Exit"),
+                  {10560, 7920, 1245, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Button::StartAgain, QStringLiteral("Start Again"),
+                  {3360, 7920, 2565, 495}, 15.75);
+    makeMenuEntry(this, Label3, name, Button::CheckScore, QStringLiteral("Check Score"),
+                  {6000, 7920, 2565, 495}, 15.75);
+    Label3(Button::CheckScore).hide();
     Label3.forEach([this](int index, Label& button) {
         onClickOf(button, "Label3_Click", [this, index] { Label3_Click(index); });
         onMouseMoveOf(button, "Label3_MouseMove",
@@ -109,7 +110,7 @@ void DragBoard::showBoard() {
         const Board::Box at = rules_.label(i);
         Label2(i).Move(at.left, at.top);
     }
-    Label3(2).setVisible(rules_.checkScoreOffered());
+    Label3(Button::CheckScore).setVisible(rules_.checkScoreOffered());
 }
 
 void DragBoard::Label2_MouseMove(int Index, const MouseArgs& args) {
@@ -127,14 +128,14 @@ void DragBoard::Label2_MouseUp(int Index, const MouseArgs&) {
 void DragBoard::Label3_Click(int Index) {
     Module1::Score = 0;
     switch (Index) {
-    case 0:
+    case Button::Exit:
         Screens::unload(*this);
         break;
-    case 1:
+    case Button::StartAgain:
         rules_.startAgain();
         showBoard();
         break;
-    case 2:
+    case Button::CheckScore:
         Module1::Score = rules_.score();
         Screens::open(Screens::touch<Welldone>());
         break;

@@ -7,17 +7,20 @@
 #include "screens/activities/board/BoardLayouts.h"
 #include "screens/activities/board/BoardRules.h"
 
-// The drag-and-drop board that the labelling and ordering screens share: target boxes
-// Label1(i), draggable labels Label2(i), home slots Label4(i) and the buttons Label3(0..2)
-// "Exit", "Start Again", "Check Score". The rules own every position; the labels are moved to
-// where the rules say after each event.
+// The drag-and-drop board that the labelling and ordering screens share. The rules own every
+// position; the labels are moved to where the rules say after each event.
 class DragBoard : public Screen {
 public:
     explicit DragBoard(BoardData data);
 
+    // The entries of Label3.
+    struct Button {
+        static constexpr int Exit = 0, StartAgain = 1, CheckScore = 2;
+    };
+
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
-    void closeRequested() override { Label3_Click(0); }
+    void closeRequested() override { Label3_Click(Button::Exit); }
 
     void Label2_MouseMove(int Index, const MouseArgs& args);
     void Label2_MouseUp(int Index, const MouseArgs& args);
@@ -26,10 +29,15 @@ public:
 
     const Board::BoardRules& rules() const { return rules_; }
 
+    // The topic's title, set by the menu that opens the board.
     Label* Label6;
+    // The target boxes; box i is where label i scores (by column on a true-or-false board).
     ControlArray<Label> Label1;
+    // The labels to drag, each starting in its home slot Label4(i).
     ControlArray<Label> Label2;
+    // "Exit", "Start Again", and "Check Score" once every box is filled; see Button.
     ControlArray<Label> Label3;
+    // The home slots the labels start in, outlined.
     ControlArray<Label> Label4;
 
 protected:

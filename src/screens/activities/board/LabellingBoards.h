@@ -8,7 +8,9 @@ class LabellingBoard : public DragBoard {
 public:
     LabellingBoard(BoardData data, QString picture, const QRectF& place);
 
+    // The picture, at 0 alone.
     ControlArray<ImageBox> Image1;
+    // "Drag the labels into the correct boxes."
     Label* Label7;
 
 protected:

@@ -24,10 +24,13 @@ const QString click = QStringLiteral("wav\\click.wav");
 DragBoard& openBoard(AppFixture& app, const QString& name, bool soundOn = true) {
     intro0& menu = Screens::open<intro0>();
     const bool rich = name.startsWith("rich");
-    QTest::mouseClick(&menu.Label2(rich ? 7 : 15), Qt::LeftButton);
+    QTest::mouseClick(&menu.Label2(rich ? intro0::Entry::Rich : intro0::Entry::Orvelles),
+                      Qt::LeftButton);
     TopicMenu* topic = rich ? static_cast<TopicMenu*>(Screens::find<::rich>())
                             : static_cast<TopicMenu*>(Screens::find<orvelles>());
-    QTest::mouseClick(&topic->Label3(name.endsWith("lab") ? 1 : 3), Qt::LeftButton);
+    QTest::mouseClick(&topic->Label3(name.endsWith("lab") ? TopicMenu::Entry::Labelling
+                                                          : TopicMenu::Entry::Ordering),
+                      Qt::LeftButton);
     DragBoard* board = Screens::find<richord>();
     if (name == "orvelleslab")
         board = Screens::find<orvelleslab>();
@@ -173,7 +176,7 @@ void TestDragBoard::loading() {
     QCOMPARE(board.Label6->Caption(), title);
     QCOMPARE(Module1::MaxScore, captions.size());
     QCOMPARE(Module1::Score, 3);
-    QVERIFY(!board.Label3(2).Visible());
+    QVERIFY(!board.Label3(DragBoard::Button::CheckScore).Visible());
     const DesignedBoard& design = designOf(board);
     const QColor yellow(255, 255, 0), none(Qt::transparent);
     compareWithDesign(board, "Label6",
@@ -281,13 +284,13 @@ void TestDragBoard::fullScore() {
     AppFixture app;
     DragBoard& board = openBoard(app, name);
     for (int i = 0; i < boxOfLabel.size(); ++i) {
-        QVERIFY(!board.Label3(2).Visible());
+        QVERIFY(!board.Label3(DragBoard::Button::CheckScore).Visible());
         dragInto(board, i, target(board, boxOfLabel[i]));
         QVERIFY(standsAt(board.Label2(i), target(board, boxOfLabel[i])));
     }
     // Every label in a box offers the check, even with a box left empty.
-    QVERIFY(board.Label3(2).Visible());
-    QTest::mouseClick(&board.Label3(2), Qt::LeftButton);
+    QVERIFY(board.Label3(DragBoard::Button::CheckScore).Visible());
+    QTest::mouseClick(&board.Label3(DragBoard::Button::CheckScore), Qt::LeftButton);
     QCOMPARE(Module1::Score, score);
     Welldone* results = Screens::find<Welldone>();
     QVERIFY(results && results->isVisible());
@@ -308,11 +311,11 @@ void TestDragBoard::startAgain() {
         dragInto(board, i, target(board, 3 - i));
     // Dragging a label out of its box keeps "Check Score".
     dragInto(board, 2, {3000, 3000, 1845, 375});
-    QVERIFY(board.Label3(2).Visible());
+    QVERIFY(board.Label3(DragBoard::Button::CheckScore).Visible());
     Module1::Score = 3;
-    QTest::mouseClick(&board.Label3(1), Qt::LeftButton);
+    QTest::mouseClick(&board.Label3(DragBoard::Button::StartAgain), Qt::LeftButton);
     QCOMPARE(Module1::Score, 0);
-    QVERIFY(!board.Label3(2).Visible());
+    QVERIFY(!board.Label3(DragBoard::Button::CheckScore).Visible());
     for (int i = 0; i < 4; ++i)
         QCOMPARE(board.Label2(i).geometry(), board.Label4(i).geometry());
 }
@@ -331,7 +334,7 @@ void TestDragBoard::exit() {
     if (frameButton)
         board.close();
     else
-        QTest::mouseClick(&board.Label3(0), Qt::LeftButton);
+        QTest::mouseClick(&board.Label3(DragBoard::Button::Exit), Qt::LeftButton);
     QVERIFY(!Screens::find<richord>());
     QVERIFY(Screens::find<rich>()->isVisible());
     QCOMPARE(Module1::Score, 0);
@@ -339,7 +342,7 @@ void TestDragBoard::exit() {
     AppFixture::settle();
     // Opened again, it is loaded afresh.
     QVERIFY(&openBoard(app, "richord") != nullptr);
-    QVERIFY(!Screens::find<richord>()->Label3(2).Visible());
+    QVERIFY(!Screens::find<richord>()->Label3(DragBoard::Button::CheckScore).Visible());
 }
 
 void TestDragBoard::soundOff() {
@@ -347,7 +350,7 @@ void TestDragBoard::soundOff() {
     DragBoard& board = openBoard(app, "richlab", false);
     for (int i = 0; i < 4; ++i)
         dragInto(board, i, target(board, i));
-    QTest::mouseClick(&board.Label3(2), Qt::LeftButton);
+    QTest::mouseClick(&board.Label3(DragBoard::Button::CheckScore), Qt::LeftButton);
     QCOMPARE(Module1::Score, 4);
     QVERIFY(app.sound->played.isEmpty());
 }
@@ -387,12 +390,16 @@ void TestDragBoard::treeDecorations() {
 void TestDragBoard::buttonHighlight() {
     AppFixture app;
     DragBoard& board = openBoard(app, "richlab");
-    QVERIFY(board.Label3(0).Opaque() && board.Label3(1).Opaque());
+    QVERIFY(board.Label3(DragBoard::Button::Exit).Opaque() &&
+            board.Label3(DragBoard::Button::StartAgain).Opaque());
     // Moves go to this window: the others lie at the same place on screen.
     QTest::mouseMove(board.windowHandle(), QPoint(400, 590));
-    QVERIFY(!board.Label3(0).Opaque() && !board.Label3(1).Opaque());
-    QTest::mouseMove(board.windowHandle(), board.Label3(1).geometry().center());
-    QVERIFY(board.Label3(1).Opaque() && !board.Label3(0).Opaque());
+    QVERIFY(!board.Label3(DragBoard::Button::Exit).Opaque() &&
+            !board.Label3(DragBoard::Button::StartAgain).Opaque());
+    QTest::mouseMove(board.windowHandle(),
+                     board.Label3(DragBoard::Button::StartAgain).geometry().center());
+    QVERIFY(board.Label3(DragBoard::Button::StartAgain).Opaque() &&
+            !board.Label3(DragBoard::Button::Exit).Opaque());
 }
 
 QTEST_MAIN(TestDragBoard)
