@@ -38,7 +38,8 @@ void registerDesignFaces() {
                 QFontDatabase::addApplicationFont(wineFonts + file);
         }
     };
-    addIfMissing(QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")});
+    addIfMissing(QStringLiteral("Tahoma"),
+                 {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")});
     addIfMissing(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif"), QStringLiteral("Times")});

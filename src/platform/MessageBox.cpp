@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
-MessageBox::Answer QtMessageBox::show(const QString& text, Buttons buttons, const QString& caption) {
+MessageBox::Answer QtMessageBox::show(const QString& text, Buttons buttons,
+                                      const QString& caption) {
     QMessageBox box(QMessageBox::NoIcon, caption, text,
                     buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
                                                  : QMessageBox::Ok,

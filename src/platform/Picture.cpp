@@ -26,7 +26,8 @@ bool looksLikeMetafile(const QString& path) {
         return false;
     const auto byte = [&](int i) { return static_cast<unsigned char>(head[i]); };
     const bool placeable = byte(0) == 0xD7 && byte(1) == 0xCD && byte(2) == 0xC6 && byte(3) == 0x9A;
-    const bool standard = (byte(0) == 1 || byte(0) == 2) && byte(1) == 0 && byte(2) == 9 && byte(3) == 0;
+    const bool standard =
+        (byte(0) == 1 || byte(0) == 2) && byte(1) == 0 && byte(2) == 9 && byte(3) == 0;
     return placeable || standard;
 }
 
@@ -72,11 +73,12 @@ Picture Picture::load(const QString& programPath) {
             picture.image_ = decode(path);
         if (picture.isNull())
             return {};
-        const qsizetype costKb = picture.isMetafile() ? 4 * info.size() / 1024
-                                                      : picture.image_.sizeInBytes() / 1024;
+        const qsizetype costKb =
+            picture.isMetafile() ? 4 * info.size() / 1024 : picture.image_.sizeInBytes() / 1024;
         decodedPictures().insert(key, new Picture(picture), qMax<qsizetype>(1, costKb));
     }
     picture.source_ = programPath;
+    picture.key_ = key;
     return picture;
 }
 

@@ -29,7 +29,9 @@ CommandButton::CommandButton(QWidget* parent) : QPushButton(parent), TwipsGeomet
     });
 }
 
-void CommandButton::setCaption(const QString& caption) { setText(caption); }
+void CommandButton::setCaption(const QString& caption) {
+    setText(caption);
+}
 
 void CommandButton::setFontSpec(const QString& family, double points, bool bold) {
     setFont(Fonts::make(family, points, bold));
@@ -80,7 +82,9 @@ OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), TwipsGeometr
     });
 }
 
-void OptionButton::setCaption(const QString& caption) { setText(caption); }
+void OptionButton::setCaption(const QString& caption) {
+    setText(caption);
+}
 
 void OptionButton::setFontSpec(const QString& family, double points, bool bold) {
     setFont(Fonts::make(family, points, bold));
@@ -92,7 +96,9 @@ void OptionButton::setColours(const QColor& text, const QColor& background) {
     paintWith(this, text_, background_);
 }
 
-void OptionButton::setBackColor(const QColor& colour) { setColours(text_, colour); }
+void OptionButton::setBackColor(const QColor& colour) {
+    setColours(text_, colour);
+}
 
 void OptionButton::mouseMoveEvent(QMouseEvent* event) {
     QRadioButton::mouseMoveEvent(event);

@@ -34,7 +34,8 @@ int shiftBits(Qt::KeyboardModifiers modifiers) {
 
 MouseArgs mouseArgs(const QMouseEvent* event, bool pressedButtonOnly) {
     MouseArgs args;
-    args.Button = buttonBits(pressedButtonOnly ? Qt::MouseButtons(event->button()) : event->buttons());
+    args.Button =
+        buttonBits(pressedButtonOnly ? Qt::MouseButtons(event->button()) : event->buttons());
     args.Shift = shiftBits(event->modifiers());
     const QPointF twips = Twips::fromPixels(event->position());
     args.X = twips.x();
@@ -42,11 +43,21 @@ MouseArgs mouseArgs(const QMouseEvent* event, bool pressedButtonOnly) {
     return args;
 }
 
-void TwipsGeometry::setLeft(double left) { Move(left, top_, width_, height_); }
-void TwipsGeometry::setTop(double top) { Move(left_, top, width_, height_); }
-void TwipsGeometry::setWidth(double width) { Move(left_, top_, width, height_); }
-void TwipsGeometry::setHeight(double height) { Move(left_, top_, width_, height); }
-void TwipsGeometry::Move(double left, double top) { Move(left, top, width_, height_); }
+void TwipsGeometry::setLeft(double left) {
+    Move(left, top_, width_, height_);
+}
+void TwipsGeometry::setTop(double top) {
+    Move(left_, top, width_, height_);
+}
+void TwipsGeometry::setWidth(double width) {
+    Move(left_, top_, width, height_);
+}
+void TwipsGeometry::setHeight(double height) {
+    Move(left_, top_, width_, height);
+}
+void TwipsGeometry::Move(double left, double top) {
+    Move(left, top, width_, height_);
+}
 
 void TwipsGeometry::Move(double left, double top, double width, double height) {
     left_ = left;

@@ -7,8 +7,7 @@
 
 // A control array: controls of one role told apart by fixed index numbers, which may be
 // sparse. Asking for an index that does not exist is the caller's error and throws.
-template <class T>
-class ControlArray {
+template <class T> class ControlArray {
 public:
     void add(int index, T* control) { items_[index] = control; }
 
@@ -29,8 +28,7 @@ public:
         return list;
     }
 
-    template <class F>
-    void forEach(F&& f) const {
+    template <class F> void forEach(F&& f) const {
         for (const auto& entry : items_)
             f(entry.first, *entry.second);
     }

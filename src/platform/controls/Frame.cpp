@@ -24,7 +24,8 @@ void Frame::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(255, 255, 255));
     painter.drawRect(edge.translated(1, 1));
     if (!caption_.isEmpty()) {
-        const QRect text(8, 0, fontMetrics().horizontalAdvance(caption_) + 4, fontMetrics().height());
+        const QRect text(8, 0, fontMetrics().horizontalAdvance(caption_) + 4,
+                         fontMetrics().height());
         painter.fillRect(text, backColor_);
         painter.setPen(Qt::black);
         painter.drawText(text, Qt::AlignCenter, caption_);

@@ -23,7 +23,9 @@ void Label::setFontSpec(const QString& family, double points, bool bold) {
     update();
 }
 
-void Label::setFontSize(double points) { setFontSpec(family_, points, bold_); }
+void Label::setFontSize(double points) {
+    setFontSpec(family_, points, bold_);
+}
 
 void Label::setForeColor(const QColor& colour) {
     foreColor_ = colour;
@@ -80,7 +82,7 @@ void Label::paintEvent(QPaintEvent*) {
         textBox.adjust(1, 1, -1, -1);
     }
     int flags = Qt::AlignTop | Qt::TextWordWrap;
-    flags |= align_ == Align::Center ? Qt::AlignHCenter
+    flags |= align_ == Align::Center  ? Qt::AlignHCenter
              : align_ == Align::Right ? Qt::AlignRight
                                       : Qt::AlignLeft;
     // A disabled entry shows greyed text on its usual box.

@@ -29,7 +29,9 @@ void TextBox::setText(const QString& text) {
     QLineEdit::setText(text.left(maxLength()));
 }
 
-void TextBox::setMaxLength(int length) { QLineEdit::setMaxLength(length); }
+void TextBox::setMaxLength(int length) {
+    QLineEdit::setMaxLength(length);
+}
 
 void TextBox::setFontSpec(const QString& family, double points, bool bold) {
     setFont(Fonts::make(family, points, bold));
