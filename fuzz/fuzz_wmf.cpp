@@ -1,5 +1,6 @@
-// Any bytes as a metafile: read it, then paint it as a page is shown, at its own size
-// (capped, so one run stays quick) onto an image, with the fonts of a GUI application.
+// Any bytes as a metafile: read it, then paint it as a page is shown, at its own size up to the
+// page viewer's (704x528), and again at 600 dpi as it prints, with the fonts of a GUI
+// application. A page that costs too much to draw shows as a time-out.
 #include "platform/wmf/WmfPicture.h"
 
 #include <QByteArray>
@@ -12,13 +13,21 @@
 
 namespace {
 
-constexpr int maxSide = 256;
+const QSize viewer(704, 528);
 
 QSize cappedSize(QSize natural) {
     natural = natural.expandedTo(QSize(1, 1));
-    if (natural.width() > maxSide || natural.height() > maxSide)
-        natural.scale(maxSide, maxSide, Qt::KeepAspectRatio);
+    if (natural.width() > viewer.width() || natural.height() > viewer.height())
+        natural.scale(viewer, Qt::KeepAspectRatio);
     return natural.expandedTo(QSize(1, 1));
+}
+
+void paintAt(const WmfPicture& picture, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    picture.paint(&painter, QRectF(QPointF(0, 0), image.size()));
 }
 
 } // namespace
@@ -48,9 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (picture.isNull())
         return 0;
-    QImage image(cappedSize(picture.sizePixels()), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    picture.paint(&painter, QRectF(QPointF(0, 0), image.size()));
+    const QSize size = cappedSize(picture.sizePixels());
+    paintAt(picture, size);
+    paintAt(picture, size * 600 / 96);
     return 0;
 }

@@ -97,6 +97,7 @@ Picture Picture::load(const QString& programPath) {
         dropUnused();
     }
     picture.source_ = programPath;
+    picture.key_ = key;
     return picture;
 }
 

@@ -24,6 +24,9 @@ public:
     bool isMetafile() const { return !metafile_.isNull(); }
     // The program path the picture was loaded from.
     QString source() const { return source_; }
+    // Names the file's contents as loaded (path, time and size): equal for pictures that show
+    // the same thing, empty for a null picture.
+    QString contentKey() const { return key_; }
     // The picture's own size in twips: 15 twips to each pixel of a raster image; a metafile's
     // from its header.
     QSizeF sizeTwips() const;
@@ -39,4 +42,5 @@ private:
     QImage image_;
     WmfPicture metafile_;
     QString source_;
+    QString key_;
 };

@@ -47,10 +47,10 @@ std::unique_ptr<PrinterSurface> QtPrinterSurface::pdf(const QString& path) {
 
 QColor QtPrinterSurface::paletteColour(int number) {
     static const std::array<QColor, 16> palette = {
-        QColor(0, 0, 0),       QColor(0, 0, 128),     QColor(0, 128, 0),   QColor(0, 128, 128),
-        QColor(128, 0, 0),     QColor(128, 0, 128),   QColor(128, 128, 0), QColor(192, 192, 192),
-        QColor(128, 128, 128), QColor(0, 0, 255),     QColor(0, 255, 0),   QColor(0, 255, 255),
-        QColor(255, 0, 0),     QColor(255, 0, 255),   QColor(255, 255, 0), QColor(255, 255, 255)};
+        QColor(0, 0, 0),       QColor(0, 0, 128),   QColor(0, 128, 0),   QColor(0, 128, 128),
+        QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
+        QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255),
+        QColor(255, 0, 0),     QColor(255, 0, 255), QColor(255, 255, 0), QColor(255, 255, 255)};
     if (number < 0 || number > 15)
         throw PrintError("no such palette colour");
     return palette[static_cast<size_t>(number)];
@@ -82,7 +82,9 @@ QFont QtPrinterSurface::deviceFont() const {
     return font;
 }
 
-void QtPrinterSurface::setFontName(const QString& name) { fontName_ = name; }
+void QtPrinterSurface::setFontName(const QString& name) {
+    fontName_ = name;
+}
 
 void QtPrinterSurface::setFontSize(double points) {
     if (points <= 0)
@@ -90,9 +92,13 @@ void QtPrinterSurface::setFontSize(double points) {
     fontPoints_ = points;
 }
 
-void QtPrinterSurface::setColour(int paletteNumber) { colour_ = paletteColour(paletteNumber); }
+void QtPrinterSurface::setColour(int paletteNumber) {
+    colour_ = paletteColour(paletteNumber);
+}
 
-void QtPrinterSurface::setPenWidth(int width) { penWidth_ = qMax(1, width); }
+void QtPrinterSurface::setPenWidth(int width) {
+    penWidth_ = qMax(1, width);
+}
 
 double QtPrinterSurface::pageWidth() {
     begin();
@@ -104,7 +110,9 @@ double QtPrinterSurface::pageHeight() {
     return toTwips(device_->height());
 }
 
-void QtPrinterSurface::setX(double x) { x_ = x; }
+void QtPrinterSurface::setX(double x) {
+    x_ = x;
+}
 
 double QtPrinterSurface::textWidth(const QString& text) {
     begin();
@@ -129,7 +137,9 @@ void QtPrinterSurface::printLine(const QString& text) {
     y_ += toTwips(QFontMetricsF(deviceFont(), device_.get()).height());
 }
 
-void QtPrinterSurface::printText(const QString& text) { draw(text); }
+void QtPrinterSurface::printText(const QString& text) {
+    draw(text);
+}
 
 void QtPrinterSurface::drawLine(double x1, double y1, double x2, double y2) {
     begin();

@@ -25,14 +25,20 @@ void ImageBox::paintEvent(QPaintEvent*) {
         picture_.paint(painter, QRectF(rect()));
         return;
     }
-    // A page is played once into a bitmap of the box's size and shown from there after.
+    // A page is played once into a bitmap and shown from there after. The box takes the page's
+    // size, which a file can make enormous: only the part inside the window is kept.
+    const QRect visible = rect() & QRect(mapFrom(window(), QPoint(0, 0)), window()->size());
+    if (visible.isEmpty())
+        return;
     const qreal ratio = devicePixelRatioF();
-    if (cache_.isNull() || cache_.size() != size() * ratio) {
-        cache_ = QPixmap(size() * ratio);
+    if (cache_.isNull() || cached_ != visible || cache_.devicePixelRatio() != ratio) {
+        cache_ = QPixmap(visible.size() * ratio);
         cache_.setDevicePixelRatio(ratio);
         cache_.fill(Qt::transparent);
+        cached_ = visible;
         QPainter pagePainter(&cache_);
+        pagePainter.translate(-visible.topLeft());
         picture_.paint(pagePainter, QRectF(QPointF(0, 0), QSizeF(size())));
     }
-    painter.drawPixmap(0, 0, cache_);
+    painter.drawPixmap(visible.topLeft(), cache_);
 }

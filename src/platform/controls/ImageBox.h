@@ -17,6 +17,8 @@ public:
     // Loads and shows a picture file; false (and an empty box) when it cannot be loaded.
     bool LoadPicture(const QString& programPath);
     void setStretch(bool stretch) { stretch_ = stretch; }
+    // Size in device pixels of the page bitmap kept for painting; empty before the first paint.
+    QSize cacheSize() const { return cache_.size(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,5 +26,6 @@ protected:
 private:
     Picture picture_;
     QPixmap cache_;
+    QRect cached_; // the part of the box the cache shows
     bool stretch_ = false;
 };

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <QRegion>
 
+#include <array>
+#include <optional>
 #include <set>
 #include <variant>
 #include <vector>
@@ -46,10 +48,15 @@ struct WmfPaletteObject {
 
 struct WmfRegionObject {
     QRegion region; // logical units
+    // The clip this region made when last selected, and the mapping it was made under:
+    // selecting it again under the same mapping reuses it.
+    mutable std::optional<std::pair<std::array<qreal, 6>, QRegion>> clip;
 };
 
-// The union of many rectangles, in n log n rather than the n squared of adding them one by one.
-QRegion wmfUnionOf(const QList<QRect>& rects);
+// The union of rectangles, swept a band at a time, so its size is known while it is built.
+// A union that would pass `maxRects` rectangles keeps the bands made before that point. Each
+// band costs `work` as many units as rectangles cross it; none is left gives no value.
+std::optional<QRegion> wmfUnionOf(const QList<QRect>& rects, int maxRects, qint64& work);
 
 // A slot taken by an object this reader does not draw with, so later indices stay right.
 struct WmfPlaceholderObject {};
@@ -88,6 +95,8 @@ public:
     qreal scaleY() const;
     QPointF map(qreal x, qreal y) const;
     QRectF mapRect(qreal left, qreal top, qreal right, qreal bottom) const;
+    // What decides where a point maps to: scales and origins.
+    std::array<qreal, 6> key() const;
 };
 
 struct WmfDcState {

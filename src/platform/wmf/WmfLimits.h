@@ -32,5 +32,10 @@ inline constexpr int maxFontFaces = 32;
 // Rectangles in one region object (further ones are dropped) and in one clip (operations that
 // would make more are ignored).
 inline constexpr int maxRegionRects = 4096;
+// Building regions, in rectangles visited band by band, for one picture together.
+inline constexpr qint64 maxRegionWork = 8'000'000;
+// Drawing work of one picture, in units of about one filled shape the size of the frame (see
+// WmfParser::spend). A page over it is not shown: past it painting a page takes seconds.
+inline constexpr double maxDrawingWork = 1200;
 
 } // namespace WmfLimits

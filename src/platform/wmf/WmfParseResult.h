@@ -13,4 +13,6 @@ struct WmfParseResult {
     int unitsPerInch = 0;  // frame units per inch
     bool placeable = false;
     bool checksumMatches = true;
+    bool tooCostly = false; // the drawing would cost more than WmfLimits::maxDrawingWork
+    double work = 0;        // drawing work recorded, in WmfLimits::maxDrawingWork's units
 };

@@ -26,7 +26,7 @@ WmfParseResult WmfParser::parse(const QByteArray& data, WmfPainter& painter) {
 
 WmfParser::WmfParser(WmfBytes file, WmfPainter& painter)
     : m_file(file), m_painter(painter), m_pointsLeft(WmfLimits::maxTotalPoints),
-      m_textLeft(WmfLimits::maxTotalTextChars) {}
+      m_textLeft(WmfLimits::maxTotalTextChars), m_regionWorkLeft(WmfLimits::maxRegionWork) {}
 
 void WmfParser::stop(const QString& problem) {
     if (!m_stopped)

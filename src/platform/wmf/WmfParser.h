@@ -47,6 +47,7 @@ private:
     void excludeClip(WmfBytes p);
     void offsetClip(WmfBytes p);
     void selectClipRegion(WmfBytes p);
+    std::optional<QRegion> unionOf(const QList<QRect>& rects);
     void syncClip();
 
     // WmfParserObjects.cpp: object table records
@@ -77,6 +78,10 @@ private:
     QRectF shapeRect(WmfBytes p, int firstWord);
     bool readPoints(WmfBytes p, qsizetype offset, int count, QPolygonF& out);
     bool takePoints(qint64 count);
+    qreal coverage(const QRectF& r) const;
+    bool spend(double work);
+    bool spendArea(const QRectF& r, qreal perCoverage = 4);
+    bool spendEdges(const QList<QPolygonF>& polygons, bool closed);
     void noteBounds(const QRectF& r);
     void lineTo(WmfBytes p);
     void polyline(WmfBytes p);
@@ -117,6 +122,7 @@ private:
     WmfBitmapBudget m_bitmaps;
     qint64 m_pointsLeft;
     qint64 m_textLeft;
+    qint64 m_regionWorkLeft;
     QSet<QString> m_faces;
     bool m_stopped = false;
     bool m_frameFromBounds = false;

@@ -77,6 +77,8 @@ void WmfParser::ropFill(const QRectF& target, quint32 rop) {
     default:
         break;
     }
+    if (!spendArea(area))
+        return;
     QPainterPath path;
     path.addRect(area);
     syncRasterOp();
@@ -110,6 +112,8 @@ void WmfParser::blit(const QImage& image, QRectF source, const QRectF& target, q
     draw.target = to;
     draw.op = imageOpOf(code);
     draw.smooth = m_dc.stretchMode == halftone;
+    if (!spendArea(to))
+        return;
     syncRasterOp();
     syncClip();
     noteBounds(to);

@@ -30,6 +30,8 @@ QRegion WmfParser::noClipArea() const {
 void WmfParser::changeClip(std::optional<QRegion> clip) {
     if (clip && clip->rectCount() > WmfLimits::maxRegionRects)
         return;
+    if (clip == m_dc.clip)
+        return; // the painter has it already
     m_dc.clip = std::move(clip);
     m_dc.clipId = ++m_clipCounter;
 }
@@ -74,11 +76,26 @@ void WmfParser::selectClipRegion(WmfBytes p) {
         changeClip(std::nullopt);
         return;
     }
-    QList<QRect> rects;
-    for (const QRect& r : region->region)
-        rects.append(
-            toClipUnits(m_dc.mapping.mapRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1)));
-    changeClip(wmfUnionOf(rects));
+    if (!region->clip || region->clip->first != m_dc.mapping.key()) {
+        QList<QRect> rects;
+        for (const QRect& r : region->region)
+            rects.append(toClipUnits(
+                m_dc.mapping.mapRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1)));
+        const auto clip = unionOf(rects);
+        if (!clip)
+            return;
+        region->clip.emplace(m_dc.mapping.key(), *clip);
+    }
+    changeClip(region->clip->second);
+}
+
+// A hostile file can ask for unions that cost far more than any drawing does; past the
+// picture's allowance playback stops.
+std::optional<QRegion> WmfParser::unionOf(const QList<QRect>& rects) {
+    auto region = wmfUnionOf(rects, WmfLimits::maxRegionRects, m_regionWorkLeft);
+    if (!region)
+        stop(QStringLiteral("regions too complex"));
+    return region;
 }
 
 // Each clip sent costs points from the picture's budget, so clip changes cannot pile up

@@ -153,7 +153,8 @@ void WmfParser::createRegion(WmfBytes p) {
         if (!readRegion(p, 20, rects))
             return;
     }
-    addObject(WmfRegionObject{wmfUnionOf(rects)});
+    if (const auto region = unionOf(rects))
+        addObject(WmfRegionObject{*region, std::nullopt});
 }
 
 void WmfParser::selectObject(WmfBytes p) {

@@ -1,7 +1,10 @@
+#include "platform/wmf/WmfLimits.h"
 #include "platform/wmf/WmfParser.h"
 #include "platform/wmf/WmfRecordType.h"
 
 #include <QtMath>
+
+#include <array>
 
 // Lines and shapes, and the drawing state they carry to the painter.
 
@@ -193,6 +196,8 @@ void WmfParser::lineTo(WmfBytes p) {
     const QPointF from = point(m_dc.position.x(), m_dc.position.y());
     m_dc.position = QPointF(p.word(1), p.word(0));
     const QPointF to = point(p.word(1), p.word(0));
+    if (!spendEdges({QPolygonF({from, to})}, false))
+        return;
     noteBounds(QRectF(from, to).normalized());
     const bool continues = !m_pendingLine.isEmpty() && m_pendingLine.last() == from &&
                            m_pen == framePen() && m_rop == WmfRasterOp::Copy &&
@@ -207,7 +212,8 @@ void WmfParser::lineTo(WmfBytes p) {
 
 void WmfParser::polyline(WmfBytes p) {
     QPolygonF points;
-    if (!p.hasWords(1) || p.uword(0) < 2 || !readPoints(p, 2, p.uword(0), points))
+    if (!p.hasWords(1) || p.uword(0) < 2 || !readPoints(p, 2, p.uword(0), points) ||
+        !spendEdges({points}, false))
         return;
     syncLineState();
     noteBounds(points.boundingRect());
@@ -216,7 +222,8 @@ void WmfParser::polyline(WmfBytes p) {
 
 void WmfParser::polygon(WmfBytes p) {
     QPolygonF points;
-    if (!p.hasWords(1) || p.uword(0) < 2 || !readPoints(p, 2, p.uword(0), points))
+    if (!p.hasWords(1) || p.uword(0) < 2 || !readPoints(p, 2, p.uword(0), points) ||
+        !spendEdges({points}, true))
         return;
     syncFillState();
     noteBounds(points.boundingRect());
@@ -238,6 +245,8 @@ void WmfParser::polyPolygon(WmfBytes p) {
         noteBounds(polygon.boundingRect());
         polygons.append(polygon);
     }
+    if (!spendEdges(polygons, true))
+        return;
     syncFillState();
     m_painter.drawPolyPolygon(polygons, m_dc.fillRule);
 }
@@ -246,6 +255,8 @@ void WmfParser::rectangle(WmfBytes p) {
     if (!p.hasWords(4))
         return;
     const QRectF r = shapeRect(p, 0);
+    if (!spendArea(r))
+        return;
     syncFillState();
     noteBounds(r);
     m_painter.drawRect(r);
@@ -255,6 +266,8 @@ void WmfParser::roundRect(WmfBytes p) {
     if (!p.hasWords(6))
         return;
     const QRectF r = shapeRect(p, 2);
+    if (!spendArea(r))
+        return;
     const QSizeF radii(qMin(qAbs(p.word(1) * m_dc.mapping.scaleX()) / 2, r.width() / 2),
                        qMin(qAbs(p.word(0) * m_dc.mapping.scaleY()) / 2, r.height() / 2));
     syncFillState();
@@ -266,6 +279,8 @@ void WmfParser::ellipse(WmfBytes p) {
     if (!p.hasWords(4))
         return;
     const QRectF r = shapeRect(p, 0);
+    if (!spendArea(r))
+        return;
     syncFillState();
     noteBounds(r);
     m_painter.drawEllipse(r);
@@ -282,6 +297,8 @@ void WmfParser::arc(WmfBytes p, WmfArcKind kind) {
     qreal span = std::fmod(end - start + 720, 360);
     if (qFuzzyIsNull(span))
         span = 360;
+    if (!spendArea(r))
+        return;
     if (kind == WmfArcKind::Arc)
         syncLineState();
     else
@@ -294,6 +311,8 @@ void WmfParser::setPixel(WmfBytes p) {
     if (!p.hasWords(4))
         return;
     const QPointF at = point(p.word(3), p.word(2));
+    if (!spend(0))
+        return;
     syncRasterOp();
     syncClip();
     noteBounds(QRectF(at, QSizeF(0, 0)));
@@ -339,10 +358,84 @@ void WmfParser::regionFill(WmfBytes p, quint16 function) {
     }
     if (!takePoints(qint64(area.rectCount()) * 8))
         return;
+    const QPainterPath path = regionPath(area);
+    if (!spendArea(path.boundingRect()))
+        return;
     syncRasterOp();
     syncClip();
-    const QPainterPath path = regionPath(area);
     noteBounds(path.boundingRect());
     m_painter.fillPath(path, frameBrush(brush),
                        function == InvertRegion ? WmfRasterOp::Invert : WmfRasterOp::Copy);
+}
+
+// Drawing work. Painting costs about the area a shape covers times the edges that cross each of
+// its scan lines, squared for edges that cross one another; the work of a shape is counted in
+// shapes covering the whole frame with two edges a line, which is what a filled rectangle costs.
+
+namespace {
+
+// Each call costs at least this, however small what it draws.
+constexpr double workPerCall = 1.0 / 100;
+// Scan lines sampled over the frame's height to count the edges that cross them.
+constexpr int sampledLines = 32;
+
+} // namespace
+
+qreal WmfParser::coverage(const QRectF& r) const {
+    // Pictures sized by what they draw have no frame yet: their units are screen pixels.
+    const QRectF frame = m_frameFromBounds ? QRectF(0, 0, 704, 528) : m_result.frame;
+    const QRectF inside = r.normalized().intersected(frame);
+    if (inside.isEmpty() || frame.isEmpty())
+        return 0;
+    return inside.width() * inside.height() / (frame.width() * frame.height());
+}
+
+bool WmfParser::spend(double work) {
+    m_result.work += workPerCall + work;
+    if (m_result.work <= WmfLimits::maxDrawingWork)
+        return true;
+    m_result.tooCostly = true;
+    stop(QStringLiteral("too much drawing"));
+    return false;
+}
+
+bool WmfParser::spendArea(const QRectF& r, qreal perCoverage) {
+    const qreal pen = (m_dc.pen.style & 0x0F) == WmfLogPen::Null ? 0 : framePen().width / 2;
+    return spend(perCoverage * coverage(r.normalized().adjusted(-pen, -pen, pen, pen)));
+}
+
+bool WmfParser::spendEdges(const QList<QPolygonF>& polygons, bool closed) {
+    const QRectF frame = m_frameFromBounds ? QRectF(0, 0, 704, 528) : m_result.frame;
+    if (frame.isEmpty())
+        return spend(0);
+    const qreal pen = (m_dc.pen.style & 0x0F) == WmfLogPen::Null ? 0 : framePen().width / 2;
+    std::array<int, sampledLines + 1> crossing{};
+    QRectF box;
+    const auto edge = [&](QPointF a, QPointF b) {
+        const qreal top = (qMin(a.y(), b.y()) - pen - frame.top()) / frame.height();
+        const qreal bottom = (qMax(a.y(), b.y()) + pen - frame.top()) / frame.height();
+        const int first = qBound(0, int(std::ceil(top * sampledLines)), sampledLines);
+        const int last = qBound(-1, int(std::floor(bottom * sampledLines)), sampledLines - 1);
+        if (first <= last) {
+            ++crossing[first];
+            --crossing[last + 1];
+        }
+    };
+    for (const QPolygonF& polygon : polygons) {
+        box = box.united(polygon.boundingRect());
+        for (qsizetype i = 1; i < polygon.size(); ++i)
+            edge(polygon[i - 1], polygon[i]);
+        if (closed && polygon.size() > 2)
+            edge(polygon.last(), polygon.first());
+    }
+    double squares = 0;
+    int edges = 0;
+    for (int line = 0; line < sampledLines; ++line) {
+        edges += crossing[line];
+        squares += double(edges) * edges;
+    }
+    box.adjust(-pen, -pen, pen, pen);
+    const QRectF inside = box.intersected(frame);
+    const qreal width = inside.isEmpty() ? 0 : inside.width() / frame.width();
+    return spend(width * squares / sampledLines);
 }

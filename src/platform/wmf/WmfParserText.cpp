@@ -136,6 +136,11 @@ void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
             moveCurrentPosition(run, extent);
         noteTextBounds(run, extent.x());
     }
+    // Glyphs are counted as squares of the font's height laid side by side.
+    const qreal em = WmfText::emHeight(run.font);
+    const QRectF cells(run.reference - QPointF(0, em), QSizeF(em * run.text.size(), 2 * em));
+    if (!spendArea(cells, 8) || (run.opaqueRect && !spendArea(*run.opaqueRect)))
+        return;
     syncRasterOp();
     syncClip();
     m_painter.drawText(run);

@@ -43,8 +43,8 @@ WmfPicture WmfPicture::fromData(const QByteArray& data) {
     auto parsed = std::make_shared<Data>();
     parsed->result = WmfParser::parse(data, parsed->recording);
     parsed->twips = naturalTwips(parsed->result);
-    parsed->null =
-        !parsed->result.valid || !parsed->result.frame.isValid() || !sizeAllowed(parsed->twips);
+    parsed->null = parsed->result.tooCostly || !parsed->result.valid ||
+                   !parsed->result.frame.isValid() || !sizeAllowed(parsed->twips);
     if (parsed->null) {
         // What was learnt about the file stays readable, but there is nothing to paint.
         parsed->recording.clear();
