@@ -5,7 +5,7 @@
 //   bench_hugequestion [megabytes]          default 10
 #include "app/Screens.h"
 #include "app/Services.h"
-#include "app/Startup.h"
+#include "screens/Startup.h"
 #include "platform/SoundPlayer.h"
 #include "platform/controls/Label.h"
 #include "screens/activities/multiple.h"

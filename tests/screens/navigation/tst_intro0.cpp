@@ -156,6 +156,8 @@ void TestMainMenu::designedLayout() {
     intro0& menu = openMenu();
     QCOMPARE(menu.BackColor(), QColor(0, 78, 152));
     compareWithDesign(menu, name, design);
+}
+
 void TestMainMenu::boldCaptionsAreBoldAndFit_data() {
     QTest::addColumn<int>("index");
     QTest::newRow("title, 12 pt") << 15;
