@@ -5,9 +5,9 @@
 //   bench_hugequestion [megabytes]          default 10
 #include "app/Screens.h"
 #include "app/Services.h"
-#include "screens/Startup.h"
 #include "platform/SoundPlayer.h"
 #include "platform/controls/Label.h"
+#include "screens/Startup.h"
 #include "screens/activities/multiple.h"
 #include "screens/navigation/TopicMenus.h"
 #include "screens/navigation/intro0.h"

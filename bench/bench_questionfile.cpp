@@ -28,9 +28,9 @@ Timing timed(const std::function<void()>& operation) {
     for (int run = 0; run < Runs; ++run) {
         const auto start = std::chrono::steady_clock::now();
         operation();
-        samples.push_back(std::chrono::duration<double, std::micro>(
-                              std::chrono::steady_clock::now() - start)
-                              .count());
+        samples.push_back(
+            std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                .count());
     }
     std::sort(samples.begin(), samples.end());
     return {samples[samples.size() / 2], samples.front(), samples.back()};
@@ -41,17 +41,19 @@ WorksheetContent sampleWorksheet() {
     sheet.title = QStringLiteral("Life in a Castle");
     for (int q = 0; q < 10; ++q) {
         QuestionEntry& entry = sheet.questions[size_t(q)];
-        entry.text = QStringLiteral("Who lived in the great hall of the castle, question %1?").arg(q + 1);
+        entry.text =
+            QStringLiteral("Who lived in the great hall of the castle, question %1?").arg(q + 1);
         for (int a = 0; a < 4; ++a)
-            entry.answers[size_t(a)] = QStringLiteral("The answer, number %1, of %2").arg(a + 1).arg(q + 1);
+            entry.answers[size_t(a)] =
+                QStringLiteral("The answer, number %1, of %2").arg(a + 1).arg(q + 1);
         entry.correct = 1 + q % 4;
     }
     return sheet;
 }
 
 void report(const char* what, const Timing& mine, const Timing& floor) {
-    std::printf("%-8s %9.1f %9.1f %9.1f | %9.1f %9.1f %9.1f | %5.2f\n", what, mine.median,
-                mine.min, mine.max, floor.median, floor.min, floor.max, mine.median / floor.median);
+    std::printf("%-8s %9.1f %9.1f %9.1f | %9.1f %9.1f %9.1f | %5.2f\n", what, mine.median, mine.min,
+                mine.max, floor.median, floor.min, floor.max, mine.median / floor.median);
 }
 
 } // namespace
@@ -89,8 +91,8 @@ int main() {
     });
     std::printf("a question file of %lld bytes, %d runs each, microseconds\n",
                 static_cast<long long>(bytes.size()), Runs);
-    std::printf("%-8s %9s %9s %9s | %9s %9s %9s | %5s\n", "", "median", "min", "max",
-                "floor med", "min", "max", "ratio");
+    std::printf("%-8s %9s %9s %9s | %9s %9s %9s | %5s\n", "", "median", "min", "max", "floor med",
+                "min", "max", "ratio");
     report("load", load, loadFloor);
     report("write", write, writeFloor);
     return 0;

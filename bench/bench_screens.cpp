@@ -10,12 +10,12 @@
 // saved worksheets, with a silent sound player so that no audio device is involved.
 #include "app/Screens.h"
 #include "app/Services.h"
-#include "screens/Startup.h"
 #include "formats/Catalogue.h"
 #include "platform/SoundPlayer.h"
 #include "platform/controls/ImageBox.h"
 #include "platform/controls/Label.h"
 #include "platform/wmf/WmfPicture.h"
+#include "screens/Startup.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/board/LabellingBoards.h"
 #include "screens/activities/board/OrderingBoards.h"
@@ -30,26 +30,26 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPicture>
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
-#include <malloc.h>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <functional>
+#include <malloc.h>
 #include <vector>
 
 namespace {
@@ -174,9 +174,15 @@ struct Case {
     QString page = {};          // the metafile page it shows, if any
 };
 
-intro0& menu() { return *Screens::find<intro0>(); }
-rich& richMenu() { return *Screens::find<rich>(); }
-orvelles& orvellesMenu() { return *Screens::find<orvelles>(); }
+intro0& menu() {
+    return *Screens::find<intro0>();
+}
+rich& richMenu() {
+    return *Screens::find<rich>();
+}
+orvelles& orvellesMenu() {
+    return *Screens::find<orvelles>();
+}
 
 void answerQuestions(int count) {
     multiple& quiz = *Screens::find<multiple>();
@@ -232,24 +238,35 @@ std::vector<Case> cases() {
                    isA<richlab>(), [] { return (QWidget*)Screens::find<richlab>(); },
                    [] { click(Screens::find<richlab>()->Label3(0)); },
                    QStringLiteral("images/richpoor.jpg")});
-    all.push_back({"ordering board (orvellesord)", openOrvelles,
-                   fromTopicTo(none, orvellesMenu, 3), isA<orvellesord>(),
-                   [] { return (QWidget*)Screens::find<orvellesord>(); },
+    all.push_back({"ordering board (orvellesord)", openOrvelles, fromTopicTo(none, orvellesMenu, 3),
+                   isA<orvellesord>(), [] { return (QWidget*)Screens::find<orvellesord>(); },
                    [] { click(Screens::find<orvellesord>()->Label3(0)); }});
     all.push_back({"ordering board (richord)", openRich, fromTopicTo(none, richMenu, 3),
                    isA<richord>(), [] { return (QWidget*)Screens::find<richord>(); },
                    [] { click(Screens::find<richord>()->Label3(0)); }});
-    all.push_back({"page viewer (key facts)", openRich, fromTopicTo(none, richMenu, 4),
-                   isA<teacher>(), [] { return (QWidget*)Screens::find<teacher>(); },
-                   [] { click(Screens::find<teacher>()->Label3(1)); }, {},
+    all.push_back({"page viewer (key facts)",
+                   openRich,
+                   fromTopicTo(none, richMenu, 4),
+                   isA<teacher>(),
+                   [] { return (QWidget*)Screens::find<teacher>(); },
+                   [] { click(Screens::find<teacher>()->Label3(1)); },
+                   {},
                    QStringLiteral("wmf/key richa.wmf")});
-    all.push_back({"page viewer (acknowledgements)", none, [] { click(menu().Label2(19)); },
-                   isA<teacher>(), [] { return (QWidget*)Screens::find<teacher>(); },
-                   [] { click(Screens::find<teacher>()->Label3(1)); }, {},
+    all.push_back({"page viewer (acknowledgements)",
+                   none,
+                   [] { click(menu().Label2(19)); },
+                   isA<teacher>(),
+                   [] { return (QWidget*)Screens::find<teacher>(); },
+                   [] { click(Screens::find<teacher>()->Label3(1)); },
+                   {},
                    QStringLiteral("wmf/acknowledgments.wmf")});
-    all.push_back({"teachers' guide", none, [] { click(menu().Label2(20)); }, isA<guide>(),
+    all.push_back({"teachers' guide",
+                   none,
+                   [] { click(menu().Label2(20)); },
+                   isA<guide>(),
                    [] { return (QWidget*)Screens::find<guide>(); },
-                   [] { click(Screens::find<guide>()->Label3(1)); }, {},
+                   [] { click(Screens::find<guide>()->Label3(1)); },
+                   {},
                    QStringLiteral("wmf/guide1.wmf")});
     all.push_back({"wizard", none, [] { click(menu().Label2(17)); }, isA<wizard>(),
                    [] { return (QWidget*)Screens::find<wizard>(); },
@@ -300,7 +317,8 @@ Blueprint blueprintOf(QWidget& screen, const QString& page) {
     for (QWidget* w : screen.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&screen))
             continue;
-        Blueprint::Part part{Blueprint::Plain, QRect(w->mapTo(&screen, QPoint(0, 0)), w->size()), {}};
+        Blueprint::Part part{
+            Blueprint::Plain, QRect(w->mapTo(&screen, QPoint(0, 0)), w->size()), {}};
         if (qobject_cast<ImageBox*>(w) && !print.page.isNull()) {
             print.pagePlace = part.place;
             continue;
@@ -437,8 +455,10 @@ int main(int argc, char** argv) {
     Services::setSound(std::make_unique<SilentSound>());
     drain();
 
-    std::printf("%d runs each, milliseconds (processor time of the interface thread) from the click to "
-                "the first paint\n", runs);
+    std::printf(
+        "%d runs each, milliseconds (processor time of the interface thread) from the click to "
+        "the first paint\n",
+        runs);
     std::printf("%-32s %7s | %7s %7s %7s | %7s %7s | %5s\n", "screen", "widgets", "median", "min",
                 "max", "bare", "ratio", "frame");
     // ORVELLES_BENCH_ONLY=text times only the screens whose names hold that text.
@@ -483,8 +503,8 @@ int main(int argc, char** argv) {
     std::printf("\nresident memory after visiting every screen: %ld kB (peak %ld kB)\n",
                 visited.rssKb, visited.peakKb);
     if (cycles > 0) {
-        std::printf("%-32s %10s %10s %10s %8s %8s\n", "after open-and-close cycles of",
-                    "before kB", "after kB", "growth kB", "widgets", "after");
+        std::printf("%-32s %10s %10s %10s %8s %8s\n", "after open-and-close cycles of", "before kB",
+                    "after kB", "growth kB", "widgets", "after");
         for (const Case& c : all) {
             for (int i = 0; i < 10; ++i)
                 cycle(c);

@@ -11,21 +11,21 @@
 
 #include "platform/wmf/WmfPicture.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
-#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -62,8 +62,8 @@ struct Ratio {
     double floor = 0;
 };
 
-Ratio againstFloor(int runs, const WmfPicture& picture, const std::function<QPaintDevice*()>& device,
-                   const QRectF& target) {
+Ratio againstFloor(int runs, const WmfPicture& picture,
+                   const std::function<QPaintDevice*()>& device, const QRectF& target) {
     QPicture primitives;
     {
         QPainter recorder(&primitives);
@@ -132,24 +132,29 @@ int main(int argc, char** argv) {
                 QPainter painter(&image);
                 picture.paint(&painter, target);
             });
-            screen = againstFloor(runs, picture, [&] { return &image; }, target);
+            screen = againstFloor(
+                runs, picture, [&] { return &image; }, target);
             QByteArray pdf;
             QBuffer sink(&pdf);
             sink.open(QIODevice::WriteOnly);
             std::unique_ptr<QPdfWriter> writer;
             const QSizeF inches = QSizeF(picture.sizeTwips()) / 1440.0;
             const QRectF pageTarget(0, 0, inches.width() * 600, inches.height() * 600);
-            page = againstFloor(runs, picture, [&]() -> QPaintDevice* {
-                sink.seek(0);
-                writer = std::make_unique<QPdfWriter>(&sink);
-                writer->setResolution(600);
-                writer->setPageSize(QPageSize(QPageSize::A4));
-                return writer.get();
-            }, pageTarget);
+            page = againstFloor(
+                runs, picture,
+                [&]() -> QPaintDevice* {
+                    sink.seek(0);
+                    writer = std::make_unique<QPdfWriter>(&sink);
+                    writer->setResolution(600);
+                    writer->setPageSize(QPageSize(QPageSize::A4));
+                    return writer.get();
+                },
+                pageTarget);
             screenRatios.push_back(screen.paint / qMax(1.0, screen.floor));
             pageRatios.push_back(page.paint / qMax(1.0, page.floor));
         }
-        std::printf("%-58s %7lld %6d | %9.0f %8.0f %8.0f | %9.0f %8.0f %8.0f | %6.0f/%-6.0f %.2f | %6.0f/%-6.0f %.2f\n",
+        std::printf("%-58s %7lld %6d | %9.0f %8.0f %8.0f | %9.0f %8.0f %8.0f | %6.0f/%-6.0f %.2f | "
+                    "%6.0f/%-6.0f %.2f\n",
                     qPrintable(name.left(58)), static_cast<long long>(data.size()),
                     picture.parseResult().records, parse.median, parse.min, parse.max, paint.median,
                     paint.min, paint.max, screen.paint, screen.floor,

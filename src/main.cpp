@@ -1,7 +1,7 @@
 #include "app/Services.h"
-#include "screens/Startup.h"
 #include "app/UserFolder.h"
 #include "platform/MessageBox.h"
+#include "screens/Startup.h"
 
 #include <QApplication>
 #include <QDir>

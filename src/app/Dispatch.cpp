@@ -21,6 +21,8 @@ void run(const char* handlerName, const std::function<void()>& handler) noexcept
     }
 }
 
-int caughtFailures() { return failures; }
+int caughtFailures() {
+    return failures;
+}
 
 } // namespace Dispatch

@@ -8,4 +8,6 @@ Grey::Grey() : Screen(QStringLiteral("Grey")) {
     setSize(4800, 3600);
 }
 
-void Grey::Form_Load() { setBackColor(Colours::grey); }
+void Grey::Form_Load() {
+    setBackColor(Colours::grey);
+}

@@ -18,12 +18,20 @@ Screen::Screen(const QString& name) : QWidget(nullptr) {
     setFont(Fonts::make(QStringLiteral("MS Sans Serif"), 8.25));
 }
 
-void Screen::closeRequested() { Screens::unload(*this); }
+void Screen::closeRequested() {
+    Screens::unload(*this);
+}
 
-double Screen::Left() const { return Twips::fromPixels(pos().x()); }
-double Screen::Top() const { return Twips::fromPixels(pos().y()); }
+double Screen::Left() const {
+    return Twips::fromPixels(pos().x());
+}
+double Screen::Top() const {
+    return Twips::fromPixels(pos().y());
+}
 
-void Screen::Move(double left, double top) { move(Twips::toPixels(left), Twips::toPixels(top)); }
+void Screen::Move(double left, double top) {
+    move(Twips::toPixels(left), Twips::toPixels(top));
+}
 
 void Screen::setSize(double width, double height) {
     width_ = width;

@@ -12,8 +12,7 @@
 // and go on; the next touch loads it afresh. end() stops the program.
 class Screens {
 public:
-    template <class T>
-    static T& touch() {
+    template <class T> static T& touch() {
         if (Screen* live = find(typeid(T)))
             return static_cast<T&>(*live);
         T* screen = new T();
@@ -22,20 +21,15 @@ public:
         return *screen;
     }
 
-    template <class T>
-    static T* find() {
-        return static_cast<T*>(find(typeid(T)));
-    }
+    template <class T> static T* find() { return static_cast<T*>(find(typeid(T))); }
 
-    template <class T>
-    static T& open() {
+    template <class T> static T& open() {
         T& screen = touch<T>();
         open(screen);
         return screen;
     }
 
-    template <class T>
-    static void unload() {
+    template <class T> static void unload() {
         if (Screen* live = find(typeid(T)))
             unload(*live);
     }

@@ -43,13 +43,17 @@ std::function<int(int)>& randomSource() {
 
 namespace Services {
 
-SoundPlayer& sound() { return *soundSlot(); }
+SoundPlayer& sound() {
+    return *soundSlot();
+}
 
 void setSound(std::unique_ptr<SoundPlayer> player) {
     soundSlot() = player ? std::move(player) : std::make_unique<SilentPlayer>();
 }
 
-MessageBox& messages() { return *messageSlot(); }
+MessageBox& messages() {
+    return *messageSlot();
+}
 
 void setMessages(std::unique_ptr<MessageBox> boxes) {
     messageSlot() = boxes ? std::move(boxes) : std::make_unique<UnseenMessages>();
@@ -74,7 +78,9 @@ int randomBelow(int n) {
     return static_cast<int>(QRandomGenerator::global()->generateDouble() * n);
 }
 
-void setRandom(std::function<int(int)> source) { randomSource() = std::move(source); }
+void setRandom(std::function<int(int)> source) {
+    randomSource() = std::move(source);
+}
 
 void reset() {
     setSound(nullptr);

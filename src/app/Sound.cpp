@@ -16,4 +16,6 @@ void playSound(const QString& fileName) {
     });
 }
 
-void playClick() { playSound(QStringLiteral("wav\\click.wav")); }
+void playClick() {
+    playSound(QStringLiteral("wav\\click.wav"));
+}

@@ -12,8 +12,7 @@
 
 namespace {
 
-template <class Step>
-void skipOnFailure(Step step) {
+template <class Step> void skipOnFailure(Step step) {
     try {
         step();
     } catch (const std::exception& error) {
@@ -40,7 +39,9 @@ QSizeF displaySizeTwips() {
     return QSizeF(Twips::fromPixels(pixels.width()), Twips::fromPixels(pixels.height()));
 }
 
-void StandardWindow(Screen& screen) { StandardWindow(screen, displaySizeTwips()); }
+void StandardWindow(Screen& screen) {
+    StandardWindow(screen, displaySizeTwips());
+}
 
 void StandardWindow(Screen& screen, const QSizeF& displayTwips) {
     screen.setBackColor(Colours::background);

@@ -42,8 +42,9 @@ struct WorksheetContent {
 QString storedForm(const QString& text);
 
 // The question file for `worksheet`: 72 lines ended by CR LF, commas written as "&",
-// Windows-1252, every text field in its storedForm. Throws FormatError when a text cannot be stored as one line of the file
-// or a correct answer is not 1 to 4, rather than write a file that reads back otherwise.
+// Windows-1252, every text field in its storedForm. Throws FormatError when a text cannot be stored
+// as one line of the file or a correct answer is not 1 to 4, rather than write a file that reads
+// back otherwise.
 QByteArray questionFileBytes(const WorksheetContent& worksheet);
 
 // Replaces `path` with the question file in one step. Throws FormatError as above or

@@ -12,14 +12,19 @@ namespace {
 
 const QString content = QStringLiteral(ORVELLES_SOURCE_DIR "/content/");
 
-const QStringList pageNames = {
-    QStringLiteral("key introductiona"), QStringLiteral("key introductionb"),
-    QStringLiteral("key richa"),         QStringLiteral("key richb"),
-    QStringLiteral("introductiona"),     QStringLiteral("introductionb"),
-    QStringLiteral("richa"),             QStringLiteral("richb"),
-    QStringLiteral("guide1"),            QStringLiteral("guide2"),
-    QStringLiteral("guide3"),            QStringLiteral("guide4"),
-    QStringLiteral("acknowledgments")};
+const QStringList pageNames = {QStringLiteral("key introductiona"),
+                               QStringLiteral("key introductionb"),
+                               QStringLiteral("key richa"),
+                               QStringLiteral("key richb"),
+                               QStringLiteral("introductiona"),
+                               QStringLiteral("introductionb"),
+                               QStringLiteral("richa"),
+                               QStringLiteral("richb"),
+                               QStringLiteral("guide1"),
+                               QStringLiteral("guide2"),
+                               QStringLiteral("guide3"),
+                               QStringLiteral("guide4"),
+                               QStringLiteral("acknowledgments")};
 
 // Every word of a page's text runs, lower case, one space between words; runs that break a
 // sentence across lines join up again.
@@ -76,8 +81,10 @@ private slots:
     void everyRightAnswerIsInTheKeyFacts_data() {
         QTest::addColumn<QString>("worksheet");
         QTest::addColumn<QString>("keyFacts");
-        QTest::newRow("Introduction") << "multiple/Introduction.txt" << "key introduction";
-        QTest::newRow("Rich and Poor") << "multiple/Rich and Poor.txt" << "key rich";
+        QTest::newRow("Introduction") << "multiple/Introduction.txt"
+                                      << "key introduction";
+        QTest::newRow("Rich and Poor") << "multiple/Rich and Poor.txt"
+                                       << "key rich";
     }
 
     void everyRightAnswerIsInTheKeyFacts() {
@@ -94,8 +101,8 @@ private slots:
             const std::array<QString, 4> answers = {tables.AnswerA[q], tables.AnswerB[q],
                                                     tables.AnswerC[q], tables.AnswerD[q]};
             // The answer's words that carry its meaning: longer than three letters.
-            const QStringList words = normalised(answers[size_t(right - 1)])
-                                          .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            const QStringList words =
+                normalised(answers[size_t(right - 1)]).split(QLatin1Char(' '), Qt::SkipEmptyParts);
             int found = 0, meaningful = 0;
             for (const QString& word : words) {
                 if (word.size() <= 3)

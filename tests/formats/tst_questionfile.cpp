@@ -159,10 +159,9 @@ void TestQuestionFile::roundTrip_data() {
         << u"Ch\u00E2teau \u2013 \u20AC5"_qs << u"Ch\u00E2teau \u2013 \u20AC5"_qs;
     QTest::newRow("leading quote pair becomes typographic")
         << "\"I came, I saw\" - who said it?" << u"\u201CI came, I saw\u201D - who said it?"_qs;
-    QTest::newRow("unclosed leading quote") << "\"Who wrote Hamlet?"
-                                            << u"\u201CWho wrote Hamlet?"_qs;
-    QTest::newRow("quote after blanks") << "  \"Veni\""
-                                        << u"  \u201CVeni\u201D"_qs;
+    QTest::newRow("unclosed leading quote")
+        << "\"Who wrote Hamlet?" << u"\u201CWho wrote Hamlet?"_qs;
+    QTest::newRow("quote after blanks") << "  \"Veni\"" << u"  \u201CVeni\u201D"_qs;
     QTest::newRow("third quote: blanks cannot be kept")
         << "  \"A\" or \"B\"" << u"\u201CA\u201D or \"B\""_qs;
     QTest::newRow("quote later in the text is kept") << "He said \"yes\""

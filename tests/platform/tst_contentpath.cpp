@@ -13,12 +13,18 @@ private slots:
 void TestContentPath::resolve_data() {
     QTest::addColumn<QString>("programPath");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("backslash, folder case differs") << "Images\\globesm.jpg" << "images/globesm.jpg";
-    QTest::newRow("exact with slash") << "images/globesm.jpg" << "images/globesm.jpg";
-    QTest::newRow("file case differs") << "multiple\\TRACK.TXT" << "multiple/track.txt";
-    QTest::newRow("missing file keeps its name") << "Multiple/New One.txt" << "multiple/New One.txt";
-    QTest::newRow("missing folder kept as written") << "Wav\\click.wav" << "Wav/click.wav";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("backslash, folder case differs") << "Images\\globesm.jpg"
+                                                    << "images/globesm.jpg";
+    QTest::newRow("exact with slash") << "images/globesm.jpg"
+                                      << "images/globesm.jpg";
+    QTest::newRow("file case differs") << "multiple\\TRACK.TXT"
+                                       << "multiple/track.txt";
+    QTest::newRow("missing file keeps its name") << "Multiple/New One.txt"
+                                                 << "multiple/New One.txt";
+    QTest::newRow("missing folder kept as written") << "Wav\\click.wav"
+                                                    << "Wav/click.wav";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestContentPath::resolve() {

@@ -3,8 +3,8 @@
 #include "platform/MessageBox.h"
 
 #include <QList>
-#include <functional>
 #include <QStringList>
+#include <functional>
 
 // Records each message box shown and answers as told (OK unless a Cancel is queued).
 class RecordingMessageBox : public MessageBox {

@@ -4,10 +4,13 @@
 #include "platform/PrintError.h"
 
 namespace {
-QString number(double value) { return QString::number(value, 'g', 10); }
+QString number(double value) {
+    return QString::number(value, 'g', 10);
+}
 } // namespace
 
-RecordingPrinter::RecordingPrinter(std::unique_ptr<PrinterSurface> inner) : inner_(std::move(inner)) {}
+RecordingPrinter::RecordingPrinter(std::unique_ptr<PrinterSurface> inner)
+    : inner_(std::move(inner)) {}
 
 void RecordingPrinter::record(const QString& operation) {
     if (failAt > 0 && operations.size() + 1 == failAt)
@@ -76,7 +79,8 @@ void RecordingPrinter::printText(const QString& text) {
 }
 
 void RecordingPrinter::drawLine(double x1, double y1, double x2, double y2) {
-    record(QStringLiteral("drawLine %1 %2 %3 %4").arg(number(x1), number(y1), number(x2), number(y2)));
+    record(
+        QStringLiteral("drawLine %1 %2 %3 %4").arg(number(x1), number(y1), number(x2), number(y2)));
     if (inner_)
         inner_->drawLine(x1, y1, x2, y2);
 }

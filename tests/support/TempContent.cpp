@@ -11,7 +11,9 @@ TempContent::TempContent() : previous_(QDir::currentPath()) {
         throw std::runtime_error("cannot make a temporary content folder");
 }
 
-TempContent::~TempContent() { QDir::setCurrent(previous_); }
+TempContent::~TempContent() {
+    QDir::setCurrent(previous_);
+}
 
 void TempContent::write(const QString& relativePath, const QByteArray& bytes) const {
     const QString full = dir_.filePath(relativePath);

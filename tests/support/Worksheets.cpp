@@ -1,7 +1,8 @@
 #include "support/Worksheets.h"
 
 QByteArray sampleQuestionFile(const QString& title, const QString& correct) {
-    QByteArray bytes = QString(title).replace(QLatin1Char(','), QLatin1Char('&')).toLatin1() + "\r\n \r\n";
+    QByteArray bytes =
+        QString(title).replace(QLatin1Char(','), QLatin1Char('&')).toLatin1() + "\r\n \r\n";
     for (int q = 1; q <= 10; ++q) {
         const QByteArray n = QByteArray::number(q);
         bytes += "Question text " + n + "\r\n";

@@ -8,19 +8,19 @@
 class WmfBytes {
 public:
     WmfBytes() = default;
-    WmfBytes(const uchar* data, qsizetype size) : m_data(data), m_size(size > 0 ? size : 0) {}
+    WmfBytes(const uchar* data, qsizetype size) : data_(data), size_(size > 0 ? size : 0) {}
 
-    qsizetype size() const { return m_size; }
-    const uchar* data() const { return m_data; }
+    qsizetype size() const { return size_; }
+    const uchar* data() const { return data_; }
 
     bool has(qsizetype offset, qsizetype count) const {
-        return offset >= 0 && count >= 0 && offset <= m_size && count <= m_size - offset;
+        return offset >= 0 && count >= 0 && offset <= size_ && count <= size_ - offset;
     }
     bool hasWords(qsizetype words) const { return words >= 0 && has(0, words * 2); }
 
-    quint8 u8(qsizetype offset) const { return has(offset, 1) ? m_data[offset] : 0; }
+    quint8 u8(qsizetype offset) const { return has(offset, 1) ? data_[offset] : 0; }
     quint16 u16(qsizetype offset) const {
-        return has(offset, 2) ? quint16(m_data[offset] | (m_data[offset + 1] << 8)) : 0;
+        return has(offset, 2) ? quint16(data_[offset] | (data_[offset + 1] << 8)) : 0;
     }
     qint16 i16(qsizetype offset) const { return qint16(u16(offset)); }
     quint32 u32(qsizetype offset) const {
@@ -34,13 +34,13 @@ public:
 
     // The bytes from offset to the end; empty when offset is outside.
     WmfBytes from(qsizetype offset) const {
-        return has(offset, 0) ? WmfBytes(m_data + offset, m_size - offset) : WmfBytes();
+        return has(offset, 0) ? WmfBytes(data_ + offset, size_ - offset) : WmfBytes();
     }
     WmfBytes slice(qsizetype offset, qsizetype count) const {
-        return has(offset, count) ? WmfBytes(m_data + offset, count) : WmfBytes();
+        return has(offset, count) ? WmfBytes(data_ + offset, count) : WmfBytes();
     }
 
 private:
-    const uchar* m_data = nullptr;
-    qsizetype m_size = 0;
+    const uchar* data_ = nullptr;
+    qsizetype size_ = 0;
 };

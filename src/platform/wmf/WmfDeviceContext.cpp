@@ -96,31 +96,31 @@ std::optional<QRegion> wmfUnionOf(const QList<QRect>& rects, int maxRects, qint6
 
 int WmfObjectTable::add(WmfObject object) {
     int index;
-    if (!m_free.empty()) {
-        index = *m_free.begin();
-        m_free.erase(m_free.begin());
-        m_slots[index] = std::move(object);
+    if (!free_.empty()) {
+        index = *free_.begin();
+        free_.erase(free_.begin());
+        slots_[index] = std::move(object);
         return index;
     }
-    if (m_slots.size() >= size_t(WmfLimits::maxObjects))
+    if (slots_.size() >= size_t(WmfLimits::maxObjects))
         return -1;
-    index = int(m_slots.size());
-    m_slots.push_back(std::move(object));
+    index = int(slots_.size());
+    slots_.push_back(std::move(object));
     return index;
 }
 
 const WmfObject* WmfObjectTable::at(int index) const {
-    if (index < 0 || size_t(index) >= m_slots.size())
+    if (index < 0 || size_t(index) >= slots_.size())
         return nullptr;
-    const WmfObject& object = m_slots[index];
+    const WmfObject& object = slots_[index];
     return std::holds_alternative<std::monostate>(object) ? nullptr : &object;
 }
 
 void WmfObjectTable::remove(int index) {
     if (!at(index))
         return;
-    m_slots[index] = std::monostate{};
-    m_free.insert(index);
+    slots_[index] = std::monostate{};
+    free_.insert(index);
 }
 
 void WmfMapping::reset(const QRectF& frame) {

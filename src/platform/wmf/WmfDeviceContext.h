@@ -74,8 +74,8 @@ public:
     void remove(int index);
 
 private:
-    std::vector<WmfObject> m_slots;
-    std::set<int> m_free; // free slots below m_slots.size()
+    std::vector<WmfObject> slots_;
+    std::set<int> free_; // free slots below slots_.size()
 };
 
 class WmfMapping {

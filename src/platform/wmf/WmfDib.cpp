@@ -8,12 +8,12 @@
 #include <array>
 #include <bit>
 
-WmfBitmapBudget::WmfBitmapBudget() : m_remaining(WmfLimits::maxTotalBitmapPixels) {}
+WmfBitmapBudget::WmfBitmapBudget() : remaining_(WmfLimits::maxTotalBitmapPixels) {}
 
 bool WmfBitmapBudget::take(qint64 pixels) {
-    if (pixels < 0 || pixels > WmfLimits::maxBitmapPixels || pixels > m_remaining)
+    if (pixels < 0 || pixels > WmfLimits::maxBitmapPixels || pixels > remaining_)
         return false;
-    m_remaining -= pixels;
+    remaining_ -= pixels;
     return true;
 }
 

@@ -12,10 +12,10 @@ class WmfBitmapBudget {
 public:
     WmfBitmapBudget();
     bool take(qint64 pixels);
-    qint64 remaining() const { return m_remaining; }
+    qint64 remaining() const { return remaining_; }
 
 private:
-    qint64 m_remaining;
+    qint64 remaining_;
 };
 
 namespace WmfDib {

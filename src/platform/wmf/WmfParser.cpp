@@ -21,91 +21,91 @@ WmfParseResult WmfParser::parse(const QByteArray& data, WmfPainter& painter) {
     WmfParser parser(WmfBytes(reinterpret_cast<const uchar*>(data.constData()), data.size()),
                      painter);
     parser.run();
-    return parser.m_result;
+    return parser.result_;
 }
 
 WmfParser::WmfParser(WmfBytes file, WmfPainter& painter)
-    : m_file(file), m_painter(painter), m_pointsLeft(WmfLimits::maxTotalPoints),
-      m_textLeft(WmfLimits::maxTotalTextChars), m_regionWorkLeft(WmfLimits::maxRegionWork) {}
+    : file_(file), painter_(painter), pointsLeft_(WmfLimits::maxTotalPoints),
+      textLeft_(WmfLimits::maxTotalTextChars), regionWorkLeft_(WmfLimits::maxRegionWork) {}
 
 void WmfParser::stop(const QString& problem) {
-    if (!m_stopped)
-        m_result.problem = problem;
-    m_stopped = true;
+    if (!stopped_)
+        result_.problem = problem;
+    stopped_ = true;
 }
 
 void WmfParser::run() {
-    const auto header = WmfHeader::read(m_file);
+    const auto header = WmfHeader::read(file_);
     if (!header)
         return;
-    m_result.valid = true;
-    m_result.placeable = header->placeable;
-    m_result.checksumMatches = header->checksumMatches;
+    result_.valid = true;
+    result_.placeable = header->placeable;
+    result_.checksumMatches = header->checksumMatches;
     chooseFrame(*header);
 
     qsizetype offset = header->recordsOffset;
-    while (!m_stopped) {
-        if (!m_file.has(offset, recordHeaderBytes)) {
-            m_result.complete = true; // the data ended without an end record
+    while (!stopped_) {
+        if (!file_.has(offset, recordHeaderBytes)) {
+            result_.complete = true; // the data ended without an end record
             break;
         }
-        if (m_result.records >= WmfLimits::maxRecords) {
+        if (result_.records >= WmfLimits::maxRecords) {
             stop(QStringLiteral("too many records"));
             break;
         }
-        const quint32 words = m_file.u32(offset);
-        const quint16 function = m_file.u16(offset + 4);
+        const quint32 words = file_.u32(offset);
+        const quint16 function = file_.u16(offset + 4);
         if (words < 3) {
             stop(QStringLiteral("record size below three words"));
             break;
         }
-        if (qint64(words) * 2 > m_file.size() - offset) {
+        if (qint64(words) * 2 > file_.size() - offset) {
             stop(QStringLiteral("record runs past the end of the file"));
             break;
         }
-        ++m_result.records;
+        ++result_.records;
         if (function == WmfRecordType::Eof) {
-            m_result.complete = true;
+            result_.complete = true;
             break;
         }
         dispatch(function,
-                 m_file.slice(offset + recordHeaderBytes, qint64(words) * 2 - recordHeaderBytes));
+                 file_.slice(offset + recordHeaderBytes, qint64(words) * 2 - recordHeaderBytes));
         offset += qint64(words) * 2;
     }
     flushLine();
-    if (m_frameFromBounds)
-        m_result.frame = m_bounds;
+    if (frameFromBounds_)
+        result_.frame = bounds_;
 }
 
 void WmfParser::chooseFrame(const WmfHeader& header) {
     QRectF frame;
     if (header.placeable && !header.bounds.isEmpty()) {
         frame = header.bounds;
-        m_result.unitsPerInch = header.unitsPerInch > 0 ? header.unitsPerInch : 1440;
+        result_.unitsPerInch = header.unitsPerInch > 0 ? header.unitsPerInch : 1440;
     } else if (const auto window = scanWindow(header.recordsOffset)) {
         frame = *window;
-        m_result.unitsPerInch = guessUnitsPerInch(frame);
+        result_.unitsPerInch = guessUnitsPerInch(frame);
     } else {
         // Neither header nor window says how big the picture is: logical units are taken as
         // screen pixels and the picture is what gets drawn.
-        m_frameFromBounds = true;
-        m_result.unitsPerInch = 96;
+        frameFromBounds_ = true;
+        result_.unitsPerInch = 96;
     }
-    m_result.frame = frame;
-    m_unitsPerPixel = m_result.unitsPerInch / 96.0;
-    if (m_frameFromBounds) {
-        m_dc.mapping.reset(QRectF(0, 0, 1, 1));
-        m_limitRect = QRectF(-1e7, -1e7, 2e7, 2e7);
-        m_clipScale = 1;
+    result_.frame = frame;
+    unitsPerPixel_ = result_.unitsPerInch / 96.0;
+    if (frameFromBounds_) {
+        dc_.mapping.reset(QRectF(0, 0, 1, 1));
+        limitRect_ = QRectF(-1e7, -1e7, 2e7, 2e7);
+        clipScale_ = 1;
     } else {
-        m_dc.mapping.reset(frame);
+        dc_.mapping.reset(frame);
         // Far outside the picture nothing can be seen; clamping there keeps painters from
         // working on absurd coordinates.
-        m_limitRect = frame.adjusted(-16 * frame.width(), -16 * frame.height(), 16 * frame.width(),
-                                     16 * frame.height());
+        limitRect_ = frame.adjusted(-16 * frame.width(), -16 * frame.height(), 16 * frame.width(),
+                                    16 * frame.height());
         // About a million clip units across the frame: fine enough for any device, and the
         // limit rectangle still fits an int.
-        m_clipScale = (1 << 20) / qMax(frame.width(), frame.height());
+        clipScale_ = (1 << 20) / qMax(frame.width(), frame.height());
     }
 }
 
@@ -113,13 +113,13 @@ void WmfParser::chooseFrame(const WmfHeader& header) {
 std::optional<QRectF> WmfParser::scanWindow(qsizetype offset) const {
     std::optional<QPointF> origin;
     std::optional<QPointF> extent;
-    for (int n = 0; n < WmfLimits::maxRecords && m_file.has(offset, recordHeaderBytes); ++n) {
-        const quint32 words = m_file.u32(offset);
-        const quint16 function = m_file.u16(offset + 4);
-        if (words < 3 || qint64(words) * 2 > m_file.size() - offset ||
+    for (int n = 0; n < WmfLimits::maxRecords && file_.has(offset, recordHeaderBytes); ++n) {
+        const quint32 words = file_.u32(offset);
+        const quint16 function = file_.u16(offset + 4);
+        if (words < 3 || qint64(words) * 2 > file_.size() - offset ||
             function == WmfRecordType::Eof)
             break;
-        const WmfBytes p = m_file.slice(offset + recordHeaderBytes, qint64(words) * 2 - 6);
+        const WmfBytes p = file_.slice(offset + recordHeaderBytes, qint64(words) * 2 - 6);
         if (p.hasWords(2)) {
             const QPointF value(p.word(1), p.word(0));
             if (function == WmfRecordType::SetWindowOrg && !origin)
@@ -161,17 +161,17 @@ bool WmfParser::dispatchState(quint16 function, WmfBytes p) {
         break;
     case OffsetWindowOrg:
         if (p.hasWords(2))
-            m_dc.mapping.windowOrg += QPointF(p.word(1), p.word(0));
+            dc_.mapping.windowOrg += QPointF(p.word(1), p.word(0));
         break;
     case OffsetViewportOrg:
         if (p.hasWords(2))
-            m_dc.mapping.viewportOrg += QPointF(p.word(1), p.word(0));
+            dc_.mapping.viewportOrg += QPointF(p.word(1), p.word(0));
         break;
     case ScaleWindowExt:
-        scaleExt(p, m_dc.mapping.windowExt);
+        scaleExt(p, dc_.mapping.windowExt);
         break;
     case ScaleViewportExt:
-        scaleExt(p, m_dc.mapping.viewportExt);
+        scaleExt(p, dc_.mapping.viewportExt);
         break;
     case SetMapMode:
         setMapMode(p);
@@ -196,39 +196,39 @@ bool WmfParser::dispatchState(quint16 function, WmfBytes p) {
         break;
     case SetTextColor:
         if (p.hasWords(2))
-            m_dc.textColor = colorRef(p.u32(0));
+            dc_.textColor = colorRef(p.u32(0));
         break;
     case SetBkColor:
         if (p.hasWords(2))
-            m_dc.bkColor = colorRef(p.u32(0));
+            dc_.bkColor = colorRef(p.u32(0));
         break;
     case SetBkMode:
         if (p.hasWords(1))
-            m_dc.bkOpaque = p.uword(0) == 2;
+            dc_.bkOpaque = p.uword(0) == 2;
         break;
     case SetTextAlign:
         if (p.hasWords(1))
-            m_dc.textAlign = p.uword(0);
+            dc_.textAlign = p.uword(0);
         break;
     case SetPolyFillMode:
         if (p.hasWords(1))
-            m_dc.fillRule = p.uword(0) == 2 ? Qt::WindingFill : Qt::OddEvenFill;
+            dc_.fillRule = p.uword(0) == 2 ? Qt::WindingFill : Qt::OddEvenFill;
         break;
     case SetRop2:
         if (p.hasWords(1) && p.uword(0) >= 1 && p.uword(0) <= 16)
-            m_dc.rop2 = p.uword(0);
+            dc_.rop2 = p.uword(0);
         break;
     case SetStretchBltMode:
         if (p.hasWords(1))
-            m_dc.stretchMode = p.uword(0);
+            dc_.stretchMode = p.uword(0);
         break;
     case SetTextCharExtra:
         if (p.hasWords(1))
-            m_dc.charExtra = p.word(0);
+            dc_.charExtra = p.word(0);
         break;
     case MoveTo:
         if (p.hasWords(2))
-            m_dc.position = QPointF(p.word(1), p.word(0));
+            dc_.position = QPointF(p.word(1), p.word(0));
         break;
     default:
         return false;
@@ -276,7 +276,7 @@ bool WmfParser::dispatchObject(quint16 function, WmfBytes p) {
         break;
     case DeleteObject:
         if (p.hasWords(1))
-            m_objects.remove(p.uword(0));
+            objects_.remove(p.uword(0));
         break;
     default:
         return false;

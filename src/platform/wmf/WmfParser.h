@@ -113,30 +113,30 @@ private:
     void blit(const QImage& image, QRectF source, const QRectF& target, quint32 rop);
     QRectF destination(qint16 x, qint16 y, qint16 w, qint16 h) const;
 
-    WmfBytes m_file;
-    WmfPainter& m_painter;
-    WmfParseResult m_result;
-    WmfDcState m_dc;
-    std::vector<WmfDcState> m_saved;
-    WmfObjectTable m_objects;
-    WmfBitmapBudget m_bitmaps;
-    qint64 m_pointsLeft;
-    qint64 m_textLeft;
-    qint64 m_regionWorkLeft;
-    QSet<QString> m_faces;
-    bool m_stopped = false;
-    bool m_frameFromBounds = false;
-    QRectF m_bounds;
-    QRectF m_limitRect; // mapped coordinates are kept inside this
-    qreal m_unitsPerPixel = 1;
-    qreal m_clipScale = 1; // clip units per frame unit
+    WmfBytes file_;
+    WmfPainter& painter_;
+    WmfParseResult result_;
+    WmfDcState dc_;
+    std::vector<WmfDcState> saved_;
+    WmfObjectTable objects_;
+    WmfBitmapBudget bitmaps_;
+    qint64 pointsLeft_;
+    qint64 textLeft_;
+    qint64 regionWorkLeft_;
+    QSet<QString> faces_;
+    bool stopped_ = false;
+    bool frameFromBounds_ = false;
+    QRectF bounds_;
+    QRectF limitRect_; // mapped coordinates are kept inside this
+    qreal unitsPerPixel_ = 1;
+    qreal clipScale_ = 1; // clip units per frame unit
 
-    std::optional<WmfPen> m_pen;
-    std::optional<WmfBrush> m_brush;
-    std::optional<std::pair<bool, QColor>> m_background;
-    std::optional<WmfRasterOp> m_rop;
-    bool m_clipSent = false;
-    quint64 m_sentClipId = 0;
-    quint64 m_clipCounter = 0;
-    QPolygonF m_pendingLine; // LINETOs joined into one polyline, drawn before anything else
+    std::optional<WmfPen> pen_;
+    std::optional<WmfBrush> brush_;
+    std::optional<std::pair<bool, QColor>> background_;
+    std::optional<WmfRasterOp> rop_;
+    bool clipSent_ = false;
+    quint64 sentClipId_ = 0;
+    quint64 clipCounter_ = 0;
+    QPolygonF pendingLine_; // LINETOs joined into one polyline, drawn before anything else
 };

@@ -42,13 +42,13 @@ bool hasBitmap(WmfBytes p, quint16 function) {
 } // namespace
 
 QRectF WmfParser::destination(qint16 x, qint16 y, qint16 w, qint16 h) const {
-    const WmfMapping& m = m_dc.mapping;
+    const WmfMapping& m = dc_.mapping;
     return QRectF(m.map(x, y), m.map(qreal(x) + w, qreal(y) + h));
 }
 
 void WmfParser::ropFill(const QRectF& target, quint32 rop) {
-    const QRectF area = target.normalized().intersected(m_limitRect);
-    WmfBrush brush = frameBrush(m_dc.brush);
+    const QRectF area = target.normalized().intersected(limitRect_);
+    WmfBrush brush = frameBrush(dc_.brush);
     WmfRasterOp op = WmfRasterOp::Copy;
     switch (ternaryOf(rop)) {
     case 0xAA:
@@ -84,7 +84,7 @@ void WmfParser::ropFill(const QRectF& target, quint32 rop) {
     syncRasterOp();
     syncClip();
     noteBounds(area);
-    m_painter.fillPath(path, brush, op);
+    painter_.fillPath(path, brush, op);
 }
 
 // Draws the part of `image` in `source` (pixels, top row 0) onto `target` (frame units, possibly
@@ -99,7 +99,7 @@ void WmfParser::blit(const QImage& image, QRectF source, const QRectF& target, q
     const bool mirrorX = (target.width() < 0) != (source.width() < 0);
     const bool mirrorY = (target.height() < 0) != (source.height() < 0);
     const QRectF visible = source.normalized().intersected(QRectF(image.rect()));
-    const QRectF to = target.normalized().intersected(m_limitRect);
+    const QRectF to = target.normalized().intersected(limitRect_);
     if (visible.isEmpty() || to.isEmpty())
         return;
     WmfImageDraw draw;
@@ -111,13 +111,13 @@ void WmfParser::blit(const QImage& image, QRectF source, const QRectF& target, q
     }
     draw.target = to;
     draw.op = imageOpOf(code);
-    draw.smooth = m_dc.stretchMode == halftone;
+    draw.smooth = dc_.stretchMode == halftone;
     if (!spendArea(to))
         return;
     syncRasterOp();
     syncClip();
     noteBounds(to);
-    m_painter.drawImage(draw);
+    painter_.drawImage(draw);
 }
 
 void WmfParser::patBlt(WmfBytes p) {
@@ -145,8 +145,8 @@ void WmfParser::blitRecord(WmfBytes p, quint16 function) {
     const WmfBytes bitmap = p.from(2 * (first + 4));
     std::optional<QImage> image;
     if (function == BitBlt || function == StretchBlt) {
-        image = WmfDib::decodeBitmap16(bitmap, m_dc.textColor.rgb(), m_dc.bkColor.rgb(), m_bitmaps);
-    } else if (auto dib = WmfDib::decode(bitmap, WmfDib::RgbColors, m_dc.palette, m_bitmaps)) {
+        image = WmfDib::decodeBitmap16(bitmap, dc_.textColor.rgb(), dc_.bkColor.rgb(), bitmaps_);
+    } else if (auto dib = WmfDib::decode(bitmap, WmfDib::RgbColors, dc_.palette, bitmaps_)) {
         image = dib->image;
     }
     if (!image)
@@ -161,7 +161,7 @@ void WmfParser::blitRecord(WmfBytes p, quint16 function) {
 void WmfParser::stretchDib(WmfBytes p) {
     if (!p.hasWords(11))
         return;
-    const auto dib = WmfDib::decode(p.from(22), p.uword(2), m_dc.palette, m_bitmaps);
+    const auto dib = WmfDib::decode(p.from(22), p.uword(2), dc_.palette, bitmaps_);
     if (!dib)
         return;
     const qreal h = p.word(3), w = p.word(4), y = p.word(5), x = p.word(6);
@@ -173,7 +173,7 @@ void WmfParser::stretchDib(WmfBytes p) {
 void WmfParser::setDibToDev(WmfBytes p) {
     if (!p.hasWords(9))
         return;
-    const auto dib = WmfDib::decode(p.from(18), p.uword(0), m_dc.palette, m_bitmaps);
+    const auto dib = WmfDib::decode(p.from(18), p.uword(0), dc_.palette, bitmaps_);
     if (!dib)
         return;
     const qint16 h = p.word(5), w = p.word(6), y = p.word(3), x = p.word(4);

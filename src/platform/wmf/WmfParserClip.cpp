@@ -15,14 +15,14 @@ constexpr int pointsPerRect = 8;
 // the painter gets it as a path in frame units.
 
 QRect WmfParser::toClipUnits(const QRectF& frameRect) const {
-    const QRectF r = frameRect.normalized().intersected(m_limitRect);
-    const QPoint topLeft(qRound(r.left() * m_clipScale), qRound(r.top() * m_clipScale));
-    const QPoint bottomRight(qRound(r.right() * m_clipScale), qRound(r.bottom() * m_clipScale));
+    const QRectF r = frameRect.normalized().intersected(limitRect_);
+    const QPoint topLeft(qRound(r.left() * clipScale_), qRound(r.top() * clipScale_));
+    const QPoint bottomRight(qRound(r.right() * clipScale_), qRound(r.bottom() * clipScale_));
     return QRect(topLeft, bottomRight - QPoint(1, 1));
 }
 
 QRegion WmfParser::noClipArea() const {
-    return QRegion(toClipUnits(m_limitRect));
+    return QRegion(toClipUnits(limitRect_));
 }
 
 // A clip of more rectangles than the limit is not refined further: the operation that would
@@ -30,61 +30,61 @@ QRegion WmfParser::noClipArea() const {
 void WmfParser::changeClip(std::optional<QRegion> clip) {
     if (clip && clip->rectCount() > WmfLimits::maxRegionRects)
         return;
-    if (clip == m_dc.clip)
+    if (clip == dc_.clip)
         return; // the painter has it already
-    m_dc.clip = std::move(clip);
-    m_dc.clipId = ++m_clipCounter;
+    dc_.clip = std::move(clip);
+    dc_.clipId = ++clipCounter_;
 }
 
 void WmfParser::intersectClip(WmfBytes p) {
     if (!p.hasWords(4))
         return;
     const QRegion area(
-        toClipUnits(m_dc.mapping.mapRect(p.word(3), p.word(2), p.word(1), p.word(0))));
-    changeClip(m_dc.clip ? m_dc.clip->intersected(area) : area);
+        toClipUnits(dc_.mapping.mapRect(p.word(3), p.word(2), p.word(1), p.word(0))));
+    changeClip(dc_.clip ? dc_.clip->intersected(area) : area);
 }
 
 void WmfParser::excludeClip(WmfBytes p) {
     if (!p.hasWords(4))
         return;
     const QRegion area(
-        toClipUnits(m_dc.mapping.mapRect(p.word(3), p.word(2), p.word(1), p.word(0))));
-    changeClip(m_dc.clip.value_or(noClipArea()).subtracted(area));
+        toClipUnits(dc_.mapping.mapRect(p.word(3), p.word(2), p.word(1), p.word(0))));
+    changeClip(dc_.clip.value_or(noClipArea()).subtracted(area));
 }
 
 // The offset is bounded and the result cut back to the limit rectangle, so clip units always
 // fit an int however often a file moves the clip.
 void WmfParser::offsetClip(WmfBytes p) {
-    if (!p.hasWords(2) || !m_dc.clip)
+    if (!p.hasWords(2) || !dc_.clip)
         return;
-    const qreal limit = qMax(m_limitRect.width(), m_limitRect.height()) * m_clipScale;
+    const qreal limit = qMax(limitRect_.width(), limitRect_.height()) * clipScale_;
     const auto units = [&](qreal frameUnits) {
-        return int(qBound(-limit, frameUnits * m_clipScale, limit));
+        return int(qBound(-limit, frameUnits * clipScale_, limit));
     };
-    const QPoint offset(units(p.word(1) * m_dc.mapping.scaleX()),
-                        units(p.word(0) * m_dc.mapping.scaleY()));
-    changeClip(m_dc.clip->translated(offset).intersected(noClipArea()));
+    const QPoint offset(units(p.word(1) * dc_.mapping.scaleX()),
+                        units(p.word(0) * dc_.mapping.scaleY()));
+    changeClip(dc_.clip->translated(offset).intersected(noClipArea()));
 }
 
 // Selecting a region makes a copy of it the clip; anything that is not a region clears it.
 void WmfParser::selectClipRegion(WmfBytes p) {
     if (!p.hasWords(1))
         return;
-    const WmfObject* object = m_objects.at(p.uword(0));
+    const WmfObject* object = objects_.at(p.uword(0));
     const auto* region = object ? std::get_if<WmfRegionObject>(object) : nullptr;
     if (!region) {
         changeClip(std::nullopt);
         return;
     }
-    if (!region->clip || region->clip->first != m_dc.mapping.key()) {
+    if (!region->clip || region->clip->first != dc_.mapping.key()) {
         QList<QRect> rects;
         for (const QRect& r : region->region)
-            rects.append(toClipUnits(
-                m_dc.mapping.mapRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1)));
+            rects.append(
+                toClipUnits(dc_.mapping.mapRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1)));
         const auto clip = unionOf(rects);
         if (!clip)
             return;
-        region->clip.emplace(m_dc.mapping.key(), *clip);
+        region->clip.emplace(dc_.mapping.key(), *clip);
     }
     changeClip(region->clip->second);
 }
@@ -92,7 +92,7 @@ void WmfParser::selectClipRegion(WmfBytes p) {
 // A hostile file can ask for unions that cost far more than any drawing does; past the
 // picture's allowance playback stops.
 std::optional<QRegion> WmfParser::unionOf(const QList<QRect>& rects) {
-    auto region = wmfUnionOf(rects, WmfLimits::maxRegionRects, m_regionWorkLeft);
+    auto region = wmfUnionOf(rects, WmfLimits::maxRegionRects, regionWorkLeft_);
     if (!region)
         stop(QStringLiteral("regions too complex"));
     return region;
@@ -102,17 +102,17 @@ std::optional<QRegion> WmfParser::unionOf(const QList<QRect>& rects) {
 // memory without end.
 void WmfParser::syncClip() {
     flushLine();
-    if (m_clipSent && m_sentClipId == m_dc.clipId)
+    if (clipSent_ && sentClipId_ == dc_.clipId)
         return;
-    m_clipSent = true;
-    m_sentClipId = m_dc.clipId;
-    if (!m_dc.clip) {
-        m_painter.setClip(std::nullopt);
+    clipSent_ = true;
+    sentClipId_ = dc_.clipId;
+    if (!dc_.clip) {
+        painter_.setClip(std::nullopt);
         return;
     }
-    if (!takePoints(qint64(m_dc.clip->rectCount()) * pointsPerRect))
+    if (!takePoints(qint64(dc_.clip->rectCount()) * pointsPerRect))
         return;
     QPainterPath path;
-    path.addRegion(*m_dc.clip);
-    m_painter.setClip(QTransform::fromScale(1 / m_clipScale, 1 / m_clipScale).map(path));
+    path.addRegion(*dc_.clip);
+    painter_.setClip(QTransform::fromScale(1 / clipScale_, 1 / clipScale_).map(path));
 }

@@ -31,7 +31,7 @@ WmfLogBrush patternBrush(const std::optional<QImage>& image) {
 } // namespace
 
 void WmfParser::addObject(WmfObject object) {
-    if (m_objects.add(std::move(object)) < 0)
+    if (objects_.add(std::move(object)) < 0)
         stop(QStringLiteral("object table full"));
 }
 
@@ -62,15 +62,15 @@ void WmfParser::createBrush(WmfBytes p) {
 void WmfParser::createDibPatternBrush(WmfBytes p) {
     std::optional<QImage> image;
     if (p.hasWords(2)) {
-        if (auto dib = WmfDib::decode(p.from(4), p.uword(1), m_dc.palette, m_bitmaps))
+        if (auto dib = WmfDib::decode(p.from(4), p.uword(1), dc_.palette, bitmaps_))
             image = dib->image;
     }
     addObject(patternBrush(image));
 }
 
 void WmfParser::createPatternBrush(WmfBytes p) {
-    addObject(patternBrush(
-        WmfDib::decodeBitmap16(p, m_dc.textColor.rgb(), m_dc.bkColor.rgb(), m_bitmaps)));
+    addObject(
+        patternBrush(WmfDib::decodeBitmap16(p, dc_.textColor.rgb(), dc_.bkColor.rgb(), bitmaps_)));
 }
 
 void WmfParser::createFont(WmfBytes p) {
@@ -108,8 +108,8 @@ void WmfParser::setPaletteEntries(WmfBytes p) {
     const int count = p.uword(1);
     if (!p.has(4, qsizetype(count) * 4))
         return;
-    for (int i = 0; i < count && start + i < m_dc.palette.size(); ++i)
-        m_dc.palette[start + i] = qRgb(p.u8(4 + 4 * i), p.u8(5 + 4 * i), p.u8(6 + 4 * i));
+    for (int i = 0; i < count && start + i < dc_.palette.size(); ++i)
+        dc_.palette[start + i] = qRgb(p.u8(4 + 4 * i), p.u8(5 + 4 * i), p.u8(6 + 4 * i));
 }
 
 // Regions are stored as scans: bands of equal height, each a list of left and right edges.
@@ -160,15 +160,15 @@ void WmfParser::createRegion(WmfBytes p) {
 void WmfParser::selectObject(WmfBytes p) {
     if (!p.hasWords(1))
         return;
-    const WmfObject* object = m_objects.at(p.uword(0));
+    const WmfObject* object = objects_.at(p.uword(0));
     if (!object)
         return;
     if (const auto* pen = std::get_if<WmfLogPen>(object))
-        m_dc.pen = *pen;
+        dc_.pen = *pen;
     else if (const auto* brush = std::get_if<WmfLogBrush>(object))
-        m_dc.brush = *brush;
+        dc_.brush = *brush;
     else if (const auto* font = std::get_if<WmfLogFont>(object))
-        m_dc.font = *font;
+        dc_.font = *font;
     else if (std::holds_alternative<WmfRegionObject>(*object))
         selectClipRegion(p);
 }
@@ -176,7 +176,7 @@ void WmfParser::selectObject(WmfBytes p) {
 void WmfParser::selectPalette(WmfBytes p) {
     if (!p.hasWords(1))
         return;
-    const WmfObject* object = m_objects.at(p.uword(0));
+    const WmfObject* object = objects_.at(p.uword(0));
     if (const auto* palette = object ? std::get_if<WmfPaletteObject>(object) : nullptr)
-        m_dc.palette = palette->colors;
+        dc_.palette = palette->colors;
 }

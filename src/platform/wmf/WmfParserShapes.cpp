@@ -74,12 +74,12 @@ WmfBrush WmfParser::frameBrush(const WmfLogBrush& b) const {
 
 WmfPen WmfParser::framePen() const {
     WmfPen pen;
-    pen.style = penStyleOf(m_dc.pen.style);
+    pen.style = penStyleOf(dc_.pen.style);
     // Qt refuses pens wider than 32767; nothing that wide is drawn on purpose anyway.
-    const qreal limit = qMin(qMax(m_limitRect.width(), m_limitRect.height()) / 8, 32767.0);
-    pen.width = qMin(qAbs(m_dc.pen.width * m_dc.mapping.scaleX()), limit);
-    pen.color = m_dc.pen.color;
-    switch (m_dc.pen.style & 0x0F00) {
+    const qreal limit = qMin(qMax(limitRect_.width(), limitRect_.height()) / 8, 32767.0);
+    pen.width = qMin(qAbs(dc_.pen.width * dc_.mapping.scaleX()), limit);
+    pen.color = dc_.pen.color;
+    switch (dc_.pen.style & 0x0F00) {
     case 0x0100:
         pen.cap = Qt::SquareCap;
         break;
@@ -90,7 +90,7 @@ WmfPen WmfParser::framePen() const {
         pen.cap = Qt::RoundCap;
         break;
     }
-    switch (m_dc.pen.style & 0xF000) {
+    switch (dc_.pen.style & 0xF000) {
     case 0x1000:
         pen.join = Qt::BevelJoin;
         break;
@@ -105,24 +105,24 @@ WmfPen WmfParser::framePen() const {
 }
 
 void WmfParser::flushLine() {
-    if (m_pendingLine.size() < 2)
+    if (pendingLine_.size() < 2)
         return;
-    const QPolygonF line = std::exchange(m_pendingLine, {});
-    m_painter.drawPolyline(line);
+    const QPolygonF line = std::exchange(pendingLine_, {});
+    painter_.drawPolyline(line);
 }
 
 void WmfParser::syncRasterOp() {
     flushLine();
-    const WmfRasterOp op = rasterOpOf(m_dc.rop2);
-    if (m_rop != op)
-        m_painter.setRasterOp(*(m_rop = op));
+    const WmfRasterOp op = rasterOpOf(dc_.rop2);
+    if (rop_ != op)
+        painter_.setRasterOp(*(rop_ = op));
 }
 
 void WmfParser::syncBackground() {
     flushLine();
-    const std::pair<bool, QColor> background{m_dc.bkOpaque, m_dc.bkColor};
-    if (m_background != background)
-        m_painter.setBackground((m_background = background)->first, background.second);
+    const std::pair<bool, QColor> background{dc_.bkOpaque, dc_.bkColor};
+    if (background_ != background)
+        painter_.setBackground((background_ = background)->first, background.second);
 }
 
 void WmfParser::syncLineState() {
@@ -130,23 +130,23 @@ void WmfParser::syncLineState() {
     syncClip();
     syncBackground();
     const WmfPen pen = framePen();
-    if (m_pen != pen)
-        m_painter.setPen(*(m_pen = pen));
+    if (pen_ != pen)
+        painter_.setPen(*(pen_ = pen));
 }
 
 void WmfParser::syncFillState() {
     syncLineState();
-    const WmfBrush brush = frameBrush(m_dc.brush);
-    if (m_brush != brush)
-        m_painter.setBrush(*(m_brush = brush));
+    const WmfBrush brush = frameBrush(dc_.brush);
+    if (brush_ != brush)
+        painter_.setBrush(*(brush_ = brush));
 }
 
 // Logical coordinates are 16-bit in records, but the current position can drift past that range
 // as text moves it; both are mapped as reals and kept inside the limit rectangle.
 QPointF WmfParser::point(qreal x, qreal y) const {
-    const QPointF p = m_dc.mapping.map(x, y);
-    return {qBound(m_limitRect.left(), p.x(), m_limitRect.right()),
-            qBound(m_limitRect.top(), p.y(), m_limitRect.bottom())};
+    const QPointF p = dc_.mapping.map(x, y);
+    return {qBound(limitRect_.left(), p.x(), limitRect_.right()),
+            qBound(limitRect_.top(), p.y(), limitRect_.bottom())};
 }
 
 // Rectangles are stored bottom, right, top, left.
@@ -159,7 +159,7 @@ QRectF WmfParser::rect(WmfBytes p, int firstWord) {
 // A pen drawn inside the frame keeps a shape's outline within its rectangle.
 QRectF WmfParser::shapeRect(WmfBytes p, int firstWord) {
     QRectF r = rect(p, firstWord);
-    if ((m_dc.pen.style & 0x0F) == WmfLogPen::InsideFrame) {
+    if ((dc_.pen.style & 0x0F) == WmfLogPen::InsideFrame) {
         const qreal half = qMin(framePen().width / 2, qMin(r.width(), r.height()) / 2);
         r.adjust(half, half, -half, -half);
     }
@@ -167,11 +167,11 @@ QRectF WmfParser::shapeRect(WmfBytes p, int firstWord) {
 }
 
 bool WmfParser::takePoints(qint64 count) {
-    if (count < 0 || count > m_pointsLeft) {
+    if (count < 0 || count > pointsLeft_) {
         stop(QStringLiteral("too many points"));
         return false;
     }
-    m_pointsLeft -= count;
+    pointsLeft_ -= count;
     return true;
 }
 
@@ -185,29 +185,29 @@ bool WmfParser::readPoints(WmfBytes p, qsizetype offset, int count, QPolygonF& o
 }
 
 void WmfParser::noteBounds(const QRectF& r) {
-    if (m_frameFromBounds)
-        m_bounds = m_bounds.isNull() ? r : m_bounds.united(r);
+    if (frameFromBounds_)
+        bounds_ = bounds_.isNull() ? r : bounds_.united(r);
 }
 
 // Consecutive LINETOs become one polyline, which draws the same and much faster.
 void WmfParser::lineTo(WmfBytes p) {
     if (!p.hasWords(2) || !takePoints(1))
         return;
-    const QPointF from = point(m_dc.position.x(), m_dc.position.y());
-    m_dc.position = QPointF(p.word(1), p.word(0));
+    const QPointF from = point(dc_.position.x(), dc_.position.y());
+    dc_.position = QPointF(p.word(1), p.word(0));
     const QPointF to = point(p.word(1), p.word(0));
     if (!spendEdges({QPolygonF({from, to})}, false))
         return;
     noteBounds(QRectF(from, to).normalized());
-    const bool continues = !m_pendingLine.isEmpty() && m_pendingLine.last() == from &&
-                           m_pen == framePen() && m_rop == WmfRasterOp::Copy &&
-                           m_rop == rasterOpOf(m_dc.rop2) && m_sentClipId == m_dc.clipId &&
-                           m_background == std::pair(m_dc.bkOpaque, m_dc.bkColor);
+    const bool continues = !pendingLine_.isEmpty() && pendingLine_.last() == from &&
+                           pen_ == framePen() && rop_ == WmfRasterOp::Copy &&
+                           rop_ == rasterOpOf(dc_.rop2) && sentClipId_ == dc_.clipId &&
+                           background_ == std::pair(dc_.bkOpaque, dc_.bkColor);
     if (!continues) {
         syncLineState();
-        m_pendingLine = {from};
+        pendingLine_ = {from};
     }
-    m_pendingLine.append(to);
+    pendingLine_.append(to);
 }
 
 void WmfParser::polyline(WmfBytes p) {
@@ -217,7 +217,7 @@ void WmfParser::polyline(WmfBytes p) {
         return;
     syncLineState();
     noteBounds(points.boundingRect());
-    m_painter.drawPolyline(points);
+    painter_.drawPolyline(points);
 }
 
 void WmfParser::polygon(WmfBytes p) {
@@ -227,7 +227,7 @@ void WmfParser::polygon(WmfBytes p) {
         return;
     syncFillState();
     noteBounds(points.boundingRect());
-    m_painter.drawPolygon(points, m_dc.fillRule);
+    painter_.drawPolygon(points, dc_.fillRule);
 }
 
 void WmfParser::polyPolygon(WmfBytes p) {
@@ -248,7 +248,7 @@ void WmfParser::polyPolygon(WmfBytes p) {
     if (!spendEdges(polygons, true))
         return;
     syncFillState();
-    m_painter.drawPolyPolygon(polygons, m_dc.fillRule);
+    painter_.drawPolyPolygon(polygons, dc_.fillRule);
 }
 
 void WmfParser::rectangle(WmfBytes p) {
@@ -259,7 +259,7 @@ void WmfParser::rectangle(WmfBytes p) {
         return;
     syncFillState();
     noteBounds(r);
-    m_painter.drawRect(r);
+    painter_.drawRect(r);
 }
 
 void WmfParser::roundRect(WmfBytes p) {
@@ -268,11 +268,11 @@ void WmfParser::roundRect(WmfBytes p) {
     const QRectF r = shapeRect(p, 2);
     if (!spendArea(r))
         return;
-    const QSizeF radii(qMin(qAbs(p.word(1) * m_dc.mapping.scaleX()) / 2, r.width() / 2),
-                       qMin(qAbs(p.word(0) * m_dc.mapping.scaleY()) / 2, r.height() / 2));
+    const QSizeF radii(qMin(qAbs(p.word(1) * dc_.mapping.scaleX()) / 2, r.width() / 2),
+                       qMin(qAbs(p.word(0) * dc_.mapping.scaleY()) / 2, r.height() / 2));
     syncFillState();
     noteBounds(r);
-    m_painter.drawRoundRect(r, radii);
+    painter_.drawRoundRect(r, radii);
 }
 
 void WmfParser::ellipse(WmfBytes p) {
@@ -283,7 +283,7 @@ void WmfParser::ellipse(WmfBytes p) {
         return;
     syncFillState();
     noteBounds(r);
-    m_painter.drawEllipse(r);
+    painter_.drawEllipse(r);
 }
 
 // Arcs run counter-clockwise on the device from the start radial to the end radial; equal
@@ -304,7 +304,7 @@ void WmfParser::arc(WmfBytes p, WmfArcKind kind) {
     else
         syncFillState();
     noteBounds(r);
-    m_painter.drawArc(kind, r, start, span);
+    painter_.drawArc(kind, r, start, span);
 }
 
 void WmfParser::setPixel(WmfBytes p) {
@@ -316,16 +316,16 @@ void WmfParser::setPixel(WmfBytes p) {
     syncRasterOp();
     syncClip();
     noteBounds(QRectF(at, QSizeF(0, 0)));
-    m_painter.drawPoint(at, colorRef(p.u32(0)));
+    painter_.drawPoint(at, colorRef(p.u32(0)));
 }
 
 QPainterPath WmfParser::regionPath(const QRegion& region) const {
     QPainterPath area;
     for (const QRect& r : region) {
-        area.addRect(QRectF(m_dc.mapping.map(r.left(), r.top()),
-                            m_dc.mapping.map(r.right() + 1, r.bottom() + 1))
+        area.addRect(QRectF(dc_.mapping.map(r.left(), r.top()),
+                            dc_.mapping.map(r.right() + 1, r.bottom() + 1))
                          .normalized()
-                         .intersected(m_limitRect));
+                         .intersected(limitRect_));
     }
     return area;
 }
@@ -333,13 +333,13 @@ QPainterPath WmfParser::regionPath(const QRegion& region) const {
 // FILLREGION and FRAMEREGION name their brush; PAINTREGION uses the selected one.
 void WmfParser::regionFill(WmfBytes p, quint16 function) {
     using namespace WmfRecordType;
-    const WmfObject* object = m_objects.at(p.hasWords(1) ? p.uword(0) : -1);
+    const WmfObject* object = objects_.at(p.hasWords(1) ? p.uword(0) : -1);
     const auto* region = object ? std::get_if<WmfRegionObject>(object) : nullptr;
     if (!region)
         return;
-    WmfLogBrush brush = m_dc.brush;
+    WmfLogBrush brush = dc_.brush;
     if (function == FillRegion || function == FrameRegion) {
-        const WmfObject* b = m_objects.at(p.hasWords(2) ? p.uword(1) : -1);
+        const WmfObject* b = objects_.at(p.hasWords(2) ? p.uword(1) : -1);
         const auto* named = b ? std::get_if<WmfLogBrush>(b) : nullptr;
         if (!named)
             return;
@@ -364,8 +364,8 @@ void WmfParser::regionFill(WmfBytes p, quint16 function) {
     syncRasterOp();
     syncClip();
     noteBounds(path.boundingRect());
-    m_painter.fillPath(path, frameBrush(brush),
-                       function == InvertRegion ? WmfRasterOp::Invert : WmfRasterOp::Copy);
+    painter_.fillPath(path, frameBrush(brush),
+                      function == InvertRegion ? WmfRasterOp::Invert : WmfRasterOp::Copy);
 }
 
 // Drawing work. Painting costs about the area a shape covers times the edges that cross each of
@@ -383,7 +383,7 @@ constexpr int sampledLines = 32;
 
 qreal WmfParser::coverage(const QRectF& r) const {
     // Pictures sized by what they draw have no frame yet: their units are screen pixels.
-    const QRectF frame = m_frameFromBounds ? QRectF(0, 0, 704, 528) : m_result.frame;
+    const QRectF frame = frameFromBounds_ ? QRectF(0, 0, 704, 528) : result_.frame;
     const QRectF inside = r.normalized().intersected(frame);
     if (inside.isEmpty() || frame.isEmpty())
         return 0;
@@ -391,24 +391,24 @@ qreal WmfParser::coverage(const QRectF& r) const {
 }
 
 bool WmfParser::spend(double work) {
-    m_result.work += workPerCall + work;
-    if (m_result.work <= WmfLimits::maxDrawingWork)
+    result_.work += workPerCall + work;
+    if (result_.work <= WmfLimits::maxDrawingWork)
         return true;
-    m_result.tooCostly = true;
+    result_.tooCostly = true;
     stop(QStringLiteral("too much drawing"));
     return false;
 }
 
 bool WmfParser::spendArea(const QRectF& r, qreal perCoverage) {
-    const qreal pen = (m_dc.pen.style & 0x0F) == WmfLogPen::Null ? 0 : framePen().width / 2;
+    const qreal pen = (dc_.pen.style & 0x0F) == WmfLogPen::Null ? 0 : framePen().width / 2;
     return spend(perCoverage * coverage(r.normalized().adjusted(-pen, -pen, pen, pen)));
 }
 
 bool WmfParser::spendEdges(const QList<QPolygonF>& polygons, bool closed) {
-    const QRectF frame = m_frameFromBounds ? QRectF(0, 0, 704, 528) : m_result.frame;
+    const QRectF frame = frameFromBounds_ ? QRectF(0, 0, 704, 528) : result_.frame;
     if (frame.isEmpty())
         return spend(0);
-    const qreal pen = (m_dc.pen.style & 0x0F) == WmfLogPen::Null ? 0 : framePen().width / 2;
+    const qreal pen = (dc_.pen.style & 0x0F) == WmfLogPen::Null ? 0 : framePen().width / 2;
     std::array<int, sampledLines + 1> crossing{};
     QRectF box;
     const auto edge = [&](QPointF a, QPointF b) {

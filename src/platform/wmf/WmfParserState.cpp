@@ -5,23 +5,23 @@
 
 void WmfParser::setWindowOrg(WmfBytes p) {
     if (p.hasWords(2))
-        m_dc.mapping.windowOrg = QPointF(p.word(1), p.word(0));
+        dc_.mapping.windowOrg = QPointF(p.word(1), p.word(0));
 }
 
 void WmfParser::setWindowExt(WmfBytes p) {
     // A zero extent would divide by zero; the system refuses it too.
     if (p.hasWords(2) && p.word(0) != 0 && p.word(1) != 0)
-        m_dc.mapping.windowExt = QPointF(p.word(1), p.word(0));
+        dc_.mapping.windowExt = QPointF(p.word(1), p.word(0));
 }
 
 void WmfParser::setViewportOrg(WmfBytes p) {
     if (p.hasWords(2))
-        m_dc.mapping.viewportOrg = QPointF(p.word(1), p.word(0));
+        dc_.mapping.viewportOrg = QPointF(p.word(1), p.word(0));
 }
 
 void WmfParser::setViewportExt(WmfBytes p) {
     if (p.hasWords(2) && p.word(0) != 0 && p.word(1) != 0)
-        m_dc.mapping.viewportExt = QPointF(p.word(1), p.word(0));
+        dc_.mapping.viewportExt = QPointF(p.word(1), p.word(0));
 }
 
 void WmfParser::scaleExt(WmfBytes p, QPointF& ext) {
@@ -41,12 +41,12 @@ void WmfParser::scaleExt(WmfBytes p, QPointF& ext) {
 // every mode but the isotropic one as anisotropic, and so does this one.
 void WmfParser::setMapMode(WmfBytes p) {
     if (p.hasWords(1) && p.uword(0) >= 1 && p.uword(0) <= 8)
-        m_dc.mapping.mode = p.uword(0);
+        dc_.mapping.mode = p.uword(0);
 }
 
 void WmfParser::saveDc() {
-    if (m_saved.size() < size_t(WmfLimits::maxSaveDepth))
-        m_saved.push_back(m_dc);
+    if (saved_.size() < size_t(WmfLimits::maxSaveDepth))
+        saved_.push_back(dc_);
 }
 
 // Negative counts go back that many saves; positive ones name a save by its depth.
@@ -54,19 +54,19 @@ void WmfParser::restoreDc(WmfBytes p) {
     if (!p.hasWords(1))
         return;
     const int n = p.word(0);
-    const qsizetype depth = qsizetype(m_saved.size());
+    const qsizetype depth = qsizetype(saved_.size());
     const qsizetype target = n < 0 ? depth + n : n - 1;
     if (n == 0 || target < 0 || target >= depth)
         return;
-    m_dc = m_saved[size_t(target)];
-    m_saved.resize(size_t(target));
+    dc_ = saved_[size_t(target)];
+    saved_.resize(size_t(target));
 }
 
 // Colour references: 0x00bbggrr, or an index into the selected palette when the top byte is 1.
 QColor WmfParser::colorRef(quint32 value) const {
     if ((value >> 24) == 1) {
         const quint16 index = quint16(value & 0xFFFF);
-        return index < m_dc.palette.size() ? QColor(m_dc.palette[index]) : QColor(Qt::black);
+        return index < dc_.palette.size() ? QColor(dc_.palette[index]) : QColor(Qt::black);
     }
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }

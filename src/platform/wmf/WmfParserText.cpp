@@ -25,20 +25,20 @@ qreal evenBytes(qsizetype n) {
 // A negative height is the em height, a positive one the height of the character cell; zero
 // asks for a default size.
 WmfFont WmfParser::frameFont() {
-    const WmfLogFont& log = m_dc.font;
-    const qreal sx = qAbs(m_dc.mapping.scaleX());
-    const qreal sy = qAbs(m_dc.mapping.scaleY());
-    const qreal limit = qMax(m_limitRect.width(), m_limitRect.height()) / 8;
+    const WmfLogFont& log = dc_.font;
+    const qreal sx = qAbs(dc_.mapping.scaleX());
+    const qreal sy = qAbs(dc_.mapping.scaleY());
+    const qreal limit = qMax(limitRect_.width(), limitRect_.height()) / 8;
     WmfFont font;
     font.face = log.face;
-    if (!m_faces.contains(font.face)) {
-        if (m_faces.size() < WmfLimits::maxFontFaces)
-            m_faces.insert(font.face);
+    if (!faces_.contains(font.face)) {
+        if (faces_.size() < WmfLimits::maxFontFaces)
+            faces_.insert(font.face);
         else
             font.face.clear();
     }
     if (log.height == 0) {
-        font.height = 12 * m_unitsPerPixel;
+        font.height = 12 * unitsPerPixel_;
         font.cellHeight = true;
     } else {
         font.height = qMin(qAbs(int(log.height)) * sy, limit);
@@ -101,25 +101,25 @@ void WmfParser::extTextOut(WmfBytes p) {
 void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
                             QList<QPointF> logicalAdvances, std::optional<QRectF> opaque,
                             std::optional<QRectF> clip) {
-    const qreal sx = m_dc.mapping.scaleX();
-    const qreal sy = m_dc.mapping.scaleY();
+    const qreal sx = dc_.mapping.scaleX();
+    const qreal sy = dc_.mapping.scaleY();
     WmfTextRun run;
     run.font = frameFont();
     run.text = WmfText::decode(bytes, run.font.charset, run.font.face);
-    if (run.text.size() > m_textLeft) {
+    if (run.text.size() > textLeft_) {
         stop(QStringLiteral("too much text"));
         return;
     }
-    m_textLeft -= run.text.size();
-    const bool useCp = m_dc.textAlign & updateCp;
+    textLeft_ -= run.text.size();
+    const bool useCp = dc_.textAlign & updateCp;
     if (useCp)
-        logicalReference = m_dc.position;
+        logicalReference = dc_.position;
     run.reference = point(logicalReference.x(), logicalReference.y());
-    run.align = m_dc.textAlign & (WmfAlignHorizontalMask | WmfAlignVerticalMask);
-    run.charExtra = m_dc.charExtra * qAbs(sx);
-    run.color = m_dc.textColor;
-    run.opaque = m_dc.bkOpaque;
-    run.background = m_dc.bkColor;
+    run.align = dc_.textAlign & (WmfAlignHorizontalMask | WmfAlignVerticalMask);
+    run.charExtra = dc_.charExtra * qAbs(sx);
+    run.color = dc_.textColor;
+    run.opaque = dc_.bkOpaque;
+    run.background = dc_.bkColor;
     run.opaqueRect = opaque;
     run.clipRect = clip;
     // Double-byte character sets decode to fewer characters than the array has entries. Vertical
@@ -130,7 +130,7 @@ void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
             run.advances.append(QPointF(a.x() * qAbs(sx), -a.y() * qAbs(sy)));
     }
     const bool movesCp = useCp && (run.align & WmfAlignHorizontalMask) != WmfAlignCenter;
-    if (movesCp || m_frameFromBounds) {
+    if (movesCp || frameFromBounds_) {
         const QPointF extent = textExtent(run);
         if (movesCp)
             moveCurrentPosition(run, extent);
@@ -143,7 +143,7 @@ void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
         return;
     syncRasterOp();
     syncClip();
-    m_painter.drawText(run);
+    painter_.drawText(run);
 }
 
 // Length along the baseline and drift across it, in frame units.
@@ -164,7 +164,7 @@ void WmfParser::moveCurrentPosition(const WmfTextRun& run, QPointF extent) {
     const qreal along = right ? -extent.x() : extent.x();
     const QPointF moved(along * std::cos(angle) + extent.y() * std::sin(angle),
                         -along * std::sin(angle) + extent.y() * std::cos(angle));
-    m_dc.position += QPointF(moved.x() / m_dc.mapping.scaleX(), moved.y() / m_dc.mapping.scaleY());
+    dc_.position += QPointF(moved.x() / dc_.mapping.scaleX(), moved.y() / dc_.mapping.scaleY());
 }
 
 // Roughly where unrotated text lies, for pictures whose size is what they draw.

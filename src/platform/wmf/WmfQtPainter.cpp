@@ -45,54 +45,54 @@ QList<qreal> dashesOf(WmfPen::Style style) {
 } // namespace
 
 WmfQtPainter::WmfQtPainter(QPainter* painter, const QRectF& frame, const QRectF& target)
-    : m_p(painter) {
-    m_p->save();
+    : painter_(painter) {
+    painter_->save();
     QTransform toTarget;
     toTarget.translate(target.x(), target.y());
     toTarget.scale(target.width() / frame.width(), target.height() / frame.height());
     toTarget.translate(-frame.x(), -frame.y());
-    m_p->setTransform(toTarget, true);
-    m_p->setClipRect(frame, Qt::IntersectClip);
-    m_baseClip = m_p->clipPath();
-    m_toDevice = m_p->combinedTransform();
-    m_deviceScale = (axisScale(m_toDevice, 1, 0) + axisScale(m_toDevice, 0, 1)) / 2;
-    if (QPaintEngine* engine = m_p->paintEngine()) {
-        m_rasterOps = engine->hasFeature(QPaintEngine::RasterOpModes);
-        m_blendModes = engine->hasFeature(QPaintEngine::BlendModes);
+    painter_->setTransform(toTarget, true);
+    painter_->setClipRect(frame, Qt::IntersectClip);
+    baseClip_ = painter_->clipPath();
+    toDevice_ = painter_->combinedTransform();
+    deviceScale_ = (axisScale(toDevice_, 1, 0) + axisScale(toDevice_, 0, 1)) / 2;
+    if (QPaintEngine* engine = painter_->paintEngine()) {
+        rasterOps_ = engine->hasFeature(QPaintEngine::RasterOpModes);
+        blendModes_ = engine->hasFeature(QPaintEngine::BlendModes);
     }
-    m_qtPen = qtPen();
-    m_qtBrush = qtBrush(m_brush, m_op);
+    qtPen_ = qtPen();
+    qtBrush_ = qtBrush(brush_, op_);
 }
 
 WmfQtPainter::~WmfQtPainter() {
-    m_p->restore();
+    painter_->restore();
 }
 
 void WmfQtPainter::setPen(const WmfPen& pen) {
-    m_pen = pen;
-    m_qtPen = qtPen();
+    pen_ = pen;
+    qtPen_ = qtPen();
 }
 
 void WmfQtPainter::setBrush(const WmfBrush& brush) {
-    m_brush = brush;
-    m_qtBrush = qtBrush(m_brush, m_op);
+    brush_ = brush;
+    qtBrush_ = qtBrush(brush_, op_);
 }
 
 void WmfQtPainter::setBackground(bool opaque, const QColor& color) {
-    m_backgroundOpaque = opaque;
-    m_background = color;
+    backgroundOpaque_ = opaque;
+    background_ = color;
 }
 
 void WmfQtPainter::setRasterOp(WmfRasterOp op) {
-    m_op = op;
-    m_qtPen = qtPen();
-    m_qtBrush = qtBrush(m_brush, m_op);
+    op_ = op;
+    qtPen_ = qtPen();
+    qtBrush_ = qtBrush(brush_, op_);
 }
 
 void WmfQtPainter::setClip(const std::optional<QPainterPath>& clip) {
-    m_p->setClipPath(m_baseClip, Qt::ReplaceClip);
+    painter_->setClipPath(baseClip_, Qt::ReplaceClip);
     if (clip)
-        m_p->setClipPath(*clip, Qt::IntersectClip);
+        painter_->setClipPath(*clip, Qt::IntersectClip);
 }
 
 QColor WmfQtPainter::opColor(const QColor& color, WmfRasterOp op) const {
@@ -106,19 +106,19 @@ QColor WmfQtPainter::opColor(const QColor& color, WmfRasterOp op) const {
 // Lines thinner than a device pixel are drawn one pixel wide, as the system draws them; only
 // such thin lines can be dashed or dotted, wider ones are always solid.
 bool WmfQtPainter::penIsThin() const {
-    return m_pen.width * m_deviceScale < 1.5;
+    return pen_.width * deviceScale_ < 1.5;
 }
 
 QPen WmfQtPainter::qtPen() const {
-    if (m_pen.style == WmfPen::Style::Null)
+    if (pen_.style == WmfPen::Style::Null)
         return Qt::NoPen;
-    QPen pen(opColor(m_pen.color, m_op));
+    QPen pen(opColor(pen_.color, op_));
     const bool thin = penIsThin();
-    pen.setWidthF(thin ? 0 : m_pen.width);
+    pen.setWidthF(thin ? 0 : pen_.width);
     pen.setCosmetic(thin);
-    pen.setCapStyle(m_pen.cap);
-    pen.setJoinStyle(m_pen.join);
-    if (const QList<qreal> dashes = dashesOf(m_pen.style); thin && !dashes.isEmpty())
+    pen.setCapStyle(pen_.cap);
+    pen.setJoinStyle(pen_.join);
+    if (const QList<qreal> dashes = dashesOf(pen_.style); thin && !dashes.isEmpty())
         pen.setDashPattern(dashes);
     return pen;
 }
@@ -140,12 +140,12 @@ QBrush WmfQtPainter::qtBrush(const WmfBrush& brush, WmfRasterOp op) const {
         qt = QBrush(brush.pattern);
         break;
     }
-    qt.setTransform(m_toDevice.inverted());
+    qt.setTransform(toDevice_.inverted());
     return qt;
 }
 
 bool WmfQtPainter::penHasGaps() const {
-    return m_pen.style != WmfPen::Style::Solid && m_pen.style != WmfPen::Style::Null && penIsThin();
+    return pen_.style != WmfPen::Style::Solid && pen_.style != WmfPen::Style::Null && penIsThin();
 }
 
 // Picks the composition for an operation; false when the device cannot do it and drawing it
@@ -160,72 +160,72 @@ bool WmfQtPainter::beginOp(WmfRasterOp op) {
     case WmfRasterOp::White:
         break;
     case WmfRasterOp::Invert:
-        if (!m_rasterOps)
+        if (!rasterOps_)
             return false;
         mode = QPainter::RasterOp_NotDestination;
         break;
     case WmfRasterOp::Xor:
-        if (!m_rasterOps)
+        if (!rasterOps_)
             return false;
         mode = QPainter::RasterOp_SourceXorDestination;
         break;
     case WmfRasterOp::NotXor:
-        if (!m_rasterOps)
+        if (!rasterOps_)
             return false;
         mode = QPainter::RasterOp_NotSourceXorDestination;
         break;
     case WmfRasterOp::And:
-        if (m_rasterOps)
+        if (rasterOps_)
             mode = QPainter::RasterOp_SourceAndDestination;
-        else if (m_blendModes)
+        else if (blendModes_)
             mode = QPainter::CompositionMode_Multiply;
         break;
     case WmfRasterOp::Or:
-        if (m_rasterOps)
+        if (rasterOps_)
             mode = QPainter::RasterOp_SourceOrDestination;
-        else if (m_blendModes)
+        else if (blendModes_)
             mode = QPainter::CompositionMode_Lighten;
         break;
     case WmfRasterOp::NotCopy:
-        if (m_rasterOps)
+        if (rasterOps_)
             mode = QPainter::RasterOp_NotSource;
         break;
     }
-    if (m_p->compositionMode() != mode)
-        m_p->setCompositionMode(mode);
+    if (painter_->compositionMode() != mode)
+        painter_->setCompositionMode(mode);
     return true;
 }
 
 // Opaque backgrounds show through hatches and the gaps of styled lines, so those are painted
 // first in the background colour.
 template <class Draw> void WmfQtPainter::drawShape(bool filled, const Draw& draw) {
-    if (!beginOp(m_op))
+    if (!beginOp(op_))
         return;
     const bool hatchBackground =
-        filled && m_backgroundOpaque && m_brush.style == WmfBrush::Style::Hatched;
-    const bool lineBackground = m_backgroundOpaque && penHasGaps();
+        filled && backgroundOpaque_ && brush_.style == WmfBrush::Style::Hatched;
+    const bool lineBackground = backgroundOpaque_ && penHasGaps();
     if (hatchBackground || lineBackground) {
         QPen gapPen = Qt::NoPen;
         if (lineBackground) {
-            gapPen = m_qtPen;
+            gapPen = qtPen_;
             gapPen.setStyle(Qt::SolidLine);
-            gapPen.setColor(opColor(m_background, m_op));
+            gapPen.setColor(opColor(background_, op_));
         }
-        m_p->setPen(gapPen);
-        m_p->setBrush(hatchBackground ? QBrush(opColor(m_background, m_op)) : QBrush());
+        painter_->setPen(gapPen);
+        painter_->setBrush(hatchBackground ? QBrush(opColor(background_, op_)) : QBrush());
         draw();
     }
-    m_p->setPen(m_qtPen);
-    m_p->setBrush(filled ? m_qtBrush : QBrush());
+    painter_->setPen(qtPen_);
+    painter_->setBrush(filled ? qtBrush_ : QBrush());
     draw();
 }
 
 void WmfQtPainter::drawPolyline(const QPolygonF& points) {
-    drawShape(false, [&] { m_p->drawPolyline(points); });
+    drawShape(false, [&] { painter_->drawPolyline(points); });
 }
 
 void WmfQtPainter::drawPolygon(const QPolygonF& points, Qt::FillRule rule) {
-    drawShape(true, [&] { m_p->drawPolygon(points, rule); });
+    drawShape(true, [&] { painter_->drawPolygon(points, rule); });
 }
 
 void WmfQtPainter::drawPolyPolygon(const QList<QPolygonF>& polygons, Qt::FillRule rule) {
@@ -235,20 +235,21 @@ void WmfQtPainter::drawPolyPolygon(const QList<QPolygonF>& polygons, Qt::FillRul
         path.addPolygon(polygon);
         path.closeSubpath();
     }
-    drawShape(true, [&] { m_p->drawPath(path); });
+    drawShape(true, [&] { painter_->drawPath(path); });
 }
 
 void WmfQtPainter::drawRect(const QRectF& rect) {
-    drawShape(true, [&] { m_p->drawRect(rect); });
+    drawShape(true, [&] { painter_->drawRect(rect); });
 }
 
 void WmfQtPainter::drawRoundRect(const QRectF& rect, const QSizeF& radii) {
-    drawShape(true,
-              [&] { m_p->drawRoundedRect(rect, radii.width(), radii.height(), Qt::AbsoluteSize); });
+    drawShape(true, [&] {
+        painter_->drawRoundedRect(rect, radii.width(), radii.height(), Qt::AbsoluteSize);
+    });
 }
 
 void WmfQtPainter::drawEllipse(const QRectF& rect) {
-    drawShape(true, [&] { m_p->drawEllipse(rect); });
+    drawShape(true, [&] { painter_->drawEllipse(rect); });
 }
 
 void WmfQtPainter::drawArc(WmfArcKind kind, const QRectF& rect, qreal startAngle, qreal spanAngle) {
@@ -260,28 +261,28 @@ void WmfQtPainter::drawArc(WmfArcKind kind, const QRectF& rect, qreal startAngle
     path.arcTo(rect, startAngle, spanAngle);
     if (kind != WmfArcKind::Arc)
         path.closeSubpath();
-    drawShape(kind != WmfArcKind::Arc, [&] { m_p->drawPath(path); });
+    drawShape(kind != WmfArcKind::Arc, [&] { painter_->drawPath(path); });
 }
 
 void WmfQtPainter::drawPoint(const QPointF& point, const QColor& color) {
-    if (!beginOp(m_op))
+    if (!beginOp(op_))
         return;
-    m_p->setPen(QPen(opColor(color, m_op), 0));
-    m_p->drawPoint(point);
+    painter_->setPen(QPen(opColor(color, op_), 0));
+    painter_->drawPoint(point);
 }
 
 void WmfQtPainter::drawImage(const WmfImageDraw& image) {
-    if (!beginOp(image.op == WmfRasterOp::NotCopy && !m_rasterOps ? WmfRasterOp::Copy : image.op))
+    if (!beginOp(image.op == WmfRasterOp::NotCopy && !rasterOps_ ? WmfRasterOp::Copy : image.op))
         return;
     QImage pixels = image.image;
-    if (image.op == WmfRasterOp::NotCopy && !m_rasterOps)
+    if (image.op == WmfRasterOp::NotCopy && !rasterOps_)
         pixels.invertPixels();
-    m_p->setRenderHint(QPainter::SmoothPixmapTransform, image.smooth);
-    m_p->drawImage(image.target, pixels, image.source);
+    painter_->setRenderHint(QPainter::SmoothPixmapTransform, image.smooth);
+    painter_->drawImage(image.target, pixels, image.source);
 }
 
 void WmfQtPainter::fillPath(const QPainterPath& area, const WmfBrush& brush, WmfRasterOp op) {
     if (!beginOp(op))
         return;
-    m_p->fillPath(area, qtBrush(brush, op));
+    painter_->fillPath(area, qtBrush(brush, op));
 }

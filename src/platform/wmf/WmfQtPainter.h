@@ -42,18 +42,18 @@ private:
     bool penIsThin() const;
     bool penHasGaps() const;
 
-    QPainter* m_p;
-    QPainterPath m_baseClip;
-    bool m_rasterOps = false;
-    bool m_blendModes = false;
-    qreal m_deviceScale = 1; // device pixels per frame unit
-    QTransform m_toDevice;
+    QPainter* painter_;
+    QPainterPath baseClip_;
+    bool rasterOps_ = false;
+    bool blendModes_ = false;
+    qreal deviceScale_ = 1; // device pixels per frame unit
+    QTransform toDevice_;
 
-    WmfPen m_pen;
-    WmfBrush m_brush;
-    bool m_backgroundOpaque = true;
-    QColor m_background = Qt::white;
-    WmfRasterOp m_op = WmfRasterOp::Copy;
-    QPen m_qtPen;
-    QBrush m_qtBrush;
+    WmfPen pen_;
+    WmfBrush brush_;
+    bool backgroundOpaque_ = true;
+    QColor background_ = Qt::white;
+    WmfRasterOp op_ = WmfRasterOp::Copy;
+    QPen qtPen_;
+    QBrush qtBrush_;
 };

@@ -61,46 +61,46 @@ Layout layoutOf(const WmfTextRun& run, const QFontMetricsF& metrics, qreal sx) {
 } // namespace
 
 void WmfQtPainter::drawText(const WmfTextRun& run) {
-    const QTransform world = m_p->worldTransform();
+    const QTransform world = painter_->worldTransform();
     const qreal sx = axisScale(world, 1, 0);
     const qreal sy = axisScale(world, 0, 1);
     const qreal em = WmfText::emHeight(run.font) * sy;
-    m_p->save();
-    m_p->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_->save();
+    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (run.opaqueRect)
-        m_p->fillRect(*run.opaqueRect, run.background);
+        painter_->fillRect(*run.opaqueRect, run.background);
     if (run.clipRect)
-        m_p->setClipRect(*run.clipRect, Qt::IntersectClip);
+        painter_->setClipRect(*run.clipRect, Qt::IntersectClip);
     if (run.text.isEmpty() || em < minTextPixels || em > maxTextPixels) {
-        m_p->restore();
+        painter_->restore();
         return;
     }
-    const int dpi = m_p->device() ? m_p->device()->logicalDpiY() : 96;
+    const int dpi = painter_->device() ? painter_->device()->logicalDpiY() : 96;
     QFont font = WmfText::qtFont(run.font, em, dpi);
     if (run.advances.isEmpty() && run.charExtra != 0)
         font.setLetterSpacing(QFont::AbsoluteSpacing, run.charExtra * sx);
-    const QFontMetricsF metrics(font, m_p->device());
+    const QFontMetricsF metrics(font, painter_->device());
     const Layout layout = layoutOf(run, metrics, sx);
 
     QTransform local;
     local.translate(world.map(run.reference).x(), world.map(run.reference).y());
     local.rotate(-run.font.escapement);
-    m_p->setTransform(local);
+    painter_->setTransform(local);
     if (run.opaque && !run.opaqueRect)
-        m_p->fillRect(QRectF(layout.left, layout.baseline - metrics.ascent(), layout.width,
-                             metrics.ascent() + metrics.descent()),
-                      run.background);
-    m_p->scale(layout.stretch, 1);
-    m_p->setFont(font);
-    m_p->setPen(run.color);
+        painter_->fillRect(QRectF(layout.left, layout.baseline - metrics.ascent(), layout.width,
+                                  metrics.ascent() + metrics.descent()),
+                           run.background);
+    painter_->scale(layout.stretch, 1);
+    painter_->setFont(font);
+    painter_->setPen(run.color);
     if (run.advances.isEmpty()) {
-        m_p->drawText(QPointF(layout.left / layout.stretch, layout.baseline), run.text);
+        painter_->drawText(QPointF(layout.left / layout.stretch, layout.baseline), run.text);
     } else {
         QPointF at(layout.left, layout.baseline);
         for (qsizetype i = 0; i < run.text.size(); ++i) {
-            m_p->drawText(QPointF(at.x() / layout.stretch, at.y()), QString(run.text[i]));
+            painter_->drawText(QPointF(at.x() / layout.stretch, at.y()), QString(run.text[i]));
             at += QPointF(run.advances[i].x() * sx, run.advances[i].y() * sy);
         }
     }
-    m_p->restore();
+    painter_->restore();
 }

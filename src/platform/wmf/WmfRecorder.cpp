@@ -27,70 +27,70 @@ void WmfRecorder::replay(WmfPainter& p) const {
         [&](const Image& c) { p.drawImage(c.draw); },
         [&](const FillPath& c) { p.fillPath(c.area, c.brush, c.op); },
     };
-    for (const auto& command : m_commands)
+    for (const auto& command : commands_)
         std::visit(visitor, command);
 }
 
 void WmfRecorder::setPen(const WmfPen& pen) {
-    m_commands.emplace_back(WmfCommand::SetPen{pen});
+    commands_.emplace_back(WmfCommand::SetPen{pen});
 }
 
 void WmfRecorder::setBrush(const WmfBrush& brush) {
-    m_commands.emplace_back(WmfCommand::SetBrush{brush});
+    commands_.emplace_back(WmfCommand::SetBrush{brush});
 }
 
 void WmfRecorder::setBackground(bool opaque, const QColor& color) {
-    m_commands.emplace_back(WmfCommand::SetBackground{opaque, color});
+    commands_.emplace_back(WmfCommand::SetBackground{opaque, color});
 }
 
 void WmfRecorder::setRasterOp(WmfRasterOp op) {
-    m_commands.emplace_back(WmfCommand::SetRasterOp{op});
+    commands_.emplace_back(WmfCommand::SetRasterOp{op});
 }
 
 void WmfRecorder::setClip(const std::optional<QPainterPath>& clip) {
-    m_commands.emplace_back(WmfCommand::SetClip{clip});
+    commands_.emplace_back(WmfCommand::SetClip{clip});
 }
 
 void WmfRecorder::drawPolyline(const QPolygonF& points) {
-    m_commands.emplace_back(WmfCommand::Polyline{points});
+    commands_.emplace_back(WmfCommand::Polyline{points});
 }
 
 void WmfRecorder::drawPolygon(const QPolygonF& points, Qt::FillRule rule) {
-    m_commands.emplace_back(WmfCommand::Polygon{points, rule});
+    commands_.emplace_back(WmfCommand::Polygon{points, rule});
 }
 
 void WmfRecorder::drawPolyPolygon(const QList<QPolygonF>& polygons, Qt::FillRule rule) {
-    m_commands.emplace_back(WmfCommand::PolyPolygon{polygons, rule});
+    commands_.emplace_back(WmfCommand::PolyPolygon{polygons, rule});
 }
 
 void WmfRecorder::drawRect(const QRectF& rect) {
-    m_commands.emplace_back(WmfCommand::Rect{rect});
+    commands_.emplace_back(WmfCommand::Rect{rect});
 }
 
 void WmfRecorder::drawRoundRect(const QRectF& rect, const QSizeF& radii) {
-    m_commands.emplace_back(WmfCommand::RoundRect{rect, radii});
+    commands_.emplace_back(WmfCommand::RoundRect{rect, radii});
 }
 
 void WmfRecorder::drawEllipse(const QRectF& rect) {
-    m_commands.emplace_back(WmfCommand::Ellipse{rect});
+    commands_.emplace_back(WmfCommand::Ellipse{rect});
 }
 
 void WmfRecorder::drawArc(WmfArcKind kind, const QRectF& rect, qreal startAngle, qreal spanAngle) {
-    m_commands.emplace_back(WmfCommand::Arc{kind, rect, startAngle, spanAngle});
+    commands_.emplace_back(WmfCommand::Arc{kind, rect, startAngle, spanAngle});
 }
 
 void WmfRecorder::drawPoint(const QPointF& point, const QColor& color) {
-    m_commands.emplace_back(WmfCommand::Point{point, color});
+    commands_.emplace_back(WmfCommand::Point{point, color});
 }
 
 void WmfRecorder::drawText(const WmfTextRun& run) {
-    m_commands.emplace_back(WmfCommand::Text{run});
+    commands_.emplace_back(WmfCommand::Text{run});
 }
 
 void WmfRecorder::drawImage(const WmfImageDraw& image) {
-    m_commands.emplace_back(WmfCommand::Image{image});
+    commands_.emplace_back(WmfCommand::Image{image});
 }
 
 void WmfRecorder::fillPath(const QPainterPath& area, const WmfBrush& brush, WmfRasterOp op) {
-    m_commands.emplace_back(WmfCommand::FillPath{area, brush, op});
+    commands_.emplace_back(WmfCommand::FillPath{area, brush, op});
 }

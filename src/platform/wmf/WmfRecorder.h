@@ -75,9 +75,9 @@ using Any = std::variant<SetPen, SetBrush, SetBackground, SetRasterOp, SetClip, 
 
 class WmfRecorder : public WmfPainter {
 public:
-    const std::vector<WmfCommand::Any>& commands() const { return m_commands; }
+    const std::vector<WmfCommand::Any>& commands() const { return commands_; }
     void replay(WmfPainter& painter) const;
-    void clear() { m_commands.clear(); }
+    void clear() { commands_.clear(); }
 
     void setPen(const WmfPen& pen) override;
     void setBrush(const WmfBrush& brush) override;
@@ -97,5 +97,5 @@ public:
     void fillPath(const QPainterPath& area, const WmfBrush& brush, WmfRasterOp op) override;
 
 private:
-    std::vector<WmfCommand::Any> m_commands;
+    std::vector<WmfCommand::Any> commands_;
 };

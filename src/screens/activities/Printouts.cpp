@@ -33,7 +33,8 @@ void printQuestion(PrinterSurface& printer, const QuestionTables& questions, int
 }
 
 QString banner() {
-    const QString once = QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
+    const QString once =
+        QStringLiteral("   Well Done      Well Done     Well Done     Well Done    ");
     return once + once;
 }
 
@@ -110,7 +111,8 @@ void printCertificate(PrinterSurface& printer, const CertificateText& text) {
     centred(printer, QString());
     printer.setFontSize(28);
     centred(printer, QStringLiteral("You have scored") + numberText(text.score) +
-                         QStringLiteral(" out of") + numberText(text.maxScore) + QStringLiteral("."));
+                         QStringLiteral(" out of") + numberText(text.maxScore) +
+                         QStringLiteral("."));
     blankLines(printer, 1);
     printer.setFontSize(36);
     blankLines(printer, 2);

@@ -23,6 +23,8 @@ Outcome score(const std::array<int, 11>& pupilAnswers, const std::array<QString,
     return outcome;
 }
 
-QString questionHeading(int number) { return QStringLiteral("Question") + numberText(number); }
+QString questionHeading(int number) {
+    return QStringLiteral("Question") + numberText(number);
+}
 
 } // namespace QuizRules

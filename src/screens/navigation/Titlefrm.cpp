@@ -59,15 +59,16 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
                        {480, 5520, 4455, 375}, {times, 12, false, blue, Label::Align::Center});
     Command1 = makeButton(Frame1, QStringLiteral("Command1"), QStringLiteral("OK"), 1320);
     Command2 = makeButton(Frame1, QStringLiteral("Command2"), QStringLiteral("Exit"), 2760);
-    Label2 = makeLabel(Frame1, QStringLiteral("Label2"), -1, Credits::notice,
-                       {0, 6420, 5415, 255},
+    Label2 = makeLabel(Frame1, QStringLiteral("Label2"), -1, Credits::notice, {0, 6420, 5415, 255},
                        {QStringLiteral("Arial"), 8.25, false, green, Label::Align::Center});
 
     onClickOf(*Command1, "Command1_Click", [this] { Command1_Click(); });
     onClickOf(*Command2, "Command2_Click", [this] { Command2_Click(); });
 }
 
-void Titlefrm::setDisplayForTests(const QSizeF& displayTwips) { testDisplay = displayTwips; }
+void Titlefrm::setDisplayForTests(const QSizeF& displayTwips) {
+    testDisplay = displayTwips;
+}
 
 void Titlefrm::Form_Load() {
     try {
@@ -106,4 +107,6 @@ void Titlefrm::Command2_Click() {
     Screens::end();
 }
 
-void Titlefrm::closeRequested() { Command2_Click(); }
+void Titlefrm::closeRequested() {
+    Command2_Click();
+}

@@ -15,14 +15,14 @@
 class WmfBuilder {
 public:
     WmfBuilder& placeable(QRect box, quint16 unitsPerInch, bool rightChecksum = true) {
-        m_placeable = true;
-        m_box = box;
-        m_inch = unitsPerInch;
-        m_rightChecksum = rightChecksum;
+        placeable_ = true;
+        box_ = box;
+        inch_ = unitsPerInch;
+        rightChecksum_ = rightChecksum;
         return *this;
     }
     WmfBuilder& objects(quint16 count) {
-        m_objects = count;
+        objects_ = count;
         return *this;
     }
     WmfBuilder& record(quint16 function, std::initializer_list<int> words) {
@@ -39,10 +39,10 @@ public:
     }
     // A record with whatever size it claims, for broken files.
     WmfBuilder& raw(quint32 sizeWords, quint16 function, const QByteArray& params) {
-        appendWord(m_records, int(sizeWords & 0xFFFF));
-        appendWord(m_records, int(sizeWords >> 16));
-        appendWord(m_records, function);
-        m_records.append(params);
+        appendWord(records_, int(sizeWords & 0xFFFF));
+        appendWord(records_, int(sizeWords >> 16));
+        appendWord(records_, function);
+        records_.append(params);
         return *this;
     }
 
@@ -117,25 +117,25 @@ public:
     }
 
     QByteArray build(bool endRecord = true) const {
-        QByteArray records = m_records;
+        QByteArray records = records_;
         if (endRecord)
             records.append(QByteArray::fromHex("030000000000"));
         QByteArray out;
-        if (m_placeable) {
+        if (placeable_) {
             QByteArray head;
             appendWord(head, int(0xCDD7));
             appendWord(head, int(0x9AC6));
-            for (int w : {0, m_box.left(), m_box.top(), m_box.left() + m_box.width(),
-                          m_box.top() + m_box.height(), int(m_inch), 0, 0})
+            for (int w : {0, box_.left(), box_.top(), box_.left() + box_.width(),
+                          box_.top() + box_.height(), int(inch_), 0, 0})
                 appendWord(head, w);
             quint16 sum = 0;
             for (int i = 0; i < 10; ++i)
                 sum ^= quint16(quint8(head[2 * i]) | (quint8(head[2 * i + 1]) << 8));
-            appendWord(head, m_rightChecksum ? sum : sum ^ 0x5555);
+            appendWord(head, rightChecksum_ ? sum : sum ^ 0x5555);
             out.append(head);
         }
         const qsizetype words = (18 + records.size()) / 2;
-        for (int w : {1, 9, 0x0300, int(words & 0xFFFF), int(words >> 16), int(m_objects), 0, 0, 0})
+        for (int w : {1, 9, 0x0300, int(words & 0xFFFF), int(words >> 16), int(objects_), 0, 0, 0})
             appendWord(out, w);
         out.append(records);
         return out;
@@ -183,10 +183,10 @@ public:
     }
 
 private:
-    QByteArray m_records;
-    bool m_placeable = false;
-    QRect m_box;
-    quint16 m_inch = 1440;
-    bool m_rightChecksum = true;
-    quint16 m_objects = 16;
+    QByteArray records_;
+    bool placeable_ = false;
+    QRect box_;
+    quint16 inch_ = 1440;
+    bool rightChecksum_ = true;
+    quint16 objects_ = 16;
 };

@@ -174,7 +174,8 @@ void TestWmfCorpus::matchesOwnReference() {
     QFETCH(QString, path);
     const WmfPicture picture = WmfPicture::load(path);
     QVERIFY(!picture.isNull());
-    const QSize size = QSize(picture.sizePixels()).scaled(240, 240, Qt::KeepAspectRatio).expandedTo({1, 1});
+    const QSize size =
+        QSize(picture.sizePixels()).scaled(240, 240, Qt::KeepAspectRatio).expandedTo({1, 1});
     QImage rendering = blank(size);
     {
         QPainter painter(&rendering);
