@@ -57,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     if (picture.isNull())
         return 0;
-    const QSize size = cappedSize(picture.sizePixels());
-    paintAt(picture, size);
-    paintAt(picture, size * 600 / 96);
+    const QSize onScreen = cappedSize(picture.sizePixels());
+    paintAt(picture, onScreen);
+    paintAt(picture, onScreen * 600 / 96);
     return 0;
 }
