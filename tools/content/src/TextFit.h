@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuestionFile.h"
+#include "QuizSource.h"
 
 #include <QStringList>
 

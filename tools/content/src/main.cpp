@@ -3,9 +3,11 @@
 //   makecontent <content folder> <quiz source folder> <folder for dry sounds>
 #include "GifWriter.h"
 #include "Pictures.h"
-#include "QuestionFile.h"
+#include "QuizSource.h"
 #include "Sounds.h"
 #include "TextFit.h"
+#include "formats/Errors.h"
+#include "formats/QuestionFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,8 +47,13 @@ void makeQuiz(const QString& sourcePath, const QString& targetPath) {
     problems << quiz::check(worksheet) << fit::checkQuiz(worksheet);
     for (const QString& problem : problems)
         fail(sourcePath + ": " + problem);
-    if (problems.isEmpty())
-        writeBytes(targetPath, quiz::encode(worksheet));
+    if (!problems.isEmpty())
+        return;
+    try {
+        writeBytes(targetPath, questionFileBytes(quiz::toContent(worksheet)));
+    } catch (const FormatError& error) {
+        fail(sourcePath + ": " + QString::fromUtf8(error.what()));
+    }
 }
 
 void savePicture(const QImage& image, const QString& path, const char* format, int quality = -1) {
