@@ -147,8 +147,9 @@ int main(int argc, char** argv) {
     for (const char* folder : {"multiple", "images", "logo", "wav"})
         content.mkpath(folder);
     dry.mkpath(".");
-    if (!fit::loadTahoma())
-        std::fprintf(stderr, "makecontent: Tahoma not found, captions measured with DejaVu\n");
+    if (!fit::hasCaptionFace())
+        std::fprintf(stderr, "makecontent: DejaVu Sans Condensed not found, captions measured "
+                             "with DejaVu Sans\n");
 
     writeBytes(content.filePath("multiple/track.txt"), " 0 \r\n");
     makeQuiz(quizSources.filePath("introduction.txt"),
