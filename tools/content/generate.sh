@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates the content this tool owns: content/multiple (track.txt and the two built-in
 # quizzes), content/images, content/logo and content/wav. The same sources give the same files.
-# Needs: cmake, ninja, qt6-base-dev, sox, fonts-liberation, fonts-wine.
+# Needs: cmake, ninja, qt6-base-dev, sox, fonts-liberation, fonts-dejavu-extra.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"

@@ -6,7 +6,7 @@
 namespace fit {
 namespace {
 
-QString tahomaFamily;
+const QString captionFace = QStringLiteral("DejaVu Sans Condensed");
 
 constexpr double pointsToPixels = 96.0 / 72.0;
 
@@ -25,13 +25,8 @@ QFont pixelFont(const QString& family, double points, bool bold = false) {
 
 } // namespace
 
-bool loadTahoma() {
-    const int id =
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
-    if (id < 0)
-        return false;
-    tahomaFamily = QFontDatabase::applicationFontFamilies(id).value(0);
-    return !tahomaFamily.isEmpty();
+bool hasCaptionFace() {
+    return QFontDatabase::hasFamily(captionFace);
 }
 
 QStringList checkQuiz(const quiz::Worksheet& worksheet) {
@@ -54,7 +49,7 @@ QStringList checkQuiz(const quiz::Worksheet& worksheet) {
 }
 
 QStringList checkCaptions(const QStringList& captions, double boxWidth) {
-    const QString family = tahomaFamily.isEmpty() ? QStringLiteral("DejaVu Sans") : tahomaFamily;
+    const QString family = hasCaptionFace() ? captionFace : QStringLiteral("DejaVu Sans");
     const QFontMetricsF metrics(pixelFont(family, 9.75, true));
     QStringList problems;
     for (const QString& caption : captions)

@@ -3,9 +3,11 @@
 //   makecontent <content folder> <quiz source folder> <folder for dry sounds>
 #include "GifWriter.h"
 #include "Pictures.h"
-#include "QuestionFile.h"
+#include "QuizSource.h"
 #include "Sounds.h"
 #include "TextFit.h"
+#include "formats/Errors.h"
+#include "formats/QuestionFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,8 +47,13 @@ void makeQuiz(const QString& sourcePath, const QString& targetPath) {
     problems << quiz::check(worksheet) << fit::checkQuiz(worksheet);
     for (const QString& problem : problems)
         fail(sourcePath + ": " + problem);
-    if (problems.isEmpty())
-        writeBytes(targetPath, quiz::encode(worksheet));
+    if (!problems.isEmpty())
+        return;
+    try {
+        writeBytes(targetPath, questionFileBytes(quiz::toContent(worksheet)));
+    } catch (const FormatError& error) {
+        fail(sourcePath + ": " + QString::fromUtf8(error.what()));
+    }
 }
 
 void savePicture(const QImage& image, const QString& path, const char* format, int quality = -1) {
@@ -140,8 +147,9 @@ int main(int argc, char** argv) {
     for (const char* folder : {"multiple", "images", "logo", "wav"})
         content.mkpath(folder);
     dry.mkpath(".");
-    if (!fit::loadTahoma())
-        std::fprintf(stderr, "makecontent: Tahoma not found, captions measured with DejaVu\n");
+    if (!fit::hasCaptionFace())
+        std::fprintf(stderr, "makecontent: DejaVu Sans Condensed not found, captions measured "
+                             "with DejaVu Sans\n");
 
     writeBytes(content.filePath("multiple/track.txt"), " 0 \r\n");
     makeQuiz(quizSources.filePath("introduction.txt"),

@@ -1,7 +1,8 @@
 // Checks the generated content folder against what the program expects of it, so a rerun of
 // the generator that breaks a size, a format or a sound's length is caught.
-#include "QuestionFile.h"
+#include "QuizSource.h"
 #include "Sounds.h"
+#include "formats/QuestionFile.h"
 
 #include <QDataStream>
 #include <QFile>
@@ -100,7 +101,7 @@ private slots:
         const auto sheet = quiz::parseSource(QString::fromUtf8(in.readAll()), errors);
         QVERIFY(errors.isEmpty());
         const QByteArray bytes = out.readAll();
-        QCOMPARE(bytes, quiz::encode(sheet));
+        QCOMPARE(bytes, questionFileBytes(quiz::toContent(sheet)));
         QCOMPARE(bytes.count("\r\n"), 72);
     }
 

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QByteArray>
+#include "formats/QuestionFile.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <array>
-#include <optional>
 
-// The built-in quizzes are kept as readable UTF-8 sources and turned into the program's
-// question files: 72 lines, CR LF, commas stored as "&", Windows-1252.
+// The built-in quizzes are kept as readable UTF-8 sources; the program's own writer turns them
+// into question files.
 namespace quiz {
 
 constexpr int questionCount = 10;
@@ -35,9 +35,7 @@ Worksheet parseSource(const QString& source, QStringList& errors);
 // Everything the program's reader or the wizard would not take back unchanged.
 QStringList check(const Worksheet& worksheet);
 
-std::optional<QByteArray> toWindows1252(const QString& text);
-
 // Assumes check() found nothing.
-QByteArray encode(const Worksheet& worksheet);
+WorksheetContent toContent(const Worksheet& worksheet);
 
 } // namespace quiz

@@ -1,20 +1,11 @@
-#include "QuestionFile.h"
+#include "QuizSource.h"
 
-#include <QHash>
+#include "formats/TextCodec.h"
 
 #include <algorithm>
 
 namespace quiz {
 namespace {
-
-const QHash<char16_t, char> windowsOnly{
-    {u'\u20ac', '\x80'}, {u'\u201a', '\x82'}, {u'\u0192', '\x83'}, {u'\u201e', '\x84'},
-    {u'\u2026', '\x85'}, {u'\u2020', '\x86'}, {u'\u2021', '\x87'}, {u'\u02c6', '\x88'},
-    {u'\u2030', '\x89'}, {u'\u0160', '\x8a'}, {u'\u2039', '\x8b'}, {u'\u0152', '\x8c'},
-    {u'\u017d', '\x8e'}, {u'\u2018', '\x91'}, {u'\u2019', '\x92'}, {u'\u201c', '\x93'},
-    {u'\u201d', '\x94'}, {u'\u2022', '\x95'}, {u'\u2013', '\x96'}, {u'\u2014', '\x97'},
-    {u'\u02dc', '\x98'}, {u'\u2122', '\x99'}, {u'\u0161', '\x9a'}, {u'\u203a', '\x9b'},
-    {u'\u0153', '\x9c'}, {u'\u017e', '\x9e'}, {u'\u0178', '\x9f'}};
 
 void checkField(const QString& what, const QString& text, int limit, QStringList& problems) {
     if (text.isEmpty())
@@ -25,21 +16,15 @@ void checkField(const QString& what, const QString& text, int limit, QStringList
                         .arg(text.size())
                         .arg(limit)
                         .arg(text);
-    // "&" reads back as a comma; leading blanks and a leading quote are eaten by the reader.
+    // "&" reads back as a comma, and the writer stores a leading double quote as a typographic one.
     if (text.contains(u'&'))
         problems << what + " holds \"&\", which would read back as a comma";
     if (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()))
         problems << what + " starts or ends with a blank";
     if (text.startsWith(u'"'))
         problems << what + " starts with a double quote";
-    if (!toWindows1252(text))
-        problems << what + " has a character Windows-1252 cannot hold";
-}
-
-QByteArray field(const QString& text) {
-    QString stored = text;
-    stored.replace(u',', u'&');
-    return *toWindows1252(stored) + "\r\n";
+    if (!TextCodec::canStoreInLine(text))
+        problems << what + " has a line end or a character Windows-1252 cannot hold";
 }
 
 } // namespace
@@ -101,31 +86,14 @@ QStringList check(const Worksheet& worksheet) {
     return problems;
 }
 
-std::optional<QByteArray> toWindows1252(const QString& text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xa0 && u <= 0xff))
-            out.push_back(char(u));
-        else if (auto hit = windowsOnly.constFind(u); hit != windowsOnly.cend())
-            out.push_back(*hit);
-        else
-            return std::nullopt;
+WorksheetContent toContent(const Worksheet& worksheet) {
+    WorksheetContent content;
+    content.title = worksheet.title;
+    for (size_t q = 0; q < content.questions.size(); ++q) {
+        const Question& question = worksheet.questions.at(qsizetype(q));
+        content.questions[q] = {question.text, question.answers, question.correct};
     }
-    return out;
-}
-
-QByteArray encode(const Worksheet& worksheet) {
-    QByteArray out = field(worksheet.title) + " \r\n";
-    for (const Question& question : worksheet.questions) {
-        out += field(question.text);
-        for (const QString& answer : question.answers)
-            out += field(answer);
-        out += QByteArray::number(question.correct) + "\r\n";
-        out += " \r\n";
-    }
-    return out;
+    return content;
 }
 
 } // namespace quiz
