@@ -13,6 +13,7 @@ driver="$(cd "$1" && pwd)/tests/sharedriver"
 ops=${2:-200}
 out=$(mktemp -d /tmp/orvelles-sharelogs.XXXXXX)
 trap 'rm -rf "$out"' EXIT
+touch "$out/C.log"
 
 folder=$ORVELLES_SHARE/orvelles
 mkdir -p "$folder/multiple"
@@ -33,20 +34,15 @@ pid_b=$!
 # Copy C is killed at random moments; each restart goes on with fresh names.
 kills=0
 (
-    round=0 left=$ops
-    while [ "$left" -gt 0 ]; do
-        n=$(( left < 40 ? left : 40 ))
-        "$driver" run "$folder" "C$round" "$n" $((round + 3)) >> "$out/C.log" &
+    round=0
+    while [ "$(grep -c '^begin' "$out/C.log" 2> /dev/null || true)" -lt "$ops" ]; do
+        left=$((ops - $(grep -c '^begin' "$out/C.log" 2> /dev/null || true)))
+        "$driver" run "$folder" "C$round" "$left" $((round + 3)) >> "$out/C.log" &
         pid=$!
         sleep "0.$((RANDOM % 9 + 1))"
-        if kill -9 "$pid" 2> /dev/null; then
-            echo kill >> "$out/kills"
-            # Whatever the dead copy finished is in its log; how far it got is counted.
-            n=$(grep -c "^done .* C$round-" "$out/C.log" || true)
-            [ "$n" -eq 0 ] && n=1
-        fi
+        kill -9 "$pid" 2> /dev/null && echo kill >> "$out/kills"
         wait "$pid" 2> /dev/null || true
-        left=$((left - n)) round=$((round + 1))
+        round=$((round + 1))
     done
 ) &
 pid_c=$!
@@ -65,7 +61,7 @@ end=$(date +%s.%N)
 [ -f "$out/kills" ] && kills=$(wc -l < "$out/kills")
 
 tail -qn1 "$out/A.log" "$out/B.log"
-echo "copy C killed $kills times; $(grep -c '^done' "$out/C.log") of its operations done"
+echo "copy C: $(grep -c '^begin' "$out/C.log") operations begun, $(grep -c '^done' "$out/C.log") done, killed $kills times"
 for copy in A B C; do
     grep '^fail' "$out/$copy.log" | sed 's/^/  /' | sort | uniq -c | sort -rn | head -5 || true
 done
