@@ -19,6 +19,17 @@ struct FileAccessError : FileError {
     using FileError::FileError;
 };
 
+// Another computer has held the folder's lock for the whole wait: nothing was saved.
+struct FolderBusyError : FileAccessError {
+    using FileAccessError::FileAccessError;
+};
+
+// The folder cannot give what safe saving needs (two computers could save over each other):
+// nothing was saved, and saving there will not work until the folder is set up differently.
+struct UnsafeFolderError : FileAccessError {
+    using FileAccessError::FileAccessError;
+};
+
 // The data is outside what the format allows (a count that is no number, too many names).
 struct FormatError : FileError {
     using FileError::FileError;

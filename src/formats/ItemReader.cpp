@@ -1,10 +1,13 @@
 #include "formats/ItemReader.h"
 
 #include "formats/Errors.h"
+#include "formats/SafeFile.h"
 #include "formats/TextCodec.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,7 +35,15 @@ ItemReader ItemReader::open(const QString& path) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
         throw FileAccessError(name + " is not a regular file");
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    // An SMB server replaces a file by deleting the old one and renaming the new one into
+    // place, so for a moment the file is missing: look again before calling it gone.
+    if (fd < 0 && errno == ENOENT && folderKind(path) == FolderKind::SmbShare) {
+        for (int tries = 0; fd < 0 && errno == ENOENT && tries < 20; ++tries) {
+            QThread::msleep(50);
+            fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        }
+    }
     if (fd < 0)
         throw FileAccessError("cannot open " + name);
     QFile file;

@@ -4,8 +4,22 @@
 #include <QLockFile>
 #include <QString>
 #include <chrono>
+#include <memory>
+#include <optional>
 
 class QSaveFile;
+
+// How a folder behaves when several computers save into it. On a local disk (and on shares
+// that behave like one) Qt's lock file and save file do. On an SMB share a file open anywhere
+// cannot be deleted or renamed over, and a lock file cannot be read for its owner without
+// blocking its removal, so saving there takes other steps.
+enum class FolderKind { Local, SmbShare };
+
+// The kind of the folder holding `path`, from the file system it is mounted as.
+FolderKind folderKind(const QString& path);
+
+// Makes folderKind answer `kind` for every path (nullopt: find out); for tests.
+void forceFolderKind(std::optional<FolderKind> kind);
 
 // Replaces the file at `path` with `bytes` in one step: the new text goes to a temporary
 // file beside it, which takes the old one's place only when it is complete. Throws
@@ -29,15 +43,24 @@ public:
 
 // Holds the lock file `path` + ".lock" for a read-change-write of `path`, so that two
 // copies of the program working on one shared folder take turns. A lock left behind by a
-// copy that died is taken over once it is older than StaleAfter.
+// copy that died is taken over once it is older than StaleAfter. On an SMB share the lock is
+// a file made only if none exists; one that has not changed for StaleAfter is taken over, so
+// there the wait is at least ShareWait.
 class FileLock {
 public:
     static constexpr std::chrono::milliseconds StaleAfter{5000};
     static constexpr std::chrono::milliseconds DefaultWait{6000};
+    static constexpr std::chrono::milliseconds ShareWait{8000};
 
-    // Throws FileAccessError when the lock cannot be had within `wait`.
+    // Throws FolderBusyError when the lock cannot be had within `wait`, UnsafeFolderError when
+    // the folder cannot keep two copies from holding it at once, FileAccessError otherwise.
     explicit FileLock(const QString& path, std::chrono::milliseconds wait = DefaultWait);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
 
 private:
-    QLockFile lock_;
+    std::unique_ptr<QLockFile> local_;
+    QString sharePath_;
+    QByteArray shareStamp_;
 };

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Three copies of sharedriver add and remove worksheets at once in a real SMB share; one is
+# killed at random moments and restarted, and the server is stopped and started in the middle.
+# Afterwards no name may be lost or doubled and every listed question file must load whole.
+#   share-test.sh BUILD_DIR [OPERATIONS]   (OPERATIONS per copy, default 200)
+# Exits 77 where the share cannot be set up (no root, no /dev/fuse).
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+if [ -z "${ORVELLES_SHARE:-}" ]; then
+    exec "$here/with-share.sh" "$0" "$@"
+fi
+driver="$(cd "$1" && pwd)/tests/sharedriver"
+ops=${2:-200}
+out=$(mktemp -d /tmp/orvelles-sharelogs.XXXXXX)
+trap 'rm -rf "$out"' EXIT
+touch "$out/C.log"
+
+folder=$ORVELLES_SHARE/orvelles
+mkdir -p "$folder/multiple"
+printf ' 0 \r\n' > "$folder/multiple/track.txt"
+
+# The local figure to compare with: one copy, the same operations, on the local disk.
+mkdir -p "$out/local/multiple"
+printf ' 0 \r\n' > "$out/local/multiple/track.txt"
+"$driver" run "$out/local" L "$ops" 7 > "$out/local.log"
+tail -1 "$out/local.log"
+
+start=$(date +%s.%N)
+"$driver" run "$folder" A "$ops" 1 > "$out/A.log" &
+pid_a=$!
+"$driver" run "$folder" B "$ops" 2 > "$out/B.log" &
+pid_b=$!
+
+# Copy C is killed at random moments; each restart goes on with fresh names.
+kills=0
+(
+    round=0
+    while [ "$(grep -c '^begin' "$out/C.log" 2> /dev/null || true)" -lt "$ops" ]; do
+        left=$((ops - $(grep -c '^begin' "$out/C.log" 2> /dev/null || true)))
+        "$driver" run "$folder" "C$round" "$left" $((round + 3)) >> "$out/C.log" &
+        pid=$!
+        sleep "0.$((RANDOM % 9 + 1))"
+        kill -9 "$pid" 2> /dev/null && echo kill >> "$out/kills"
+        wait "$pid" 2> /dev/null || true
+        round=$((round + 1))
+    done
+) &
+pid_c=$!
+
+# The server goes away for two seconds while the copies save.
+sleep 3
+"$ORVELLES_SHARE_CTL" stop
+sleep 2
+"$ORVELLES_SHARE_CTL" start
+
+status=0
+wait "$pid_a" || status=1
+wait "$pid_b" || status=1
+wait "$pid_c" || status=1
+end=$(date +%s.%N)
+[ -f "$out/kills" ] && kills=$(wc -l < "$out/kills")
+
+tail -qn1 "$out/A.log" "$out/B.log"
+echo "copy C: $(grep -c '^begin' "$out/C.log") operations begun, $(grep -c '^done' "$out/C.log") done, killed $kills times"
+for copy in A B C; do
+    grep '^fail' "$out/$copy.log" | sed 's/^/  /' | sort | uniq -c | sort -rn | head -5 || true
+done
+echo "three copies took $(echo "$end - $start" | bc) s"
+"$driver" check "$folder" "$out/A.log" "$out/B.log" "$out/C.log" || status=1
+leftover=$(find "$ORVELLES_SHARE_BACKING" -name '*.new' -o -name '*.lock' -o -name '*.break' | wc -l)
+echo "files left by killed copies and the outage: $leftover"
+exit $status

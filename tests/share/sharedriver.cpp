@@ -1,0 +1,161 @@
+// Adds and removes worksheets in a folder through the program's own saving code, so that
+// several copies can be run at once on a shared folder and their work checked afterwards.
+//   sharedriver run FOLDER COPY OPERATIONS SEED   logs "begin|done|fail add|del NAME" lines
+//   sharedriver check FOLDER LOG...               exits 1 when a name is lost, doubled or torn
+#include "formats/Catalogue.h"
+#include "formats/Errors.h"
+#include "formats/ItemReader.h"
+#include "formats/QuestionFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHash>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QTextStream>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+
+QString catalogueIn(const QString& folder) {
+    return QDir(folder).filePath(QStringLiteral("multiple/track.txt"));
+}
+
+QString questionFileIn(const QString& folder, const QString& name) {
+    return QDir(folder).filePath(QStringLiteral("multiple/") + name + QStringLiteral(".txt"));
+}
+
+// Long enough texts that a save takes more than one write on the wire, so a cut shows.
+WorksheetContent worksheetNamed(const QString& name) {
+    WorksheetContent worksheet;
+    worksheet.title = name;
+    for (int q = 0; q < 10; ++q) {
+        QuestionEntry& entry = worksheet.questions[size_t(q)];
+        entry.text = name + QStringLiteral(" question ") + QString::number(q + 1) +
+                     QString(600, QLatin1Char('x'));
+        for (int a = 0; a < 4; ++a)
+            entry.answers[size_t(a)] = name + QLatin1Char(' ') + QChar(u'A' + a);
+        entry.correct = 1 + q % 4;
+    }
+    return worksheet;
+}
+
+void say(const char* what, const QString& op, const QString& name, const QString& why = {}) {
+    std::printf("%s %s %s%s%s\n", what, qPrintable(op), qPrintable(name), why.isEmpty() ? "" : " ",
+                qPrintable(why));
+    std::fflush(stdout);
+}
+
+int run(const QString& folder, const QString& copy, int operations, quint32 seed) {
+    QRandomGenerator random(seed);
+    QStringList mine;
+    QElapsedTimer saving;
+    qint64 savingNs = 0;
+    int saves = 0, failures = 0;
+    for (int i = 0; i < operations; ++i) {
+        const bool add = mine.isEmpty() || random.bounded(10) < 6;
+        const QString name = add ? copy + QLatin1Char('-') + QString::number(i)
+                                 : mine.at(int(random.bounded(qint64(mine.size()))));
+        const QString op = add ? QStringLiteral("add") : QStringLiteral("del");
+        say("begin", op, name);
+        saving.start();
+        try {
+            CatalogueState state;
+            if (add) {
+                writeQuestionFile(questionFileIn(folder, name), worksheetNamed(name));
+                trackworksheets(catalogueIn(folder), name, state);
+                mine << name;
+            } else {
+                state.SelectedWorksheet = name;
+                delworksheet(catalogueIn(folder), state);
+                mine.removeOne(name);
+            }
+            savingNs += saving.nsecsElapsed();
+            ++saves;
+            say("done", op, name);
+        } catch (const FileError& error) {
+            ++failures;
+            say("fail", op, name, QString::fromStdString(error.what()));
+            // As a teacher would, wait a moment before the next try rather than spend the
+            // remaining operations on an outage.
+            QThread::msleep(250);
+        }
+    }
+    std::printf("copy %s: %d saves, %d failed, %.1f ms a save\n", qPrintable(copy), saves, failures,
+                saves ? savingNs / 1e6 / saves : 0.0);
+    return 0;
+}
+
+int check(const QString& folder, const QStringList& logs) {
+    // What each name must be: listed, absent, or either (its last operation did not finish).
+    enum class Must { Listed, Absent, Either };
+    QHash<QString, Must> must;
+    for (const QString& log : logs) {
+        QFile file(log);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::fprintf(stderr, "cannot read %s\n", qPrintable(log)), 2;
+        QTextStream in(&file);
+        while (!in.atEnd()) {
+            const QStringList words = in.readLine().split(QLatin1Char(' '));
+            if (words.size() < 3 || (words[1] != "add" && words[1] != "del"))
+                continue;
+            if (words[0] == "begin" || words[0] == "fail")
+                must[words[2]] = Must::Either;
+            else if (words[0] == "done")
+                must[words[2]] = words[1] == "add" ? Must::Listed : Must::Absent;
+        }
+    }
+    CatalogueState state;
+    ReadCatalogue(catalogueIn(folder), state);
+    int faults = 0;
+    QSet<QString> listed;
+    for (int k = 1; k <= state.WorksheetCount; ++k) {
+        const QString name = state.WorksheetNames[size_t(k)];
+        if (listed.contains(name))
+            ++faults, std::printf("doubled: %s\n", qPrintable(name));
+        listed.insert(name);
+        if (!must.contains(name) || must[name] == Must::Absent)
+            ++faults, std::printf("listed but removed or never added: %s\n", qPrintable(name));
+        try {
+            ItemReader reader = ItemReader::open(questionFileIn(folder, name));
+            QuestionTables tables;
+            LoadQuestionFile(reader, tables);
+            if (tables.WorksheetTitle != name || !tables.QuestionText[10].startsWith(name))
+                ++faults, std::printf("wrong question file: %s\n", qPrintable(name));
+        } catch (const FileError& error) {
+            ++faults, std::printf("torn or missing question file %s: %s\n", qPrintable(name),
+                                  error.what());
+        }
+    }
+    int either = 0;
+    for (auto it = must.cbegin(); it != must.cend(); ++it) {
+        if (it.value() == Must::Listed && !listed.contains(it.key()))
+            ++faults, std::printf("lost: %s\n", qPrintable(it.key()));
+        either += it.value() == Must::Either;
+    }
+    std::printf("checked: %lld names listed, %d unfinished operations, %d faults\n",
+                qlonglong(listed.size()), either, faults);
+    return faults ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    try {
+        if (args.size() == 6 && args[1] == "run")
+            return run(args[2], args[3], args[4].toInt(), args[5].toUInt());
+        if (args.size() >= 3 && args[1] == "check")
+            return check(args[2], args.mid(3));
+    } catch (const FileError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 2;
+    }
+    std::fprintf(stderr,
+                 "usage: sharedriver run FOLDER COPY OPERATIONS SEED | check FOLDER LOG...\n");
+    return 2;
+}
