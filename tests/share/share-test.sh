@@ -65,7 +65,7 @@ echo "copy C: $(grep -c '^begin' "$out/C.log") operations begun, $(grep -c '^don
 for copy in A B C; do
     grep '^fail' "$out/$copy.log" | sed 's/^/  /' | sort | uniq -c | sort -rn | head -5 || true
 done
-echo "three copies took $(echo "$end - $start" | bc) s"
+echo "three copies took $(awk -v a="$start" -v b="$end" 'BEGIN {printf "%.1f", b - a}') s"
 "$driver" check "$folder" "$out/A.log" "$out/B.log" "$out/C.log" || status=1
 leftover=$(find "$ORVELLES_SHARE_BACKING" -name '*.new' -o -name '*.lock' -o -name '*.break' | wc -l)
 echo "files left by killed copies and the outage: $leftover"
