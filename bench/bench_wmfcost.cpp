@@ -195,12 +195,12 @@ int main(int argc, char** argv) {
         {"text-huge-3000", [] { return bigText(3000); }},
         {"limit-polygons-16x4", [] { return repeatedPolygon(16, 4); }},
         {"limit-polygon-32", [] { return repeatedPolygon(32, 1); }},
-        {"limit-polygons-4x250", [] { return repeatedPolygon(4, 250); }},
-        {"limit-rects-300-full", [] { return rectangles(300, width); }},
-        {"limit-ellipses-100000", [] { return smallEllipses(100'000, 10); }},
+        {"limit-polygons-4x200", [] { return repeatedPolygon(4, 200); }},
+        {"limit-rects-290-full", [] { return rectangles(290, width); }},
+        {"limit-ellipses-29000", [] { return smallEllipses(29'000, 10); }},
         {"limit-ellipses-3000-big", [] { return smallEllipses(3000, 100); }},
-        {"limit-text-3000-em40", [] { return text(3000, 40); }},
-        {"limit-text-300-em120", [] { return text(300, 120); }},
+        {"limit-text-2000-em40", [] { return text(2000, 40); }},
+        {"limit-text-200-em120", [] { return text(200, 120); }},
     };
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (QFileInfo(only).isDir()) {

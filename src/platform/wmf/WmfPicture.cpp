@@ -108,7 +108,8 @@ void WmfPicture::paint(QPainter* painter, const QRectF& target) const {
         return;
     }
     const QSizeF device = toDevice.mapRect(target).size() * (within / scale);
-    const QSize pixels = device.toSize().expandedTo(QSize(1, 1));
+    // Rounded down, so that no pen reaches the width where it would be stroked after all.
+    const QSize pixels = QSize(int(device.width()), int(device.height())).expandedTo(QSize(1, 1));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return;
