@@ -134,7 +134,6 @@ void TestWmfCost::pageTooCostlyForPaperIsStillDrawn() {
     picture.paint(&painter, QRectF(image.rect()));
     painter.end();
     QVERIFY(picture.scaleOf(QTransform(), QRectF(image.rect())) > 6);
-    QCOMPARE(QColor(image.pixel(2, image.height() - 2)), QColor(Qt::white));
     int red = 0;
     for (int x = 0; x < image.width(); x += 7)
         red += qRed(image.pixel(x, image.height() / 2)) > 150 &&
