@@ -37,5 +37,8 @@ inline constexpr qint64 maxRegionWork = 8'000'000;
 // Drawing work of one picture, in units of about one filled shape the size of the frame (see
 // WmfParser::spend). A page over it is not shown: past it painting a page takes seconds.
 inline constexpr double maxDrawingWork = 1200;
+// Drawing work of one paint at the resolution it is painted at (see WmfWork): a page that would
+// cost more is drawn at a lower resolution and stretched.
+inline constexpr double maxPaintWork = 5000;
 
 } // namespace WmfLimits

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wmf/WmfWork.h"
+
 #include <QRectF>
 #include <QString>
 
@@ -14,5 +16,6 @@ struct WmfParseResult {
     bool placeable = false;
     bool checksumMatches = true;
     bool tooCostly = false; // the drawing would cost more than WmfLimits::maxDrawingWork
-    double work = 0;        // drawing work recorded, in WmfLimits::maxDrawingWork's units
+    double work = 0;        // drawing work recorded at the viewer's size (WmfWork's scale 1)
+    WmfWork cost;           // drawing work at any size, for painting larger than the viewer
 };

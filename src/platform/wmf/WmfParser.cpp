@@ -3,6 +3,8 @@
 #include "platform/wmf/WmfLimits.h"
 #include "platform/wmf/WmfRecordType.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr qsizetype recordHeaderBytes = 6;
@@ -93,6 +95,9 @@ void WmfParser::chooseFrame(const WmfHeader& header) {
     }
     result_.frame = frame;
     unitsPerPixel_ = result_.unitsPerInch / 96.0;
+    if (!frameFromBounds_ && !frame.isEmpty())
+        result_.cost.referencePixelsPerUnit =
+            std::sqrt(704.0 * 528 / (frame.width() * frame.height()));
     if (frameFromBounds_) {
         dc_.mapping.reset(QRectF(0, 0, 1, 1));
         limitRect_ = QRectF(-1e7, -1e7, 2e7, 2e7);

@@ -80,7 +80,8 @@ private:
     bool takePoints(qint64 count);
     qreal coverage(const QRectF& r) const;
     bool spend(double work);
-    bool spendArea(const QRectF& r, qreal perCoverage = 4);
+    void chargeStroke(qreal length, double fill);
+    bool spendArea(const QRectF& r, qreal perCoverage = 4, double perCall = 0);
     bool spendEdges(const QList<QPolygonF>& polygons, bool closed);
     void noteBounds(const QRectF& r);
     void lineTo(WmfBytes p);

@@ -10,6 +10,10 @@
 
 namespace {
 
+// Ellipses, arcs and rounded corners are flattened into many edges first: small ones cost about
+// four times a rectangle on screen.
+constexpr double workPerCurve = 3.0 / 100;
+
 WmfPen::Style penStyleOf(quint16 style) {
     switch (style & 0x0F) {
     case 1:
@@ -266,7 +270,7 @@ void WmfParser::roundRect(WmfBytes p) {
     if (!p.hasWords(6))
         return;
     const QRectF r = shapeRect(p, 2);
-    if (!spendArea(r))
+    if (!spendArea(r, 4, workPerCurve))
         return;
     const QSizeF radii(qMin(qAbs(p.word(1) * dc_.mapping.scaleX()) / 2, r.width() / 2),
                        qMin(qAbs(p.word(0) * dc_.mapping.scaleY()) / 2, r.height() / 2));
@@ -279,7 +283,7 @@ void WmfParser::ellipse(WmfBytes p) {
     if (!p.hasWords(4))
         return;
     const QRectF r = shapeRect(p, 0);
-    if (!spendArea(r))
+    if (!spendArea(r, 4, workPerCurve))
         return;
     syncFillState();
     noteBounds(r);
@@ -297,7 +301,7 @@ void WmfParser::arc(WmfBytes p, WmfArcKind kind) {
     qreal span = std::fmod(end - start + 720, 360);
     if (qFuzzyIsNull(span))
         span = 360;
-    if (!spendArea(r))
+    if (!spendArea(r, 4, workPerCurve))
         return;
     if (kind == WmfArcKind::Arc)
         syncLineState();
@@ -369,8 +373,10 @@ void WmfParser::regionFill(WmfBytes p, quint16 function) {
 }
 
 // Drawing work. Painting costs about the area a shape covers times the edges that cross each of
-// its scan lines, squared for edges that cross one another; the work of a shape is counted in
-// shapes covering the whole frame with two edges a line, which is what a filled rectangle costs.
+// its scan lines, squared; the work of a shape is counted in shapes covering the whole frame with
+// two edges a line, which is what a filled rectangle costs. Painted larger, that grows with the
+// square of the size; a pen that widens past a hairline adds a stroked outline, which costs like
+// a fill of twice the edges plus a part for its length.
 
 namespace {
 
@@ -378,6 +384,15 @@ namespace {
 constexpr double workPerCall = 1.0 / 100;
 // Scan lines sampled over the frame's height to count the edges that cross them.
 constexpr int sampledLines = 32;
+// Device pixels at which a pen stops being drawn as a hairline (see WmfQtPainter::penIsThin).
+constexpr qreal hairline = 1.5;
+// A stroked outline's length costs one unit every this many pixels of it at the viewer's size.
+constexpr qreal strokePixelsPerUnit = 40;
+// Outlines that cross scan lines cost, stroked, this many times their fill.
+constexpr double strokePerFill = 4;
+// The limit at the viewer's size was set by measuring pages counted without strokes (pens that
+// wide there cost little more than hairlines), so they count only beyond it.
+constexpr qreal beyondViewer = 1.0001;
 
 } // namespace
 
@@ -391,7 +406,9 @@ qreal WmfParser::coverage(const QRectF& r) const {
 }
 
 bool WmfParser::spend(double work) {
-    result_.work += workPerCall + work;
+    result_.cost.addFixed(workPerCall);
+    result_.cost.add(0, 0, work);
+    result_.work = result_.cost.at(1);
     if (result_.work <= WmfLimits::maxDrawingWork)
         return true;
     result_.tooCostly = true;
@@ -399,9 +416,24 @@ bool WmfParser::spend(double work) {
     return false;
 }
 
-bool WmfParser::spendArea(const QRectF& r, qreal perCoverage) {
+// Outlines of `length` frame units whose fill costs `fill`; they cost only once painted large
+// enough that the pen is no longer a hairline.
+void WmfParser::chargeStroke(qreal length, double fill) {
+    if ((dc_.pen.style & 0x0F) == WmfLogPen::Null)
+        return;
+    const qreal pixels = result_.cost.referencePixelsPerUnit;
+    const qreal width = framePen().width * pixels;
+    if (width <= 0)
+        return;
+    result_.cost.add(qMax(beyondViewer, hairline / width), length * pixels / strokePixelsPerUnit,
+                     strokePerFill * fill);
+}
+
+bool WmfParser::spendArea(const QRectF& r, qreal perCoverage, double perCall) {
     const qreal pen = (dc_.pen.style & 0x0F) == WmfLogPen::Null ? 0 : framePen().width / 2;
-    return spend(perCoverage * coverage(r.normalized().adjusted(-pen, -pen, pen, pen)));
+    const QRectF box = r.normalized().adjusted(-pen, -pen, pen, pen);
+    chargeStroke(2 * (box.width() + box.height()), 0);
+    return spend(perCall + perCoverage * coverage(box));
 }
 
 bool WmfParser::spendEdges(const QList<QPolygonF>& polygons, bool closed) {
@@ -411,7 +443,9 @@ bool WmfParser::spendEdges(const QList<QPolygonF>& polygons, bool closed) {
     const qreal pen = (dc_.pen.style & 0x0F) == WmfLogPen::Null ? 0 : framePen().width / 2;
     std::array<int, sampledLines + 1> crossing{};
     QRectF box;
+    qreal length = 0;
     const auto edge = [&](QPointF a, QPointF b) {
+        length += QLineF(a, b).length();
         const qreal top = (qMin(a.y(), b.y()) - pen - frame.top()) / frame.height();
         const qreal bottom = (qMax(a.y(), b.y()) + pen - frame.top()) / frame.height();
         const int first = qBound(0, int(std::ceil(top * sampledLines)), sampledLines);
@@ -437,5 +471,6 @@ bool WmfParser::spendEdges(const QList<QPolygonF>& polygons, bool closed) {
     box.adjust(-pen, -pen, pen, pen);
     const QRectF inside = box.intersected(frame);
     const qreal width = inside.isEmpty() ? 0 : inside.width() / frame.width();
+    chargeStroke(length, width * squares / sampledLines);
     return spend(width * squares / sampledLines);
 }

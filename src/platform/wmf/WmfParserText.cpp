@@ -8,6 +8,11 @@
 
 namespace {
 
+// Font height in device pixels past which the painter stops caching glyphs.
+constexpr qreal largestCachedGlyph = 64;
+// Work of uncached glyphs, per frame covered by their cells.
+constexpr double uncachedGlyphWork = 80;
+
 enum TextOption : quint16 {
     Opaque = 0x0002,
     Clipped = 0x0004,
@@ -139,6 +144,10 @@ void WmfParser::drawTextRun(WmfBytes bytes, QPointF logicalReference,
     // Glyphs are counted as squares of the font's height laid side by side.
     const qreal em = WmfText::emHeight(run.font);
     const QRectF cells(run.reference - QPointF(0, em), QSizeF(em * run.text.size(), 2 * em));
+    // Glyphs too large for the painter's glyph cache are filled as outlines each time, at many
+    // times the cost; painted large, every font gets there.
+    if (const qreal pixels = em * result_.cost.referencePixelsPerUnit; pixels > 0)
+        result_.cost.add(largestCachedGlyph / pixels, 0, uncachedGlyphWork * coverage(cells));
     if (!spendArea(cells, 8) || (run.opaqueRect && !spendArea(*run.opaqueRect)))
         return;
     syncRasterOp();

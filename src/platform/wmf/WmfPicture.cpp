@@ -6,7 +6,10 @@
 #include "platform/wmf/WmfRecorder.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPainter>
+
+#include <cmath>
 
 namespace {
 
@@ -78,11 +81,49 @@ QSize WmfPicture::sizePixels() const {
                  qRound(d->twips.height() / qreal(twipsPerPixel)));
 }
 
+qreal WmfPicture::scaleOf(const QTransform& toDevice, const QRectF& target) const {
+    const QRectF frame = d->result.frame;
+    if (frame.isEmpty())
+        return 0;
+    const qreal area = qAbs(toDevice.determinant()) * target.width() * target.height();
+    return std::sqrt(area / (frame.width() * frame.height())) /
+           d->result.cost.referencePixelsPerUnit;
+}
+
+qreal WmfPicture::paintedScale(qreal scale) const {
+    return d->result.cost.largestScaleWithin(scale, WmfLimits::maxPaintWork);
+}
+
+// Painted so large that drawing would take too long (a page sent to the printer), the page is
+// drawn at the largest size within the limit and that image stretched over the target.
 void WmfPicture::paint(QPainter* painter, const QRectF& target) const {
     if (isNull() || !painter || !painter->isActive() || target.isEmpty())
         return;
-    WmfQtPainter player(painter, d->result.frame, target);
-    d->recording.replay(player);
+    const QTransform toDevice = painter->deviceTransform();
+    const qreal scale = scaleOf(toDevice, target);
+    const qreal within = paintedScale(scale);
+    if (within >= scale) {
+        WmfQtPainter player(painter, d->result.frame, target);
+        d->recording.replay(player);
+        return;
+    }
+    const QSizeF device = toDevice.mapRect(target).size() * (within / scale);
+    // Rounded down, so that no pen reaches the width where it would be stroked after all.
+    const QSize pixels = QSize(int(device.width()), int(device.height())).expandedTo(QSize(1, 1));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return;
+    image.fill(Qt::transparent);
+    {
+        QPainter offscreen(&image);
+        offscreen.setRenderHints(painter->renderHints());
+        WmfQtPainter player(&offscreen, d->result.frame, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        d->recording.replay(player);
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter->drawImage(target, image);
+    painter->restore();
 }
 
 const WmfParseResult& WmfPicture::parseResult() const {

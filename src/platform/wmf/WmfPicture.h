@@ -10,6 +10,7 @@
 #include <memory>
 
 class QPainter;
+class QTransform;
 class WmfRecorder;
 
 // A Windows Metafile picture, read once and painted as often as needed onto any QPainter.
@@ -32,7 +33,13 @@ public:
     // Stretches the picture onto `target`, given in the painter's current coordinates, clipped to
     // it. The painter's render hints apply (antialiasing gives smoother curves, aliased drawing
     // is closer to the system's own player); its state is left as it was found.
+    // A page whose drawing would cost more than WmfLimits::maxPaintWork at the painter's
+    // resolution is drawn at a lower one and stretched.
     void paint(QPainter* painter, const QRectF& target) const;
+    // The size `target` has on the device, relative to the frame shown at 704x528 (see WmfWork).
+    qreal scaleOf(const QTransform& toDevice, const QRectF& target) const;
+    // The scale a paint at `scale` draws at: lower when drawing at `scale` would cost too much.
+    qreal paintedScale(qreal scale) const;
 
     // How reading went: whether the end was reached, and why not.
     const WmfParseResult& parseResult() const;

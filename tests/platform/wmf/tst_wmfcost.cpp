@@ -1,7 +1,11 @@
 // Pages built to cost too much: drawing work, region unions and clips stay bounded.
 #include "WmfBuilder.h"
 #include "WmfTestSupport.h"
+#include "platform/wmf/WmfLimits.h"
 #include "platform/wmf/WmfPicture.h"
+
+#include <QImage>
+#include <QPainter>
 
 #include <QGuiApplication>
 #include <QTest>
@@ -22,6 +26,19 @@ QByteArray zigzag(int count) {
     return page()
         .brush(0, qRgb(200, 0, 0))
         .select(0)
+        .points(WmfRecordType::Polygon, points)
+        .build();
+}
+
+QByteArray zigzagWithPen(int count) {
+    QList<QPoint> points;
+    for (int i = 0; i < count; ++i)
+        points.append(QPoint((i * 7919) % 704, i % 2 ? 0 : 528));
+    return page()
+        .pen(0, 1, qRgb(0, 0, 0))
+        .select(0)
+        .brush(0, qRgb(200, 0, 0))
+        .select(1)
         .points(WmfRecordType::Polygon, points)
         .build();
 }
@@ -63,6 +80,9 @@ class TestWmfCost : public QObject {
 private slots:
     void costlyPageIsNotShown_data();
     void costlyPageIsNotShown();
+    void paintedScaleStaysWithinWork_data();
+    void paintedScaleStaysWithinWork();
+    void pageTooCostlyForPaperIsStillDrawn();
     void regionUnionIsBounded();
     void reselectedRegionKeepsItsClip();
 };
@@ -81,6 +101,44 @@ void TestWmfCost::costlyPageIsNotShown() {
     const WmfPicture picture = WmfPicture::fromData(bytes);
     QCOMPARE(!picture.isNull(), shown);
     QCOMPARE(picture.parseResult().tooCostly, !shown);
+}
+
+void TestWmfCost::paintedScaleStaysWithinWork_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<bool>("full");
+    QTest::newRow("plain polygon at 600 dpi") << zigzag(4) << 6.25 << true;
+    QTest::newRow("16 crossing edges on screen") << zigzagWithPen(16) << 1.0 << true;
+    QTest::newRow("16 crossing edges at 600 dpi") << zigzagWithPen(16) << 6.25 << false;
+}
+
+void TestWmfCost::paintedScaleStaysWithinWork() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(qreal, scale);
+    QFETCH(bool, full);
+    const WmfPicture picture = WmfPicture::fromData(bytes);
+    QVERIFY(!picture.isNull());
+    const qreal painted = picture.paintedScale(scale);
+    QCOMPARE(painted == scale, full);
+    QVERIFY(painted >= 1);
+    QVERIFY(picture.parseResult().cost.at(painted) <= WmfLimits::maxPaintWork);
+}
+
+// Drawn at a lower resolution, the page still covers the whole target.
+void TestWmfCost::pageTooCostlyForPaperIsStillDrawn() {
+    const WmfPicture picture = WmfPicture::fromData(zigzagWithPen(16));
+    QImage image(QSize(704, 528) * 600 / 96, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    picture.paint(&painter, QRectF(image.rect()));
+    painter.end();
+    QVERIFY(picture.scaleOf(QTransform(), QRectF(image.rect())) > 6);
+    int red = 0;
+    for (int x = 0; x < image.width(); x += 7)
+        red += qRed(image.pixel(x, image.height() / 2)) > 150 &&
+               qGreen(image.pixel(x, image.height() / 2)) < 80;
+    QVERIFY(red > image.width() / 7 / 4);
 }
 
 void TestWmfCost::regionUnionIsBounded() {
