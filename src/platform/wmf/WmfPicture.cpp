@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
@@ -102,7 +103,10 @@ void WmfPicture::paint(QPainter* painter, const QRectF& target) const {
     const QTransform toDevice = painter->deviceTransform();
     const qreal scale = scaleOf(toDevice, target);
     const qreal within = paintedScale(scale);
-    if (within >= scale) {
+    // Only a raster device pays for resolution. A PDF or a printer gets every record as it is
+    // drawn, so text stays text and the page prints sharp however fine the printer is.
+    const QPaintEngine* engine = painter->paintEngine();
+    if (within >= scale || (engine && engine->type() != QPaintEngine::Raster)) {
         WmfQtPainter player(painter, d->result.frame, target);
         d->recording.replay(player);
         return;

@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <QTest>
 
 namespace {
@@ -83,6 +85,7 @@ private slots:
     void paintedScaleStaysWithinWork_data();
     void paintedScaleStaysWithinWork();
     void pageTooCostlyForPaperIsStillDrawn();
+    void paperGetsTheRecordsNotAPicture();
     void regionUnionIsBounded();
     void reselectedRegionKeepsItsClip();
 };
@@ -139,6 +142,24 @@ void TestWmfCost::pageTooCostlyForPaperIsStillDrawn() {
         red += qRed(image.pixel(x, image.height() / 2)) > 150 &&
                qGreen(image.pixel(x, image.height() / 2)) < 80;
     QVERIFY(red > image.width() / 7 / 4);
+}
+
+// A PDF pays nothing for resolution: even a page too costly for a 600 dpi image goes to it as
+// drawing, not as a picture of itself.
+void TestWmfCost::paperGetsTheRecordsNotAPicture() {
+    const WmfPicture picture = WmfPicture::fromData(zigzagWithPen(16));
+    QVERIFY(picture.paintedScale(6.25) < 6.25);
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        QPainter painter(&writer);
+        picture.paint(&painter, QRectF(0, 0, 4400, 3300));
+    }
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY(!pdf.contains("/Subtype /Image"));
 }
 
 void TestWmfCost::regionUnionIsBounded() {
