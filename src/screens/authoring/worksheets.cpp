@@ -14,10 +14,14 @@
 #include "platform/ContentPath.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/multiple.h"
+#include "screens/authoring/AnswerKeyMenu.h"
 #include "screens/authoring/CataloguePages.h"
 #include "screens/authoring/WizardRules.h"
 #include "screens/authoring/wizard.h"
 #include "screens/navigation/intro0.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
 
 namespace {
 
@@ -217,4 +221,18 @@ void worksheets::removeWorksheet(const QString& name) {
 
 void worksheets::delworksheet() {
     ::delworksheet(ContentPath::resolve(Module1::trackFile), Module1::Catalogue);
+}
+
+void worksheets::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    for (int i = Entry::FirstName; i <= CataloguePages::PageSize; ++i) {
+        Label& entry = Label2(i);
+        if (!entry.isVisible() || entry.Caption().isEmpty() ||
+            !entry.geometry().contains(event->pos()))
+            continue;
+        QMenu menu(this);
+        addAnswerKeyEntry(menu, entry.Caption());
+        menu.exec(event->globalPos());
+        return;
+    }
 }
