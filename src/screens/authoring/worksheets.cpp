@@ -13,8 +13,8 @@
 #include "platform/Colours.h"
 #include "platform/ContentPath.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/activities/AnswerKeyMenu.h"
 #include "screens/activities/multiple.h"
-#include "screens/authoring/AnswerKeyMenu.h"
 #include "screens/authoring/CataloguePages.h"
 #include "screens/authoring/WizardRules.h"
 #include "screens/authoring/wizard.h"
@@ -231,7 +231,9 @@ void worksheets::contextMenuEvent(QContextMenuEvent* event) {
             !entry.geometry().contains(event->pos()))
             continue;
         QMenu menu(this);
-        addAnswerKeyEntry(menu, entry.Caption());
+        // The quiz a catalogue name opens is headed "The Orvelles".
+        addAnswerKeyEntry(menu, WizardRules::questionFile(entry.Caption()),
+                          QStringLiteral("The Orvelles"));
         menu.exec(event->globalPos());
         return;
     }

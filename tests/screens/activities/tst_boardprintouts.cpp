@@ -9,6 +9,7 @@
 #include "screens/activities/board/LabellingBoards.h"
 #include "screens/activities/board/OrderingBoards.h"
 #include "screens/authoring/worksheets.h"
+#include "screens/navigation/TopicMenus.h"
 #include "support/AppFixture.h"
 #include "support/RecordingPrinter.h"
 #include "support/Worksheets.h"
@@ -68,7 +69,9 @@ int timesPrinted(const QStringList& texts, const QString& caption) {
 // Right-clicks `widget` and picks the entry named `entry` from the menu that opens.
 QStringList rightClickAndPick(QWidget& widget, const QPoint& at, const QString& entry) {
     QStringList offered;
-    QTimer::singleShot(0, [&] {
+    // Dropped unfired when no menu opens and the event returns at once.
+    QObject guard;
+    QTimer::singleShot(0, &guard, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
@@ -97,7 +100,9 @@ private slots:
     void answerKeyMarksTheRightAnswers_data();
     void answerKeyMarksTheRightAnswers();
     void boardMenuPrintsAndSays();
+    void noMenuDuringADrag();
     void catalogueMenuPrintsTheKey();
+    void topicMenuPrintsTheBuiltInKey();
     void pdfWordsReadBack();
 };
 
@@ -225,6 +230,17 @@ void TestBoardPrintouts::boardMenuPrintsAndSays() {
     QVERIFY(!richBoard.rules().checkScoreOffered());
 }
 
+void TestBoardPrintouts::noMenuDuringADrag() {
+    AppFixture app;
+    DragBoard& richBoard = board("richlab");
+    Label& label = richBoard.Label2(0);
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    const QPoint at = label.geometry().center();
+    QVERIFY(rightClickAndPick(richBoard, at, QString()).isEmpty());
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(rightClickAndPick(richBoard, at, QString()).size(), 2);
+}
+
 void TestBoardPrintouts::catalogueMenuPrintsTheKey() {
     AppFixture app;
     app.content.write("multiple/track.txt", "1\r\nKings\r\n");
@@ -241,6 +257,26 @@ void TestBoardPrintouts::catalogueMenuPrintsTheKey() {
     QCOMPARE(app.messages->texts, QStringList{"Your worksheet is now printing."});
     // A right-click off the names offers nothing.
     QVERIFY(rightClickAndPick(catalogue, QPoint(2, 2), QString()).isEmpty());
+}
+
+void TestBoardPrintouts::topicMenuPrintsTheBuiltInKey() {
+    AppFixture app;
+    app.content.copyProjectContent();
+    rich& topic = Screens::open<rich>();
+    installRecorder();
+    const QPoint quiz = topic.Label3(TopicMenu::Entry::Quiz).geometry().center();
+    rightClickAndPick(topic, quiz, QStringLiteral("Print the answer key"));
+    ItemReader file1 = ItemReader::open(app.content.path() + "/multiple/Rich and Poor.txt");
+    QuestionTables questions;
+    LoadQuestionFile(file1, questions);
+    const QStringList marked = recorded.filter(QString::fromUtf16(u"\u2713"));
+    QCOMPARE(marked.size(), 10);
+    for (int q = 1; q <= 10; ++q) {
+        const QChar letter(u'A' + correctAnswerNumber(questions.CorrectAnswer[q]) - 1);
+        QVERIFY2(marked[q - 1].contains(QString("|%1. ").arg(letter)), qPrintable(marked[q - 1]));
+    }
+    QVERIFY(recorded.contains("printLine |" + questions.WorksheetTitle + "|"));
+    QCOMPARE(app.messages->texts, QStringList{"Your worksheet is now printing."});
 }
 
 void TestBoardPrintouts::pdfWordsReadBack() {

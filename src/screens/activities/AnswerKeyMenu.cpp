@@ -1,4 +1,4 @@
-#include "screens/authoring/AnswerKeyMenu.h"
+#include "screens/activities/AnswerKeyMenu.h"
 
 #include "app/Messages.h"
 #include "app/Services.h"
@@ -7,18 +7,18 @@
 #include "platform/ContentPath.h"
 #include "platform/PrinterSurface.h"
 #include "screens/activities/Printouts.h"
-#include "screens/authoring/WizardRules.h"
 
 #include <QMenu>
 
-void addAnswerKeyEntry(QMenu& menu, const QString& name) {
-    menu.addAction(QStringLiteral("Print the answer key"), [name] { printAnswerKeyOf(name); });
+void addAnswerKeyEntry(QMenu& menu, const QString& programPath, const QString& subject) {
+    menu.addAction(QStringLiteral("Print the answer key"),
+                   [programPath, subject] { printAnswerKeyOf(programPath, subject); });
 }
 
-void printAnswerKeyOf(const QString& name) {
+void printAnswerKeyOf(const QString& programPath, const QString& subject) {
     QuestionTables questions;
     try {
-        ItemReader file1 = ItemReader::open(ContentPath::resolve(WizardRules::questionFile(name)));
+        ItemReader file1 = ItemReader::open(ContentPath::resolve(programPath));
         LoadQuestionFile(file1, questions);
     } catch (const std::exception&) {
         showMessage(QStringLiteral("This worksheet seems to be corrupted."));
@@ -26,8 +26,7 @@ void printAnswerKeyOf(const QString& name) {
     }
     try {
         std::unique_ptr<PrinterSurface> printer = Services::newPrinter();
-        printAnswerKey(*printer, QStringLiteral("The Orvelles"), questions.WorksheetTitle,
-                       questions);
+        printAnswerKey(*printer, subject, questions.WorksheetTitle, questions);
     } catch (const std::exception&) {
         showMessage(QStringLiteral("There was a problem printing to your printer."));
         return;
