@@ -9,7 +9,8 @@
 #include <QPointer>
 
 std::unique_ptr<QMenu> boardPrintMenu(DragBoard& board) {
-    auto menu = std::make_unique<QMenu>(&board);
+    // Owned by the caller alone, so a board that goes while it is open cannot delete it twice.
+    auto menu = std::make_unique<QMenu>();
     QPointer<DragBoard> live(&board);
     const auto print = [live](bool answers) {
         // The board may have gone while the menu was open.
