@@ -20,6 +20,8 @@ public:
     virtual double pageWidth() = 0;
     virtual double pageHeight() = 0;
     virtual void setX(double x) = 0;
+    // Moves the print position down the page, for layouts placed by measure rather than by line.
+    virtual void setY(double y) = 0;
     virtual double textWidth(const QString& text) = 0;
     // Draws the text, if any, at the print position and goes to the start of the next line.
     virtual void printLine(const QString& text = QString()) = 0;
@@ -27,6 +29,11 @@ public:
     virtual void printText(const QString& text) = 0;
     virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
     virtual void drawPicture(const Picture& picture, double x, double y) = 0;
+    // Draws the picture scaled into the rectangle.
+    virtual void drawPictureIn(const Picture& picture, double x, double y, double width,
+                               double height) = 0;
+    // Fills the rectangle with the current colour.
+    virtual void fillRect(double x, double y, double width, double height) = 0;
     // Closes the page and hands it to the printer.
     virtual void endDocument() = 0;
 };

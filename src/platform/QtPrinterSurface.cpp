@@ -114,6 +114,10 @@ void QtPrinterSurface::setX(double x) {
     x_ = x;
 }
 
+void QtPrinterSurface::setY(double y) {
+    y_ = y;
+}
+
 double QtPrinterSurface::textWidth(const QString& text) {
     begin();
     return toTwips(QFontMetricsF(deviceFont(), device_.get()).horizontalAdvance(text));
@@ -155,6 +159,19 @@ void QtPrinterSurface::drawPicture(const Picture& picture, double x, double y) {
     const QSizeF size = picture.sizeTwips();
     picture.paint(painter_, QRectF(toDevice(x), toDevice(y), toDevice(size.width()),
                                    toDevice(size.height())));
+}
+
+void QtPrinterSurface::drawPictureIn(const Picture& picture, double x, double y, double width,
+                                     double height) {
+    begin();
+    if (picture.isNull())
+        throw PrintError("there is no picture to print");
+    picture.paint(painter_, QRectF(toDevice(x), toDevice(y), toDevice(width), toDevice(height)));
+}
+
+void QtPrinterSurface::fillRect(double x, double y, double width, double height) {
+    begin();
+    painter_.fillRect(QRectF(toDevice(x), toDevice(y), toDevice(width), toDevice(height)), colour_);
 }
 
 void QtPrinterSurface::endDocument() {

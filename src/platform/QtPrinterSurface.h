@@ -33,11 +33,15 @@ public:
     double pageWidth() override;
     double pageHeight() override;
     void setX(double x) override;
+    void setY(double y) override;
     double textWidth(const QString& text) override;
     void printLine(const QString& text = QString()) override;
     void printText(const QString& text) override;
     void drawLine(double x1, double y1, double x2, double y2) override;
     void drawPicture(const Picture& picture, double x, double y) override;
+    void drawPictureIn(const Picture& picture, double x, double y, double width,
+                       double height) override;
+    void fillRect(double x, double y, double width, double height) override;
     void endDocument() override;
 
     // The 16 colours of the palette.

@@ -61,6 +61,12 @@ void RecordingPrinter::setX(double x) {
         inner_->setX(x);
 }
 
+void RecordingPrinter::setY(double y) {
+    record("setY " + number(y));
+    if (inner_)
+        inner_->setY(y);
+}
+
 double RecordingPrinter::textWidth(const QString& text) {
     record("textWidth |" + text + "|");
     return inner_ ? inner_->textWidth(text) : text.size() * 100.0 * points_ / 12;
@@ -89,6 +95,21 @@ void RecordingPrinter::drawPicture(const Picture& picture, double x, double y) {
     record("drawPicture " + picture.source() + " " + number(x) + " " + number(y));
     if (inner_)
         inner_->drawPicture(picture, x, y);
+}
+
+void RecordingPrinter::drawPictureIn(const Picture& picture, double x, double y, double width,
+                                     double height) {
+    record(QStringLiteral("drawPictureIn %1 %2 %3 %4 %5")
+               .arg(picture.source(), number(x), number(y), number(width), number(height)));
+    if (inner_)
+        inner_->drawPictureIn(picture, x, y, width, height);
+}
+
+void RecordingPrinter::fillRect(double x, double y, double width, double height) {
+    record(QStringLiteral("fillRect %1 %2 %3 %4")
+               .arg(number(x), number(y), number(width), number(height)));
+    if (inner_)
+        inner_->fillRect(x, y, width, height);
 }
 
 void RecordingPrinter::endDocument() {

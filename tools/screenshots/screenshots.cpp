@@ -7,11 +7,14 @@
 
 #include "app/Module1.h"
 #include "screens/Startup.h"
+#include "screens/activities/AnswerKeyMenu.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/Wrong.h"
+#include "screens/activities/board/BoardPrintMenu.h"
 #include "screens/activities/board/LabellingBoards.h"
 #include "screens/activities/board/OrderingBoards.h"
 #include "screens/activities/multiple.h"
+#include "screens/authoring/WizardRules.h"
 #include "screens/authoring/wizard.h"
 #include "screens/authoring/worksheets.h"
 #include "screens/navigation/Titlefrm.h"
@@ -58,10 +61,19 @@ void answerQuiz(int wrong, const QString& firstPicture) {
     settle(300);
 }
 
+// The board on paper, as the right-click menu prints it: the task and the answers.
+void printBoard(DragBoard& board, const QString& name) {
+    nameNextPrint(name);
+    printBoardPaper(board, false);
+    nameNextPrint(name + QStringLiteral("-answers"));
+    printBoardPaper(board, true);
+}
+
 template <class B> void labellingBoard(const QString& name) {
     auto& board = screen<B>();
     background(board, QPoint(790, 590));
     save(board, name);
+    printBoard(board, name);
     for (int i = 0; i < 3; ++i) {
         const Board::Box target = board.rules().target(i);
         dragLabel(board, i, target.left, target.top, target.width, target.height);
@@ -75,6 +87,7 @@ template <class B> void orderingBoard(const QString& name) {
     auto& board = screen<B>();
     background(board, QPoint(790, 590));
     save(board, name);
+    printBoard(board, name);
     for (int i = 0; i < 4; ++i) {
         const Board::Box target = board.rules().target(i);
         dragLabel(board, i, target.left, target.top, target.width, target.height);
@@ -142,6 +155,9 @@ void catalogueRoad(intro0& menu) {
     auto& catalogue = screen<worksheets>();
     background(catalogue, QPoint(400, 500));
     save(catalogue, QStringLiteral("worksheet-catalogue"));
+    nameNextPrint(QStringLiteral("answer-key"));
+    printAnswerKeyOf(WizardRules::questionFile(catalogue.Label2(1).Caption()),
+                     QStringLiteral("The Orvelles"));
     click(&catalogue.Label2(1));
     auto& quiz = screen<multiple>();
     background(quiz, QPoint(600, 505));

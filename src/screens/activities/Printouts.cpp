@@ -3,6 +3,8 @@
 #include "app/Messages.h"
 #include "platform/PrinterSurface.h"
 
+#include <QStringList>
+
 namespace {
 
 const QString times = QStringLiteral("Times New Roman");
@@ -17,18 +19,33 @@ void blankLines(PrinterSurface& printer, int count) {
         printer.printLine(QStringLiteral(" "));
 }
 
-void printQuestion(PrinterSurface& printer, const QuestionTables& questions, int i) {
+// The right answer of a key in red, with a tick after it; `right` is 0 on a worksheet.
+void printAnswer(PrinterSurface& printer, const QString& letter, const QString& text, bool right,
+                 bool endsLine) {
+    const QString shown =
+        letter + QStringLiteral(". ") + text + (right ? QStringLiteral("  \u2713") : QString());
+    if (right)
+        printer.setColour(12);
+    if (endsLine)
+        printer.printLine(shown);
+    else
+        printer.printText(shown);
+    if (right)
+        printer.setColour(0);
+}
+
+void printQuestion(PrinterSurface& printer, const QuestionTables& questions, int i, int right) {
     printer.setX(printer.pageWidth() / 16);
     printer.printLine(QStringLiteral("Question") + numberText(i) + QStringLiteral("    ") +
                       questions.QuestionText[i]);
     printer.setX(2 * printer.pageWidth() / 6);
-    printer.printText(QStringLiteral("A. ") + questions.AnswerA[i]);
+    printAnswer(printer, QStringLiteral("A"), questions.AnswerA[i], right == 1, false);
     printer.setX(4 * printer.pageWidth() / 6);
-    printer.printLine(QStringLiteral("B. ") + questions.AnswerB[i]);
+    printAnswer(printer, QStringLiteral("B"), questions.AnswerB[i], right == 2, true);
     printer.setX(2 * printer.pageWidth() / 6);
-    printer.printText(QStringLiteral("C. ") + questions.AnswerC[i]);
+    printAnswer(printer, QStringLiteral("C"), questions.AnswerC[i], right == 3, false);
     printer.setX(4 * printer.pageWidth() / 6);
-    printer.printLine(QStringLiteral("D. ") + questions.AnswerD[i]);
+    printAnswer(printer, QStringLiteral("D"), questions.AnswerD[i], right == 4, true);
     printer.printLine(QStringLiteral(" "));
 }
 
@@ -60,8 +77,10 @@ void drawFrame(PrinterSurface& printer) {
 
 } // namespace
 
-void printWorksheet(PrinterSurface& printer, const QString& subject, const QString& title,
-                    const QuestionTables& questions) {
+namespace {
+
+void printSheet(PrinterSurface& printer, const QString& subject, const QString& title,
+                const QuestionTables& questions, bool key) {
     printer.setFontSize(16);
     printer.setFontName(times);
     printer.setX(printer.pageWidth() / 8);
@@ -73,11 +92,45 @@ void printWorksheet(PrinterSurface& printer, const QString& subject, const QStri
     printer.setFontSize(32);
     centred(printer, subject);
     centred(printer, title);
-    blankLines(printer, 1);
+    if (key) {
+        // Two lines of 16 points take the place of the blank one, so the page keeps its length.
+        printer.setFontSize(16);
+        centred(printer, QStringLiteral("Answer Key"));
+        blankLines(printer, 1);
+    } else {
+        blankLines(printer, 1);
+    }
     printer.setFontSize(12);
     for (int i = 1; i <= 10; ++i)
-        printQuestion(printer, questions, i);
+        printQuestion(printer, questions, i,
+                      key ? correctAnswerNumber(questions.CorrectAnswer[i]) : 0);
+    if (key) {
+        printer.setX(printer.pageWidth() / 16);
+        printer.printLine(QStringLiteral("Key:  ") + answerKeyLine(questions));
+    }
     printer.endDocument();
+}
+
+} // namespace
+
+void printWorksheet(PrinterSurface& printer, const QString& subject, const QString& title,
+                    const QuestionTables& questions) {
+    printSheet(printer, subject, title, questions, false);
+}
+
+void printAnswerKey(PrinterSurface& printer, const QString& subject, const QString& title,
+                    const QuestionTables& questions) {
+    printSheet(printer, subject, title, questions, true);
+}
+
+QString answerKeyLine(const QuestionTables& questions) {
+    QStringList entries;
+    for (int i = 1; i <= 10; ++i) {
+        const int right = correctAnswerNumber(questions.CorrectAnswer[i]);
+        entries.append(QString::number(i) + QLatin1Char(' ') +
+                       (right ? QChar(u'A' + right - 1) : QLatin1Char('?')));
+    }
+    return entries.join(QStringLiteral(", "));
 }
 
 void printCertificate(PrinterSurface& printer, const CertificateText& text) {

@@ -11,6 +11,13 @@ class PrinterSurface;
 void printWorksheet(PrinterSurface& printer, const QString& subject, const QString& title,
                     const QuestionTables& questions);
 
+// The worksheet as a key for the teacher: each right answer marked, "Answer Key" under the
+// title and the letters of all ten in one line at the foot.
+void printAnswerKey(PrinterSurface& printer, const QString& subject, const QString& title,
+                    const QuestionTables& questions);
+// "1 C, 2 A, ..."; a question whose right answer the file does not say gets "?".
+QString answerKeyLine(const QuestionTables& questions);
+
 struct CertificateText {
     QString subject;
     QString name;

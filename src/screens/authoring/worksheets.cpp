@@ -13,11 +13,15 @@
 #include "platform/Colours.h"
 #include "platform/ContentPath.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/activities/AnswerKeyMenu.h"
 #include "screens/activities/multiple.h"
 #include "screens/authoring/CataloguePages.h"
 #include "screens/authoring/WizardRules.h"
 #include "screens/authoring/wizard.h"
 #include "screens/navigation/intro0.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
 
 namespace {
 
@@ -217,4 +221,20 @@ void worksheets::removeWorksheet(const QString& name) {
 
 void worksheets::delworksheet() {
     ::delworksheet(ContentPath::resolve(Module1::trackFile), Module1::Catalogue);
+}
+
+void worksheets::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    for (int i = Entry::FirstName; i <= CataloguePages::PageSize; ++i) {
+        Label& entry = Label2(i);
+        if (!entry.isVisible() || entry.Caption().isEmpty() ||
+            !entry.geometry().contains(event->pos()))
+            continue;
+        QMenu menu(this);
+        // The quiz a catalogue name opens is headed "The Orvelles".
+        addAnswerKeyEntry(menu, WizardRules::questionFile(entry.Caption()),
+                          QStringLiteral("The Orvelles"));
+        menu.exec(event->globalPos());
+        return;
+    }
 }

@@ -50,6 +50,10 @@ public:
     // "<< Previous Page" and "Next Page >>", each shown when there is such a page.
     ControlArray<Label> Label3;
 
+protected:
+    // A right-click on a name offers that worksheet's printouts.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void buildEntries();
     void wireEvents();

@@ -11,9 +11,13 @@
 #include "platform/Colours.h"
 #include "platform/ContentPath.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/activities/AnswerKeyMenu.h"
 #include "screens/activities/multiple.h"
 #include "screens/navigation/intro0.h"
 #include "screens/reading/teacher.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
 
 TopicMenu::TopicMenu(TopicData data) : Screen(data.screenName), data_(std::move(data)) {
     Label1 = makeLabel(
@@ -107,4 +111,13 @@ void TopicMenu::openPages(const QString& stem) {
     teacher& viewer = Screens::touch<teacher>();
     viewer.showPage(teacher::screenCopy(stem, 1), teacher::printCopy(stem, 1));
     Screens::open(viewer);
+}
+
+void TopicMenu::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (!Label3(Entry::Quiz).geometry().contains(event->pos()))
+        return;
+    QMenu menu(this);
+    addAnswerKeyEntry(menu, data_.questionFile, data_.subject);
+    menu.exec(event->globalPos());
 }

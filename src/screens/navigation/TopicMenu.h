@@ -51,6 +51,10 @@ public:
     // "Teacher's Notes"; see Entry.
     ControlArray<Label> Label3;
 
+protected:
+    // A right-click on the quiz's entry offers its answer key.
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 private:
     void openQuiz();
     void openPages(const QString& stem);

@@ -7,6 +7,11 @@
 #include "platform/Twips.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/Welldone.h"
+#include "screens/activities/board/BoardPrintMenu.h"
+
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
 
 namespace {
 
@@ -151,4 +156,11 @@ void DragBoard::Form_MouseMove(const MouseArgs&) {
 
 void DragBoard::Label3_MouseMove(int Index, const MouseArgs&) {
     lightUp(Label3, Index);
+}
+
+void DragBoard::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+        return;
+    boardPrintMenu(*this)->exec(event->globalPos());
 }

@@ -28,6 +28,7 @@ public:
     void Label3_MouseMove(int Index, const MouseArgs& args);
 
     const Board::BoardRules& rules() const { return rules_; }
+    const BoardData& data() const { return data_; }
 
     // The topic's title, set by the menu that opens the board.
     Label* Label6;
@@ -41,6 +42,8 @@ public:
     ControlArray<Label> Label4;
 
 protected:
+    // The teacher's menu for printing the board; never while a label is being dragged.
+    void contextMenuEvent(QContextMenuEvent* event) override;
     // The labelling screens load their picture here; the ordering screens have none.
     virtual void loadPicture() {}
 
