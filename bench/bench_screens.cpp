@@ -3,11 +3,15 @@
 // visiting every screen and after many open-and-close cycles of each, against a bare window.
 //
 //   bench_screens [runs] [cycles]          the timings and the memory figures
+//   bench_screens --scale F [runs] [cycles]  the same with the layout F times its size, as on a
+//                                          whiteboard in full screen, against bare windows
+//                                          F times as large with fonts and pictures to match
 //   bench_screens --bare-memory N          (child) peak resident memory of a bare window of N
 //                                          widgets with the main menu's picture
 //
 // Runs headless on the offscreen platform, in a scratch copy of the content folder with 30
 // saved worksheets, with a silent sound player so that no audio device is involved.
+#include "app/FullScreen.h"
 #include "app/Screens.h"
 #include "app/Services.h"
 #include "formats/Catalogue.h"
@@ -53,6 +57,13 @@
 #include <vector>
 
 namespace {
+
+// The layout factor of this run; the bare windows are made at the same scale.
+double benchScale = 1.0;
+
+QSize scaled(const QSize& size) {
+    return QSize(qRound(size.width() * benchScale), qRound(size.height() * benchScale));
+}
 
 struct Stats {
     double median = 0;
@@ -312,7 +323,7 @@ Blueprint blueprintOf(QWidget& screen, const QString& page) {
     if (!page.isEmpty()) {
         const WmfPicture metafile = WmfPicture::load(page);
         QPainter recorder(&print.page);
-        metafile.paint(&recorder, QRectF(QPointF(0, 0), QSizeF(metafile.sizePixels())));
+        metafile.paint(&recorder, QRectF(QPointF(0, 0), QSizeF(scaled(metafile.sizePixels()))));
     }
     for (QWidget* w : screen.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&screen))
@@ -369,11 +380,17 @@ double bareWindow(const Blueprint& print, const QString& pictureFile) {
     const double ms = timeToPaint(
         [&] {
             window = std::make_unique<QWidget>();
-            window->setFixedSize(800, 600);
+            window->setFixedSize(scaled(QSize(800, 600)));
+            if (benchScale != 1.0) {
+                QFont font = window->font();
+                font.setPointSizeF(font.pointSizeF() * benchScale);
+                window->setFont(font);
+            }
             auto* image = new QLabel(window.get());
             if (!pictureFile.isEmpty())
                 image->setPixmap(QPixmap(pictureFile));
-            image->setGeometry(0, 0, 800, 600);
+            image->setScaledContents(benchScale != 1.0);
+            image->setGeometry(QRect(QPoint(0, 0), scaled(QSize(800, 600))));
             for (const Blueprint::Part& part : print.parts)
                 makePart(part, window.get())->setGeometry(part.place);
             if (!print.page.isNull()) {
@@ -438,6 +455,16 @@ void prepareContent(const QString& folder) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsSet("ORVELLES_BENCH_SCALE"))
+        benchScale = qMax(0.5, qEnvironmentVariable("ORVELLES_BENCH_SCALE").toDouble());
+    if (argc > 2 && qstrcmp(argv[1], "--scale") == 0) {
+        benchScale = qMax(0.5, atof(argv[2]));
+        // The bare window's child process is made at the same scale.
+        qputenv("ORVELLES_BENCH_SCALE", QByteArray::number(benchScale));
+        argv[2] = argv[0];
+        argv += 2;
+        argc -= 2;
+    }
     if (argc > 2 && qstrcmp(argv[1], "--bare-memory") == 0) {
         QDir::setCurrent(QStringLiteral(ORVELLES_SOURCE_DIR "/content"));
         return runBareMemory(argc, argv, atoi(argv[2]));
@@ -451,14 +478,16 @@ int main(int argc, char** argv) {
     PaintWatch paints;
     watch = &paints;
     app.installEventFilter(&paints);
+    if (benchScale != 1.0)
+        FullScreen::enter(QRect(QPoint(0, 0), scaled(QSize(800, 600))));
     startProgram();
     Services::setSound(std::make_unique<SilentSound>());
     drain();
 
     std::printf(
         "%d runs each, milliseconds (processor time of the interface thread) from the click to "
-        "the first paint\n",
-        runs);
+        "the first paint, layout at %.2fx\n",
+        runs, benchScale);
     std::printf("%-32s %7s | %7s %7s %7s | %7s %7s | %5s\n", "screen", "widgets", "median", "min",
                 "max", "bare", "ratio", "frame");
     // ORVELLES_BENCH_ONLY=text times only the screens whose names hold that text.

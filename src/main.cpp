@@ -1,3 +1,4 @@
+#include "app/FullScreen.h"
 #include "app/Services.h"
 #include "app/UserFolder.h"
 #include "platform/MessageBox.h"
@@ -16,6 +17,8 @@ int main(int argc, char** argv) {
                            QProcessEnvironment::systemEnvironment());
     if (!place.workingFolder.isEmpty())
         QDir::setCurrent(place.workingFolder);
+    if (FullScreen::askedFor(QApplication::arguments()))
+        FullScreen::enter();
     startProgram();
     if (!place.problem.isEmpty())
         Services::messages().show(place.problem, MessageBox::Buttons::Ok,

@@ -1,6 +1,7 @@
 #include "app/Screens.h"
 
 #include "app/Dispatch.h"
+#include "app/FullScreen.h"
 #include "platform/Picture.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ void Screens::load(Screen& screen) {
 }
 
 void Screens::open(Screen& screen) {
+    FullScreen::prepare(screen);
     screen.show();
     screen.raise();
     screen.activateWindow();

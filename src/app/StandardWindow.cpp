@@ -1,5 +1,6 @@
 #include "app/StandardWindow.h"
 
+#include "app/FullScreen.h"
 #include "app/Screen.h"
 #include "platform/Colours.h"
 #include "platform/Twips.h"
@@ -32,6 +33,9 @@ public:
 } // namespace
 
 QSizeF displaySizeTwips() {
+    if (FullScreen::isOn())
+        return QSizeF(Twips::fromPixels(FullScreen::area().width()),
+                      Twips::fromPixels(FullScreen::area().height()));
     const QScreen* display = QGuiApplication::primaryScreen();
     if (!display)
         return QSizeF(0, 0);

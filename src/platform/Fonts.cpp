@@ -85,4 +85,10 @@ QFont make(const QString& family, double points, bool bold) {
     return font;
 }
 
+QFont rescaled(QFont font, double fromTwipsPerPixel) {
+    if (font.pixelSize() > 0)
+        font.setPixelSize(Twips::fontPixels(font.pixelSize() * fromTwipsPerPixel / 20.0));
+    return font;
+}
+
 } // namespace Fonts

@@ -15,4 +15,7 @@ void registerDesignFaces();
 // so a layout drawn in twips keeps its proportions whatever the display's dpi.
 QFont make(const QString& family, double points, bool bold = false);
 
+// A font made at `fromTwipsPerPixel`, sized again for the twips scale now in force.
+QFont rescaled(QFont font, double fromTwipsPerPixel);
+
 } // namespace Fonts

@@ -1,5 +1,7 @@
 #include "platform/MessageBox.h"
 
+#include "platform/Twips.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -14,5 +16,14 @@ MessageBox::Answer QtMessageBox::show(const QString& text, Buttons buttons,
     if (caption.isEmpty())
         box.setWindowTitle(QStringLiteral(" "));
     box.setDefaultButton(QMessageBox::Ok);
+    // A scaled layout takes its boxes with it: the same face, as many times larger.
+    if (const double factor = Twips::layoutFactor(); factor != 1.0) {
+        QFont font = QApplication::font(&box);
+        if (font.pixelSize() > 0)
+            font.setPixelSize(qRound(font.pixelSize() * factor));
+        else
+            font.setPointSizeF(font.pointSizeF() * factor);
+        box.setFont(font);
+    }
     return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }

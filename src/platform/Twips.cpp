@@ -18,6 +18,19 @@ void setPerPixel(double value) {
         twipsPerPixel = value;
 }
 
+double layoutFactor() {
+    return perPixelAtStandardScale / twipsPerPixel;
+}
+
+void setLayoutFactor(double factor) {
+    if (factor > 0.0)
+        twipsPerPixel = perPixelAtStandardScale / factor;
+}
+
+int edgePixels(int designedPixels) {
+    return std::max(1, static_cast<int>(std::lround(designedPixels * layoutFactor())));
+}
+
 int toPixels(double twips) {
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }

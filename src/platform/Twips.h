@@ -14,6 +14,13 @@ constexpr double perPixelAtStandardScale = 15.0;
 double perPixel();
 void setPerPixel(double twipsPerPixel);
 
+// How many times its designed size the layout is drawn: 1 at 15 twips a pixel, 1.8 when an
+// 800x600 screen fills 1440x1080 of a whiteboard.
+double layoutFactor();
+void setLayoutFactor(double factor);
+// A drawn edge or line a designed pixel wide, at the layout factor; never thinner than one.
+int edgePixels(int designedPixels = 1);
+
 int toPixels(double twips);
 double fromPixels(double pixels);
 QRect toPixels(const QRectF& twipsRect);

@@ -1,5 +1,6 @@
 #include "screens/Startup.h"
 
+#include "app/FullScreen.h"
 #include "app/Screens.h"
 #include "app/Services.h"
 #include "platform/Fonts.h"
@@ -15,6 +16,7 @@ void startProgram() {
     // The program ends only through the title screen's Exit.
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::registerDesignFaces();
+    FullScreen::watchKey();
     Services::setSound(std::make_unique<QtSoundPlayer>());
     Services::setMessages(std::make_unique<QtMessageBox>());
     Services::setPrinterFactory(&QtPrinterSurface::defaultPrinter);

@@ -1,6 +1,7 @@
 #include "platform/controls/Buttons.h"
 
 #include "platform/Fonts.h"
+#include "platform/Twips.h"
 #include "platform/controls/CaptionLimit.h"
 
 #include <QMouseEvent>
@@ -56,21 +57,27 @@ void CommandButton::paintEvent(QPaintEvent*) {
         painter.drawLine(r.bottomLeft(), r.bottomRight());
         painter.drawLine(r.topRight(), r.bottomRight());
     };
-    if (isDown()) {
-        bevel(box, dark, dark);
-        bevel(box.adjusted(1, 1, -1, -1), shadow, shadow);
-    } else {
-        bevel(box, light, dark);
-        bevel(box.adjusted(1, 1, -1, -1), back_.lighter(110), shadow);
+    // Each one-pixel ring of the classic face is as many pixels thick as the layout's scale.
+    const int edge = Twips::edgePixels();
+    for (int ring = 0; ring < edge; ++ring) {
+        const QRect outer = box.adjusted(ring, ring, -ring, -ring);
+        const QRect inner = outer.adjusted(edge, edge, -edge, -edge);
+        if (isDown()) {
+            bevel(outer, dark, dark);
+            bevel(inner, shadow, shadow);
+        } else {
+            bevel(outer, light, dark);
+            bevel(inner, back_.lighter(110), shadow);
+        }
     }
-    const QRect caption = rect().translated(isDown() ? 1 : 0, isDown() ? 1 : 0);
+    const QRect caption = rect().translated(isDown() ? edge : 0, isDown() ? edge : 0);
     painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : shadow);
     painter.setFont(font());
     painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, text());
     if (hasFocus()) {
         QPen dots(dark, 1, Qt::DotLine);
         painter.setPen(dots);
-        painter.drawRect(rect().adjusted(4, 4, -5, -5));
+        painter.drawRect(rect().adjusted(4 * edge, 4 * edge, -1 - 4 * edge, -1 - 4 * edge));
     }
 }
 

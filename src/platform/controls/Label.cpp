@@ -1,5 +1,7 @@
 #include "platform/controls/Label.h"
 
+#include "platform/Twips.h"
+
 #include "platform/Fonts.h"
 #include "platform/controls/CaptionLimit.h"
 
@@ -79,9 +81,12 @@ void Label::paintEvent(QPaintEvent*) {
         painter.fillRect(box, backColor_);
     QRect textBox = box;
     if (border_) {
+        // A scaled layout thickens the one-pixel border with it.
+        const int edge = Twips::edgePixels();
         painter.setPen(QPen(Qt::black, 1));
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
-        textBox.adjust(1, 1, -1, -1);
+        for (int ring = 0; ring < edge; ++ring)
+            painter.drawRect(box.adjusted(ring, ring, -1 - ring, -1 - ring));
+        textBox.adjust(edge, edge, -edge, -edge);
     }
     int flags = Qt::AlignTop | Qt::TextWordWrap;
     flags |= align_ == Align::Center  ? Qt::AlignHCenter

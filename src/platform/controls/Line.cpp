@@ -29,14 +29,14 @@ void Line::setBorderWidth(int pixels) {
 void Line::place() {
     const QPoint a(Twips::toPixels(from_.x()), Twips::toPixels(from_.y()));
     const QPoint b(Twips::toPixels(to_.x()), Twips::toPixels(to_.y()));
-    const int margin = penPixels_;
+    const int margin = Twips::edgePixels(penPixels_);
     setGeometry(QRect(a, b).normalized().adjusted(-margin, -margin, margin, margin));
     update();
 }
 
 void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(colour_, penPixels_, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(colour_, Twips::edgePixels(penPixels_), Qt::SolidLine, Qt::FlatCap));
     const QPoint origin = geometry().topLeft();
     const QPoint a(Twips::toPixels(from_.x()), Twips::toPixels(from_.y()));
     const QPoint b(Twips::toPixels(to_.x()), Twips::toPixels(to_.y()));

@@ -19,6 +19,8 @@ public:
     // Width of the pen in pixels.
     int BorderWidth() const { return penPixels_; }
     void setBorderWidth(int pixels);
+    // Re-places the line from its twips ends, after the twips scale has changed.
+    void applyGeometry() { place(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

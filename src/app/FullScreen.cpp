@@ -1,0 +1,211 @@
+#include "app/FullScreen.h"
+
+#include "app/Screen.h"
+#include "platform/Colours.h"
+#include "platform/Fonts.h"
+#include "platform/Twips.h"
+#include "platform/controls/Control.h"
+#include "platform/controls/Line.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+constexpr double layoutWidthPixels = 800.0;
+constexpr double layoutHeightPixels = 600.0;
+
+// The rest of the display, in the main menu's colour. Closing it is leaving full screen.
+class Backdrop : public QWidget {
+public:
+    Backdrop() : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint) {
+        setObjectName(QStringLiteral("Backdrop"));
+        setWindowTitle(QStringLiteral("The Orvelles"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Colours::background); }
+    void closeEvent(QCloseEvent* event) override {
+        event->ignore();
+        QMetaObject::invokeMethod(
+            qApp, [] { FullScreen::leave(); }, Qt::QueuedConnection);
+    }
+};
+
+struct State {
+    bool on = false;
+    QRect area;
+    double ordinaryTwipsPerPixel = Twips::perPixelAtStandardScale;
+    QPointer<Backdrop> backdrop;
+};
+
+State& state() {
+    static State s;
+    return s;
+}
+
+std::vector<Screen*> liveScreens() {
+    std::vector<Screen*> screens;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* screen = dynamic_cast<Screen*>(window);
+        if (screen && !screen->isUnloaded())
+            screens.push_back(screen);
+    }
+    return screens;
+}
+
+// Frames on or off: a window changing its flags is hidden by Qt, so one on show comes back.
+void setFrameless(Screen& screen, bool frameless) {
+    if (screen.windowFlags().testFlag(Qt::FramelessWindowHint) == frameless)
+        return;
+    const bool shown = screen.isVisible();
+    screen.setWindowFlag(Qt::FramelessWindowHint, frameless);
+    if (shown)
+        screen.show();
+}
+
+// Every live screen at the new scale, the one in front kept in front.
+void placeAll(double fromTwipsPerPixel, bool frameless) {
+    QWidget* const active = QApplication::activeWindow();
+    for (Screen* screen : liveScreens()) {
+        FullScreen::relayout(*screen, fromTwipsPerPixel);
+        setFrameless(*screen, frameless);
+    }
+    for (Screen* screen : liveScreens()) {
+        if (screen->isVisible() && screen != active)
+            screen->raise();
+    }
+    if (auto* screen = dynamic_cast<Screen*>(active); screen && screen->isVisible()) {
+        screen->raise();
+        screen->activateWindow();
+    }
+}
+
+class KeyWatcher : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_F11) {
+                if (!key->isAutoRepeat())
+                    FullScreen::toggle();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+namespace FullScreen {
+
+double fittingFactor(const QSize& area) {
+    if (area.isEmpty())
+        return 1.0;
+    return std::min(area.width() / layoutWidthPixels, area.height() / layoutHeightPixels);
+}
+
+bool isOn() {
+    return state().on;
+}
+
+QRect area() {
+    return state().area;
+}
+
+QWidget* backdrop() {
+    return state().backdrop;
+}
+
+void enter() {
+    const QScreen* display = QGuiApplication::primaryScreen();
+    if (display)
+        enter(display->geometry());
+}
+
+void enter(const QRect& area) {
+    State& s = state();
+    if (s.on || area.isEmpty())
+        return;
+    s.on = true;
+    s.area = area;
+    s.ordinaryTwipsPerPixel = Twips::perPixel();
+    Twips::setLayoutFactor(fittingFactor(area.size()));
+    s.backdrop = new Backdrop;
+    s.backdrop->setGeometry(area);
+    s.backdrop->show();
+    placeAll(s.ordinaryTwipsPerPixel, true);
+}
+
+void leave() {
+    State& s = state();
+    if (!s.on)
+        return;
+    s.on = false;
+    const double from = Twips::perPixel();
+    Twips::setPerPixel(s.ordinaryTwipsPerPixel);
+    delete s.backdrop;
+    placeAll(from, false);
+}
+
+void toggle() {
+    if (isOn())
+        leave();
+    else
+        enter();
+}
+
+void prepare(Screen& screen) {
+    if (isOn() && !screen.isVisible())
+        screen.setWindowFlag(Qt::FramelessWindowHint, true);
+}
+
+void relayout(Screen& screen, double fromTwipsPerPixel) {
+    if (screen.testAttribute(Qt::WA_SetFont))
+        screen.setFont(Fonts::rescaled(screen.font(), fromTwipsPerPixel));
+    for (QWidget* widget : screen.findChildren<QWidget*>()) {
+        if (widget->testAttribute(Qt::WA_SetFont))
+            widget->setFont(Fonts::rescaled(widget->font(), fromTwipsPerPixel));
+        if (auto* placed = dynamic_cast<TwipsGeometry*>(widget))
+            placed->applyGeometry();
+        else if (auto* line = qobject_cast<Line*>(widget))
+            line->applyGeometry();
+        widget->update();
+    }
+    if (screen.Width() <= 0 || screen.Height() <= 0)
+        return;
+    screen.setSize(screen.Width(), screen.Height());
+    // Every screen stands centred on the display, at any scale.
+    const QRect display = isOn() ? area()
+                          : QGuiApplication::primaryScreen()
+                              ? QGuiApplication::primaryScreen()->geometry()
+                              : QRect();
+    screen.Move(Twips::fromPixels(display.x()) +
+                    (Twips::fromPixels(display.width()) - screen.Width()) / 2,
+                Twips::fromPixels(display.y()) +
+                    (Twips::fromPixels(display.height()) - screen.Height()) / 2);
+}
+
+void watchKey() {
+    static QPointer<KeyWatcher> watcher;
+    if (!watcher) {
+        watcher = new KeyWatcher(qApp);
+        qApp->installEventFilter(watcher);
+    }
+}
+
+bool askedFor(const QStringList& arguments) {
+    return arguments.mid(1).contains(QStringLiteral("--full-screen"));
+}
+
+} // namespace FullScreen

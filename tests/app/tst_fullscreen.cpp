@@ -1,0 +1,162 @@
+#include "app/FullScreen.h"
+#include "app/Screens.h"
+#include "platform/Twips.h"
+#include "screens/activities/board/LabellingBoards.h"
+#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/intro0.h"
+#include "support/AppFixture.h"
+
+#include <QTest>
+
+namespace {
+
+// Leaves full screen at the end of a test however it ends, so the next starts at 1x.
+struct LeaveFullScreen {
+    ~LeaveFullScreen() { FullScreen::leave(); }
+};
+
+QPoint pixelsOf(double x, double y) {
+    return {Twips::toPixels(x), Twips::toPixels(y)};
+}
+
+orvelleslab& openLabelling() {
+    intro0& menu = Screens::open<intro0>();
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
+    QTest::mouseClick(&Screens::find<orvelles>()->Label3(TopicMenu::Entry::Labelling),
+                      Qt::LeftButton);
+    orvelleslab* board = Screens::find<orvelleslab>();
+    if (!board || !QTest::qWaitForWindowExposed(board))
+        qFatal("board never shown");
+    return *board;
+}
+
+// Drags label 0 from where it stands to a point given in twips of the layout; true when it
+// was caught by target box 0.
+bool dropNearFirstTarget(DragBoard& board, double x, double y) {
+    const Board::Box label = board.rules().label(0);
+    QWindow* window = board.windowHandle();
+    const QPoint from = pixelsOf(label.left + label.width / 2, label.top + label.height / 2);
+    const QPoint to = pixelsOf(x, y);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, (from + to) / 2);
+    QTest::mouseMove(window, to);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, to);
+    return board.rules().standsIn(0, board.rules().target(0));
+}
+
+} // namespace
+
+class TestFullScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void layoutFillsTheDisplay_data();
+    void layoutFillsTheDisplay();
+    void dropScoresTheSameAtAnyFactor_data();
+    void dropScoresTheSameAtAnyFactor();
+    void onlyTheOptionAsksForFullScreen();
+};
+
+void TestFullScreen::layoutFillsTheDisplay_data() {
+    QTest::addColumn<QSize>("display");
+    QTest::addColumn<double>("factor");
+    QTest::addColumn<QSize>("window");
+    QTest::newRow("1") << QSize(800, 600) << 1.0 << QSize(800, 600);
+    QTest::newRow("1.25") << QSize(1000, 750) << 1.25 << QSize(1000, 750);
+    QTest::newRow("1.5, wide") << QSize(2000, 900) << 1.5 << QSize(1200, 900);
+    QTest::newRow("1.8, whiteboard") << QSize(1920, 1080) << 1.8 << QSize(1440, 1080);
+    QTest::newRow("2, tall") << QSize(1600, 1500) << 2.0 << QSize(1600, 1200);
+    QTest::newRow("3.6, 4K") << QSize(3840, 2160) << 3.6 << QSize(2880, 2160);
+}
+
+void TestFullScreen::layoutFillsTheDisplay() {
+    QFETCH(QSize, display);
+    QFETCH(double, factor);
+    QFETCH(QSize, window);
+    AppFixture app;
+    LeaveFullScreen leave;
+    intro0& menu = Screens::open<intro0>();
+    const QRect ordinary = menu.geometry();
+    const QRect sound = menu.Option1->geometry();
+
+    FullScreen::enter(QRect(QPoint(0, 0), display));
+    QCOMPARE(Twips::layoutFactor(), factor);
+    QCOMPARE(menu.size(), window);
+    QCOMPARE(menu.pos(), QPoint((display.width() - window.width()) / 2,
+                                (display.height() - window.height()) / 2));
+    QVERIFY(menu.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(menu.isVisible());
+    QCOMPARE(FullScreen::backdrop()->geometry(), QRect(QPoint(0, 0), display));
+    // Controls keep their place in twips and stand where the scale puts them.
+    QCOMPARE(menu.Option1->geometry(),
+             Twips::toPixels(QRectF(menu.Option1->Left(), menu.Option1->Top(),
+                                    menu.Option1->Width(), menu.Option1->Height())));
+    QVERIFY(qAbs(menu.font().pixelSize() - qRound(11 * factor)) <= 1);
+    // Screens opened meanwhile come at the same scale, frameless and centred.
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
+    orvelles* topics = Screens::find<orvelles>();
+    QVERIFY(topics && topics->isVisible());
+    QCOMPARE(topics->pos(), menu.pos());
+    QCOMPARE(topics->size(), menu.size());
+    QVERIFY(topics->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    FullScreen::leave();
+    QVERIFY(!FullScreen::backdrop());
+    QCOMPARE(Twips::layoutFactor(), 1.0);
+    QCOMPARE(menu.size(), ordinary.size());
+    QCOMPARE(menu.Option1->geometry(), sound);
+    QCOMPARE(menu.font().pixelSize(), 11);
+    QVERIFY(!topics->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(topics->isVisible());
+}
+
+void TestFullScreen::dropScoresTheSameAtAnyFactor_data() {
+    // Offsets in twips from the centre of target box 0 (1845 by 375): the box catches a label
+    // whose centre is dropped between half a width left and a whole width right of its centre.
+    QTest::addColumn<double>("dx");
+    QTest::addColumn<double>("dy");
+    QTest::addColumn<bool>("caught");
+    QTest::newRow("centre") << 0.0 << 0.0 << true;
+    QTest::newRow("just inside, left") << -860.0 << 0.0 << true;
+    QTest::newRow("just outside, left") << -990.0 << 0.0 << false;
+    QTest::newRow("just inside, right") << 1780.0 << 0.0 << true;
+    QTest::newRow("just outside, right") << 1910.0 << 0.0 << false;
+    QTest::newRow("just inside, above") << 0.0 << -150.0 << true;
+    QTest::newRow("just outside, above") << 0.0 << -230.0 << false;
+    QTest::newRow("just inside, below") << 0.0 << 330.0 << true;
+    QTest::newRow("just outside, below") << 0.0 << 420.0 << false;
+}
+
+void TestFullScreen::dropScoresTheSameAtAnyFactor() {
+    QFETCH(double, dx);
+    QFETCH(double, dy);
+    QFETCH(bool, caught);
+    AppFixture app;
+    LeaveFullScreen leave;
+    FullScreen::watchKey();
+    orvelleslab& board = openLabelling();
+    const Board::Box target = board.rules().target(0);
+    const double x = target.left + target.width / 2 + dx;
+    const double y = target.top + target.height / 2 + dy;
+    QCOMPARE(dropNearFirstTarget(board, x, y), caught);
+
+    QTest::mouseClick(&board.Label3(DragBoard::Button::StartAgain), Qt::LeftButton);
+    QTest::keyClick(&board, Qt::Key_F11);
+    QVERIFY(FullScreen::isOn());
+    QCOMPARE(board.Label2(0).geometry(),
+             Twips::toPixels(QRectF(board.Label2(0).Left(), board.Label2(0).Top(),
+                                    board.Label2(0).Width(), board.Label2(0).Height())));
+    QCOMPARE(dropNearFirstTarget(board, x, y), caught);
+
+    QTest::keyClick(&board, Qt::Key_F11);
+    QVERIFY(!FullScreen::isOn());
+    QCOMPARE(board.size(), QSize(800, 600));
+}
+
+void TestFullScreen::onlyTheOptionAsksForFullScreen() {
+    QVERIFY(FullScreen::askedFor({"orvelles", "--full-screen"}));
+    QVERIFY(!FullScreen::askedFor({"orvelles"}));
+    QVERIFY(!FullScreen::askedFor({"--full-screen"}));
+}
+
+QTEST_MAIN(TestFullScreen)
+#include "tst_fullscreen.moc"
