@@ -2,6 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/controls/CaptionLimit.h"
+#include "platform/controls/KeyboardFocus.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -75,7 +76,7 @@ QFont Label::fittingFont(const QRect& box, int flags) const {
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect box = rect();
-    if (opaque_)
+    if (opaque_ || (lightsUpOnFocus_ && hasFocus()))
         painter.fillRect(box, backColor_);
     QRect textBox = box;
     if (border_) {
@@ -91,4 +92,6 @@ void Label::paintEvent(QPaintEvent*) {
     painter.setPen(isEnabled() ? foreColor_ : QColor(128, 128, 128));
     painter.setFont(fittingFont(textBox, flags));
     painter.drawText(textBox, flags, shown_);
+    if (hasFocus())
+        KeyboardFocus::drawFocusOutline(painter, box, foreColor_);
 }
