@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -83,7 +84,9 @@ bool Screen::focusNextPrevChild(bool next) {
 
 void Screen::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (key == Qt::Key_Escape && !event->isAutoRepeat()) {
+    // Not from a text field: one stray key must not throw away what was typed.
+    if (key == Qt::Key_Escape && !event->isAutoRepeat() &&
+        !qobject_cast<QLineEdit*>(focusWidget())) {
         dispatch("closeRequested", [this] { closeRequested(); });
         return;
     }

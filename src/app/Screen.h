@@ -98,7 +98,7 @@ protected:
 
     void mouseMoveEvent(QMouseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
-    // Escape does what the screen's Exit does.
+    // Escape does what the screen's Exit does, except from a text field.
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
