@@ -4,9 +4,14 @@
 #include "app/Screens.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
+#include "platform/controls/AccessibleControls.h"
+#include "platform/controls/ControlWidget.h"
+#include "platform/controls/KeyboardFocus.h"
 #include "platform/controls/Timer.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,6 +21,7 @@ Screen::Screen(const QString& name) : QWidget(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     setFont(Fonts::make(QStringLiteral("MS Sans Serif"), 8.25));
+    AccessibleControls::install();
 }
 
 void Screen::closeRequested() {
@@ -63,6 +69,35 @@ void Screen::onTick(Timer& timer, const char* name, std::function<void()> handle
 void Screen::mouseMoveEvent(QMouseEvent* event) {
     const MouseArgs args = mouseArgs(event, false);
     dispatch("Form_MouseMove", [&] { Form_MouseMove(args); });
+}
+
+bool Screen::focusNextPrevChild(bool next) {
+    const QList<QWidget*> order =
+        keepTabChain_ ? KeyboardFocus::chainOrder(this) : KeyboardFocus::readingOrder(this);
+    QWidget* current = focusWidget();
+    QWidget* target = KeyboardFocus::step(order, current == this ? nullptr : current, next);
+    if (!target)
+        return false;
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void Screen::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    // Not from a text field: one stray key must not throw away what was typed.
+    if (key == Qt::Key_Escape && !event->isAutoRepeat() &&
+        !qobject_cast<QLineEdit*>(focusWidget())) {
+        dispatch("closeRequested", [this] { closeRequested(); });
+        return;
+    }
+    QWidget* focused = focusWidget();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat() && focused && focused != this && enterEntry_ &&
+        enterEntry_->isVisible() && enterEntry_->isEnabled() && enterEntry_->events.click) {
+        enterEntry_->events.click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Screen::closeEvent(QCloseEvent* event) {

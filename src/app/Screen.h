@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+class ControlWidget;
 class Timer;
 
 // A screen: one top-level window with its controls and handlers. Controls are members built
@@ -34,6 +35,10 @@ public:
     void setBackColor(const QColor& colour);
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+    // Enter pressed on a control that has no use for it (an answer of a group) runs this
+    // entry's click.
+    void setEnterEntry(ControlWidget* entry) { enterEntry_ = entry; }
 
     bool isUnloaded() const { return unloaded_; }
     // Called by Screens when the screen is unloaded: its timers stop, its handlers stop running.
@@ -72,13 +77,29 @@ protected:
     }
 
     template <class Control>
+    void onKeyOf(Control& control, const char* name, std::function<bool(int)> handler) {
+        control.events.key = [this, name, handler](int key) {
+            bool used = false;
+            dispatch(name, [&] { used = handler(key); });
+            return used;
+        };
+    }
+
+    template <class Control>
     void onKeyPressOf(Control& control, const char* name, std::function<void(int)> handler) {
         control.keyPress = [this, name, handler](int keyAscii) {
             dispatch(name, [&] { handler(keyAscii); });
         };
     }
 
+    // Tab and Shift+Tab go through the controls in reading order, unless the screen keeps the
+    // order its fields were given.
+    void keepTabChain() { keepTabChain_ = true; }
+
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    // Escape does what the screen's Exit does, except from a text field.
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -87,4 +108,6 @@ private:
     double width_ = 0;
     double height_ = 0;
     bool unloaded_ = false;
+    bool keepTabChain_ = false;
+    ControlWidget* enterEntry_ = nullptr;
 };

@@ -3,7 +3,9 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/controls/CaptionLimit.h"
+#include "platform/controls/KeyboardFocus.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -117,4 +119,29 @@ void OptionButton::mouseMoveEvent(QMouseEvent* event) {
 
 void OptionButton::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+    const bool on = key == Qt::Key_Down || key == Qt::Key_Right;
+    if (!back && !on) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    const QList<QWidget*> group = KeyboardFocus::readingOrderOfGroup(this);
+    auto* next = static_cast<OptionButton*>(KeyboardFocus::step(group, this, on));
+    if (next && next != this) {
+        next->setFocus(Qt::TabFocusReason);
+        next->click();
+    }
 }

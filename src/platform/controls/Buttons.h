@@ -23,6 +23,8 @@ protected:
     // Drawn as the classic raised button in its own back colour; the style's drawing would keep
     // a cached face for every new button's palette.
     void paintEvent(QPaintEvent* event) override;
+    // Enter presses the button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor back_ = QColor(192, 192, 192);
@@ -48,6 +50,8 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    // The arrow keys choose the next or the previous option of the group, as a click does.
+    void keyPressEvent(QKeyEvent* event) override;
     // One double-click chooses once, as a single click does.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     // The whole box answers the mouse, not only the circle and the text.

@@ -24,6 +24,8 @@ struct ControlEvents {
     std::function<void(const MouseArgs&)> mouseDown;
     std::function<void(const MouseArgs&)> mouseMove;
     std::function<void(const MouseArgs&)> mouseUp;
+    // A key pressed while the control holds the focus (a Qt::Key); true when it was used.
+    std::function<bool(int key)> key;
 };
 
 // A control's place and size in twips. The model holds the exact values; the widget follows,

@@ -1,5 +1,8 @@
 #include "platform/controls/ControlWidget.h"
 
+#include "platform/controls/KeyboardFocus.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 ControlWidget::ControlWidget(QWidget* parent) : QWidget(parent), TwipsGeometry(this) {
@@ -32,4 +35,15 @@ void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+}
+
+void ControlWidget::keyPressEvent(QKeyEvent* event) {
+    if (events.key && events.key(event->key()))
+        return;
+    if (events.click && KeyboardFocus::isActivationKey(event->key())) {
+        if (!event->isAutoRepeat())
+            events.click();
+        return;
+    }
+    event->ignore();
 }

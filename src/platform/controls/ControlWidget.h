@@ -3,6 +3,7 @@
 #include "platform/controls/Control.h"
 
 #include <QWidget>
+#include <optional>
 
 // The base of the program's own drawn controls: twips geometry, the control's own mouse
 // events (which never fall through to the window beneath), and a click on left-button release
@@ -14,6 +15,10 @@ public:
 
     bool Visible() const { return !isHidden(); }
 
+    // Reached by Tab: by default a control that answers a click; a screen may say otherwise.
+    bool takesKeys() const { return takesKeys_.value_or(static_cast<bool>(events.click)); }
+    void setTakesKeys(bool takes) { takesKeys_ = takes; }
+
     ControlEvents events;
 
 protected:
@@ -22,7 +27,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     // The second press of a double-click is no new press: one double-click is one click.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Enter, Return or Space do what a click does, once per press; other keys go to the
+    // control's own key handler, then to the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool leftPressed_ = false;
+    std::optional<bool> takesKeys_;
 };

@@ -4,6 +4,7 @@
 
 #include "platform/Fonts.h"
 #include "platform/controls/CaptionLimit.h"
+#include "platform/controls/KeyboardFocus.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -77,7 +78,7 @@ QFont Label::fittingFont(const QRect& box, int flags) const {
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect box = rect();
-    if (opaque_)
+    if (opaque_ || (lightsUpOnFocus_ && hasFocus()))
         painter.fillRect(box, backColor_);
     QRect textBox = box;
     if (border_) {
@@ -96,4 +97,6 @@ void Label::paintEvent(QPaintEvent*) {
     painter.setPen(isEnabled() ? foreColor_ : QColor(128, 128, 128));
     painter.setFont(fittingFont(textBox, flags));
     painter.drawText(textBox, flags, shown_);
+    if (hasFocus())
+        KeyboardFocus::drawFocusOutline(painter, box, foreColor_);
 }

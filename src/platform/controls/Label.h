@@ -30,6 +30,8 @@ public:
     bool Border() const { return border_; }
     void setBorder(bool border);
     void setAlignment(Align align);
+    // A menu entry lights up while it holds the focus, as it does under the pointer.
+    void setLightsUpOnFocus(bool lights) { lightsUpOnFocus_ = lights; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,4 +49,5 @@ private:
     bool opaque_ = true;
     bool border_ = false;
     Align align_ = Align::Left;
+    bool lightsUpOnFocus_ = false;
 };

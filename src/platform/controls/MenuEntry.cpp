@@ -25,6 +25,7 @@ Label* makeMenuEntry(QWidget* parent, ControlArray<Label>& array, const QString&
     entry->setOpaque(true);
     entry->setBorder(true);
     entry->setCursor(Qt::PointingHandCursor);
+    entry->setLightsUpOnFocus(true);
     array.add(index, entry);
     return entry;
 }

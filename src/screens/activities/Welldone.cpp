@@ -10,6 +10,7 @@
 #include "platform/PrintError.h"
 #include "platform/PrinterSurface.h"
 #include "platform/Twips.h"
+#include "platform/controls/AccessibleControls.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/Printouts.h"
 #include "screens/activities/ScoreRules.h"
@@ -97,6 +98,8 @@ void Welldone::Form_Load() {
 
 void Welldone::Timer1_Timer() {
     Timer1->setEnabled(false);
+    // The window is up now: the score is read out without the pupil going to it.
+    AccessibleControls::announce(Label1);
     Timer2->setEnabled(true);
     Picture1->LoadPicture(QStringLiteral("images\\globesm.jpg"));
 }

@@ -61,6 +61,7 @@ void multiple::buildButtons() {
     makeMenuEntry(this, Label3, name, Button::Print, QStringLiteral("Print Worksheet"),
                   {7920, 1920, 3045, 495}, 15.75);
     Label3(Button::Previous).hide();
+    setEnterEntry(&Label3(Button::Next));
     Label3.forEach([this](int index, Label& button) {
         onClickOf(button, "Label3_Click", [this, index] { Label3_Click(index); });
         onMouseMoveOf(button, "Label3_MouseMove",

@@ -114,6 +114,7 @@ void wizard::wireEvents() {
 }
 
 void wizard::setTabOrder() {
+    keepTabChain();
     QWidget* previous = Text1;
     const auto follow = [&previous](QWidget* next) {
         QWidget::setTabOrder(previous, next);

@@ -5,6 +5,7 @@
 #include "app/StandardWindow.h"
 #include "platform/Colours.h"
 #include "platform/Twips.h"
+#include "platform/controls/AccessibleControls.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/board/BoardPrintMenu.h"
@@ -33,6 +34,7 @@ DragBoard::DragBoard(BoardData data)
     buildButtons();
     // Made last, so they lie above the boxes and everything else made so far.
     buildLabels();
+    wireKeyboard();
 }
 
 void DragBoard::buildBoxes() {
@@ -114,13 +116,20 @@ void DragBoard::showBoard() {
     for (int i = 0; i < rules_.count(); ++i) {
         const Board::Box at = rules_.label(i);
         Label2(i).Move(at.left, at.top);
+        Label2(i).setTakesKeys(!inTargetBox(i));
     }
-    Label3(Button::CheckScore).setVisible(rules_.checkScoreOffered());
+    const bool offered = rules_.checkScoreOffered();
+    const bool appears = offered && !Label3(Button::CheckScore).Visible();
+    Label3(Button::CheckScore).setVisible(offered);
+    if (appears)
+        AccessibleControls::announce(&Label3(Button::CheckScore));
 }
 
 void DragBoard::Label2_MouseMove(int Index, const MouseArgs& args) {
-    if (rules_.drag(Index, args.Button, static_cast<float>(args.X), static_cast<float>(args.Y)))
+    if (rules_.drag(Index, args.Button, static_cast<float>(args.X), static_cast<float>(args.Y))) {
+        draggedSincePress_ = true;
         showBoard();
+    }
 }
 
 void DragBoard::Label2_MouseUp(int Index, const MouseArgs&) {
@@ -137,6 +146,7 @@ void DragBoard::Label3_Click(int Index) {
         Screens::unload(*this);
         break;
     case Button::StartAgain:
+        putBack();
         rules_.startAgain();
         showBoard();
         break;

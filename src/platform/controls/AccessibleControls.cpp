@@ -1,0 +1,80 @@
+#include "platform/controls/AccessibleControls.h"
+
+#include "platform/controls/ImageBox.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace {
+
+class AccessibleLabel : public QAccessibleWidget {
+public:
+    explicit AccessibleLabel(Label* label) : QAccessibleWidget(label) {}
+
+    Label* label() const { return static_cast<Label*>(widget()); }
+
+    QAccessible::Role role() const override {
+        return label()->takesKeys() ? QAccessible::Button : QAccessible::StaticText;
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name)
+            return label()->shownText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        // The entries take the focus by keyboard only, which Qt's own test misses.
+        state.focusable = label()->takesKeys();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        if (label()->events.click && label()->isEnabled())
+            return {pressAction()};
+        return {};
+    }
+
+    void doAction(const QString& name) override {
+        if (name == pressAction() && label()->events.click && label()->isEnabled())
+            label()->events.click();
+    }
+};
+
+class AccessiblePicture : public QAccessibleWidget {
+public:
+    explicit AccessiblePicture(QWidget* picture)
+        : QAccessibleWidget(picture, QAccessible::Graphic) {}
+};
+
+QAccessibleInterface* makeInterface(const QString&, QObject* object) {
+    if (auto* label = qobject_cast<Label*>(object))
+        return new AccessibleLabel(label);
+    if (qobject_cast<PictureBox*>(object) || qobject_cast<ImageBox*>(object))
+        return new AccessiblePicture(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+namespace AccessibleControls {
+
+void install() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(makeInterface);
+}
+
+void announce(QWidget* control) {
+    QAccessibleEvent changed(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent alert(control, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+} // namespace AccessibleControls
