@@ -80,24 +80,22 @@ Page ownWorksheets() {
             Drawing::Book,
             {
                 heading("The Multiple Choice Wizard"),
-                para("Type a title (at most 25 characters), ten questions (at most 60 "
-                     "characters each) and four answers A to D for each (at most 30 "
-                     "characters). Tick the box beside the one correct answer, then click "
-                     "\"Save Worksheet\". The wizard says which question is unfinished or has "
-                     "no tick or more than one. Saving under the same title again replaces "
-                     "that worksheet. Titles that name the program's own files (\"track\", "
-                     "\"Introduction\", \"Rich and Poor\") are refused."),
+                para("Type a title, ten questions and four answers A to D for each; tick the "
+                     "one correct answer and click \"Save Worksheet\". The wizard says which "
+                     "question is unfinished or has no tick or more than one. Saving under the "
+                     "same title again replaces that worksheet."),
                 heading("The Worksheet Catalogue"),
-                para("It lists your worksheets, 24 names a page, with \"Next Page\u00A0>>\" and "
-                     "\"<<\u00A0Previous Page\". Click a name to open it as a quiz. To change it "
-                     "instead, tick \"Edit Worksheet\" first; to take it off the list, tick "
-                     "\"Delete Worksheet\"."),
-                heading("Where worksheets are saved"),
-                para("In the \"multiple\" folder of the program's working folder: for an "
-                     "installed program, \".local/share/orvelles\" in each teacher's home "
-                     "folder, or the school's shared folder if one was set up. One text file "
-                     "per worksheet, named after its title, and the catalogue \"track.txt\". "
-                     "Copy this folder to keep or share your worksheets."),
+                para("Click a name to open it as a quiz; tick \"Edit Worksheet\" first to "
+                     "change it, or \"Delete Worksheet\" to take it off the list. Worksheets "
+                     "are saved in the \"multiple\" folder: \".local/share/orvelles\" in your "
+                     "home folder, or the school's shared folder."),
+                heading("More for the classroom"),
+                para("Right-click a name in the catalogue to print its answer key or export it "
+                     "(GIFT, Aiken, Moodle XML, web page); right-click the wizard or press "
+                     "Ctrl+I to import questions. Right-click an activity to print it or its "
+                     "answers. F11 fills a whiteboard. Without a mouse: Tab moves, Enter "
+                     "presses, Escape leaves; on a board Enter lifts a label and drops it in "
+                     "the box chosen with the arrow keys."),
             }};
 }
 
