@@ -130,10 +130,10 @@ Exchange::ReadQuestion readQuestion(QString block, int line) {
         question.text = plain(block, html);
         return question;
     }
+    if (open >= 0 && close < 0)
+        throw FormatError(braceMessage(line, "a '{' that is never closed").toStdString());
     if (open < 0 || close < open)
         throw FormatError(braceMessage(line, "a '}' with no '{' before it").toStdString());
-    if (close < 0)
-        throw FormatError(braceMessage(line, "a '{' that is never closed").toStdString());
     const qsizetype nested = block.indexOf(QLatin1Char('{'), open + 1);
     if ((nested >= 0 && nested < close) || block.indexOf(QLatin1Char('{'), close) >= 0 ||
         block.indexOf(QLatin1Char('}'), close + 1) >= 0)
