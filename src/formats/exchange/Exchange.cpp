@@ -23,16 +23,25 @@ QString formatName(Format format) {
     return {};
 }
 
-Found read(const QByteArray& bytes) {
-    if (bytes.size() > maxFileBytes)
+void checkSize(qint64 bytes) {
+    if (bytes > maxFileBytes)
         throw FormatError(QStringLiteral("The file is %1 MB; a question file of up to %2 MB can "
                                          "be read.")
-                              .arg(bytes.size() / (1024 * 1024))
+                              .arg(bytes / (1024 * 1024))
                               .arg(maxFileBytes / (1024 * 1024))
                               .toStdString());
+}
+
+Found read(const QByteArray& bytes) {
+    checkSize(bytes.size());
     const QString text = ExchangeText::decode(bytes);
     if (text.trimmed().isEmpty())
         throw FormatError("The file holds nothing but blank lines.");
+    const QString start = text.left(256).trimmed();
+    if (start.startsWith(QStringLiteral("<!DOCTYPE html"), Qt::CaseInsensitive) ||
+        start.startsWith(QStringLiteral("<html"), Qt::CaseInsensitive))
+        throw FormatError(
+            "The file is a web page, not a question file in GIFT, Aiken or Moodle XML.");
     Found found;
     QList<ReadQuestion> questions;
     if (MoodleXml::looksLike(text)) {

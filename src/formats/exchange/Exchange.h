@@ -51,6 +51,9 @@ inline constexpr int maxQuestions = 5000;
 
 QString formatName(Format format);
 
+// Throws FormatError, saying so, for a file of more than maxFileBytes.
+void checkSize(qint64 bytes);
+
 // Reads a file's bytes, telling the format from the content. Throws FormatError with a
 // message for the teacher when the file cannot be read as any of the three.
 Found read(const QByteArray& bytes);
