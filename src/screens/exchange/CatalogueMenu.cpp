@@ -16,7 +16,7 @@ void addExports(QMenu& menu, QWidget* parent, const QString& name) {
         {Exports::Kind::WebPage, QStringLiteral("Web page…")},
     };
     for (const auto& [kind, caption] : entries) {
-        menu.addAction(caption, parent,
+        menu.addAction(caption, &menu,
                        [parent, kind = kind, name] { exportWorksheet(parent, kind, name); });
     }
 }
