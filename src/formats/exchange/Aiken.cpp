@@ -31,6 +31,7 @@ QList<Exchange::ReadQuestion> read(const QString& text) {
     const auto close = [&](const QString& fault) {
         if (pending.open && questions.size() <= Exchange::maxQuestions) {
             pending.question.fault = fault;
+            pending.question.text = ExchangeText::collapsed(pending.question.text);
             questions.append(pending.question);
         }
         pending = Pending();

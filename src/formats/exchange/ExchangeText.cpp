@@ -97,7 +97,11 @@ QString decode(const QByteArray& bytes) {
 }
 
 QString collapsed(const QString& text) {
-    return text.simplified();
+    QString kept = text;
+    // Control characters show as nothing on screen, and XML cannot carry them.
+    kept.removeIf(
+        [](QChar c) { return (c.unicode() < 0x20 || c.unicode() == 0x7F) && !c.isSpace(); });
+    return kept.simplified();
 }
 
 QString resolveEntities(const QString& text) {

@@ -15,7 +15,7 @@ QString decode(const QByteArray& bytes);
 // resolved, blanks collapsed.
 QString plainFromHtml(const QString& html);
 
-// Runs of blanks and line ends made one space, ends trimmed.
+// Runs of blanks and line ends made one space, ends trimmed, control characters dropped.
 QString collapsed(const QString& text);
 
 // Character and entity references resolved (named ones of the common set, and numeric).

@@ -222,9 +222,14 @@ QByteArray write(const WorksheetContent& worksheet) {
         const auto field = [html](const QString& text) {
             return escaped(html ? text.toHtmlEscaped() : text);
         };
-        out += QStringLiteral("::Question %1::%2%3 {\n")
-                   .arg(number)
-                   .arg(html ? QStringLiteral("[html]") : QString(), field(question.text));
+        // A text that opens with a bracket would read as a format of its own; naming one first
+        // keeps it text.
+        const QString format = html ? QStringLiteral("[html]")
+                               : question.text.startsWith(QLatin1Char('['))
+                                   ? QStringLiteral("[plain]")
+                                   : QString();
+        out +=
+            QStringLiteral("::Question %1::%2%3 {\n").arg(number).arg(format, field(question.text));
         for (int a = 0; a < 4; ++a)
             out += (a + 1 == question.correct ? QLatin1Char('=') : QLatin1Char('~')) +
                    field(question.answers[a]) + QLatin1Char('\n');

@@ -5,6 +5,7 @@
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <algorithm>
 
 namespace {
 
@@ -137,6 +138,8 @@ private:
 };
 
 void writeText(QXmlStreamWriter& xml, const QString& text) {
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; }))
+        throw FormatError("a text with control characters, which XML cannot hold");
     xml.writeStartElement(QStringLiteral("text"));
     // HTML inside CDATA, as the platform writes it; escaping leaves no "]]>" to end it early.
     xml.writeCDATA(text.toHtmlEscaped());
