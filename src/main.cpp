@@ -3,11 +3,15 @@
 #include "app/UserFolder.h"
 #include "platform/MessageBox.h"
 #include "screens/Startup.h"
+#include "screens/exchange/ExchangeCommand.h"
 
 #include <QApplication>
 #include <QDir>
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status =
+            runExchangeCommand(argc, argv, QStringLiteral(ORVELLES_INSTALLED_CONTENT)))
+        return *status;
     QApplication app(argc, argv);
     // An installed program finds its content beside itself and works in the user's folder;
     // one started from its build tree stays in the working folder it was given.

@@ -11,6 +11,7 @@
 #include "platform/Colours.h"
 #include "platform/ContentPath.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/exchange/WizardImport.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ wizard::wizard() : Screen(QStringLiteral("wizard")) {
                   {240, 7920, 3165, 495}, 15.75);
     wireEvents();
     setTabOrder();
+    WizardImport::attach(*this);
 }
 
 void wizard::buildQuestion(int q) {

@@ -18,6 +18,7 @@
 #include "screens/authoring/CataloguePages.h"
 #include "screens/authoring/WizardRules.h"
 #include "screens/authoring/wizard.h"
+#include "screens/exchange/CatalogueMenu.h"
 #include "screens/navigation/intro0.h"
 
 #include <QContextMenuEvent>
@@ -82,6 +83,8 @@ void worksheets::wireEvents() {
         onMouseMoveOf(entry, "Label2_MouseMove",
                       [this, index](const MouseArgs& args) { Label2_MouseMove(index, args); });
     });
+    for (int i = Entry::FirstName; i <= CataloguePages::PageSize; ++i)
+        CatalogueMenu::attach(Label2(i), [this, i] { return Label2(i).Caption(); });
     Label3.forEach([this](int index, Label& entry) {
         onClickOf(entry, "Label3_Click", [this, index] { Label3_Click(index); });
     });

@@ -1,0 +1,160 @@
+#include "formats/exchange/Exchange.h"
+
+#include "formats/Errors.h"
+#include "formats/TextCodec.h"
+#include "formats/exchange/Aiken.h"
+#include "formats/exchange/ExchangeText.h"
+#include "formats/exchange/Gift.h"
+#include "formats/exchange/MoodleXml.h"
+
+#include <algorithm>
+
+namespace Exchange {
+
+QString formatName(Format format) {
+    switch (format) {
+    case Format::Gift:
+        return QStringLiteral("GIFT");
+    case Format::Aiken:
+        return QStringLiteral("Aiken");
+    case Format::MoodleXml:
+        return QStringLiteral("Moodle XML");
+    }
+    return {};
+}
+
+void checkSize(qint64 bytes) {
+    if (bytes > maxFileBytes)
+        throw FormatError(QStringLiteral("The file is %1 MB; a question file of up to %2 MB can "
+                                         "be read.")
+                              .arg(bytes / (1024 * 1024))
+                              .arg(maxFileBytes / (1024 * 1024))
+                              .toStdString());
+}
+
+Found read(const QByteArray& bytes) {
+    checkSize(bytes.size());
+    const QString text = ExchangeText::decode(bytes);
+    if (text.trimmed().isEmpty())
+        throw FormatError("The file holds nothing but blank lines.");
+    const QString start = text.left(256).trimmed();
+    if (start.startsWith(QStringLiteral("<!DOCTYPE html"), Qt::CaseInsensitive) ||
+        start.startsWith(QStringLiteral("<html"), Qt::CaseInsensitive))
+        throw FormatError(
+            "The file is a web page, not a question file in GIFT, Aiken or Moodle XML.");
+    Found found;
+    QList<ReadQuestion> questions;
+    if (MoodleXml::looksLike(text)) {
+        found.format = Format::MoodleXml;
+        questions = MoodleXml::read(text, found.title);
+    } else if (Aiken::looksLike(text)) {
+        found.format = Format::Aiken;
+        questions = Aiken::read(text);
+    } else if (Gift::looksLike(text)) {
+        found.format = Format::Gift;
+        questions = Gift::read(text, found.title);
+    } else {
+        throw FormatError("The file is not a question file in GIFT, Aiken or Moodle XML.");
+    }
+    if (questions.isEmpty())
+        throw FormatError(QStringLiteral("The %1 file holds no questions.")
+                              .arg(formatName(found.format))
+                              .toStdString());
+    classify(questions, found);
+    return found;
+}
+
+QString misfit(const ReadQuestion& question) {
+    if (question.kind != QLatin1String("multichoice"))
+        return QStringLiteral("not multiple choice (%1)").arg(question.kind);
+    if (!question.fault.isEmpty())
+        return question.fault;
+    if (question.choices.size() != 4)
+        return QStringLiteral("%1 choices, not four").arg(question.choices.size());
+    int right = 0;
+    for (const double mark : question.marks) {
+        if (mark >= 100)
+            ++right;
+        else if (mark > 0)
+            return QStringLiteral("an answer worth part marks");
+    }
+    if (right == 0)
+        return QStringLiteral("no right answer");
+    if (right > 1)
+        return QStringLiteral("several right answers");
+    if (question.text.isEmpty() ||
+        std::any_of(question.choices.begin(), question.choices.end(),
+                    [](const QString& choice) { return choice.isEmpty(); }))
+        return QStringLiteral("an empty question or choice");
+    return {};
+}
+
+void classify(const QList<ReadQuestion>& questions, Found& found) {
+    for (int i = 0; i < questions.size(); ++i) {
+        const ReadQuestion& question = questions[i];
+        if (i >= maxQuestions) {
+            found.leftOut.append(
+                {i + 1, question.text,
+                 QStringLiteral("beyond the first %1 questions").arg(maxQuestions)});
+            continue;
+        }
+        const QString reason = misfit(question);
+        if (!reason.isEmpty()) {
+            found.leftOut.append({i + 1, question.text, reason});
+            continue;
+        }
+        QuestionEntry entry;
+        entry.text = question.text;
+        for (int a = 0; a < 4; ++a) {
+            entry.answers[a] = question.choices[a];
+            if (question.marks[a] >= 100)
+                entry.correct = a + 1;
+        }
+        found.fitting.append(entry);
+        found.fittingNumbers.append(i + 1);
+    }
+}
+
+QByteArray write(Format format, const WorksheetContent& worksheet) {
+    switch (format) {
+    case Format::Gift:
+        return Gift::write(worksheet);
+    case Format::Aiken:
+        return Aiken::write(worksheet);
+    case Format::MoodleXml:
+        return MoodleXml::write(worksheet);
+    }
+    return {};
+}
+
+WorksheetContent fromTables(const QuestionTables& tables) {
+    WorksheetContent worksheet;
+    worksheet.title = tables.WorksheetTitle;
+    for (int q = 1; q <= 10; ++q) {
+        QuestionEntry& entry = worksheet.questions[q - 1];
+        entry.text = tables.QuestionText[q];
+        entry.answers = {tables.AnswerA[q], tables.AnswerB[q], tables.AnswerC[q],
+                         tables.AnswerD[q]};
+        entry.correct = correctAnswerNumber(tables.CorrectAnswer[q]);
+        if (entry.correct == 0)
+            throw FormatError("a correct answer that is not 1 to 4");
+    }
+    return worksheet;
+}
+
+QString unstorableMarked(const QString& text) {
+    if (TextCodec::canEncode(text))
+        return {};
+    QString marked;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A character beyond the first 65536 takes two QChars; both are marked as one.
+        const qsizetype width = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString c = text.mid(i, width);
+        marked +=
+            TextCodec::canEncode(c) ? c : QStringLiteral("\u27E6") + c + QStringLiteral("\u27E7");
+        i += width - 1;
+    }
+    return marked;
+}
+
+} // namespace Exchange

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "formats/exchange/Exchange.h"
+
+// GIFT, the learning platform's one-question-a-paragraph text format.
+namespace Gift {
+
+bool looksLike(const QString& text);
+
+// Every question of the file in order; `title` gets the last category named. Throws
+// FormatError for braces that do not pair up.
+QList<Exchange::ReadQuestion> read(const QString& text, QString& title);
+
+QByteArray write(const WorksheetContent& worksheet);
+
+} // namespace Gift

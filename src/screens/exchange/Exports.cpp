@@ -1,0 +1,107 @@
+#include "screens/exchange/Exports.h"
+
+#include "formats/ItemReader.h"
+#include "formats/SafeFile.h"
+#include "platform/ContentPath.h"
+#include "screens/authoring/WizardRules.h"
+#include "screens/exchange/QuizPage.h"
+
+#include <QFile>
+
+namespace Exports {
+
+std::optional<Kind> kindNamed(const QString& name) {
+    const QString key = name.trimmed().toLower();
+    if (key == QLatin1String("gift"))
+        return Kind::Gift;
+    if (key == QLatin1String("aiken"))
+        return Kind::Aiken;
+    if (key == QLatin1String("moodle-xml") || key == QLatin1String("moodlexml") ||
+        key == QLatin1String("xml"))
+        return Kind::MoodleXml;
+    if (key == QLatin1String("web") || key == QLatin1String("html"))
+        return Kind::WebPage;
+    return std::nullopt;
+}
+
+QString kindName(Kind kind) {
+    switch (kind) {
+    case Kind::Gift:
+        return QStringLiteral("GIFT");
+    case Kind::Aiken:
+        return QStringLiteral("Aiken");
+    case Kind::MoodleXml:
+        return QStringLiteral("Moodle XML");
+    case Kind::WebPage:
+        return QStringLiteral("Web page");
+    }
+    return {};
+}
+
+QString suffix(Kind kind) {
+    switch (kind) {
+    case Kind::Gift:
+        return QStringLiteral("gift.txt");
+    case Kind::Aiken:
+        return QStringLiteral("aiken.txt");
+    case Kind::MoodleXml:
+        return QStringLiteral("xml");
+    case Kind::WebPage:
+        return QStringLiteral("html");
+    }
+    return {};
+}
+
+WorksheetContent loadWorksheet(const QString& name) {
+    ItemReader reader = ItemReader::open(ContentPath::resolve(WizardRules::questionFile(name)));
+    QuestionTables tables;
+    LoadQuestionFile(reader, tables);
+    return Exchange::fromTables(tables);
+}
+
+QByteArray bytes(Kind kind, const WorksheetContent& worksheet) {
+    switch (kind) {
+    case Kind::Gift:
+        return Exchange::write(Exchange::Format::Gift, worksheet);
+    case Kind::Aiken:
+        return Exchange::write(Exchange::Format::Aiken, worksheet);
+    case Kind::MoodleXml:
+        return Exchange::write(Exchange::Format::MoodleXml, worksheet);
+    case Kind::WebPage:
+        break;
+    }
+    // The quiz shows the main menu's picture beside the questions; a page without it still works.
+    QFile picture(ContentPath::resolve(QStringLiteral("Images\\globesm.jpg")));
+    const QByteArray jpeg = picture.open(QIODevice::ReadOnly) ? picture.readAll() : QByteArray();
+    return QuizPage::page(worksheet, jpeg, QStringLiteral("The Orvelles"));
+}
+
+void exportWorksheet(Kind kind, const QString& name, const QString& path) {
+    replaceFile(path, bytes(kind, loadWorksheet(name)));
+}
+
+QString report(const Exchange::Found& found) {
+    QString out = QStringLiteral("%1 file: %2 question(s) fit a worksheet, %3 left out.\n")
+                      .arg(Exchange::formatName(found.format))
+                      .arg(found.fitting.size())
+                      .arg(found.leftOut.size());
+    if (!found.title.isEmpty())
+        out += QStringLiteral("Category: %1\n").arg(found.title);
+    for (int i = 0; i < found.fitting.size(); ++i) {
+        const QuestionEntry& entry = found.fitting[i];
+        out += QStringLiteral("fits %1: %2\n").arg(found.fittingNumbers[i]).arg(entry.text);
+        for (const QString& text :
+             {entry.text, entry.answers[0], entry.answers[1], entry.answers[2], entry.answers[3]}) {
+            const QString marked = Exchange::unstorableMarked(text);
+            if (!marked.isEmpty())
+                out += QStringLiteral("  cannot be kept as written: %1\n").arg(marked);
+        }
+    }
+    for (const Exchange::LeftOut& question : found.leftOut)
+        out += QStringLiteral("left out %1 (%2): %3\n")
+                   .arg(question.number)
+                   .arg(question.reason, question.text);
+    return out;
+}
+
+} // namespace Exports

@@ -1,0 +1,142 @@
+#include "app/Screens.h"
+#include "screens/authoring/WizardRules.h"
+#include "screens/authoring/wizard.h"
+#include "screens/exchange/CatalogueMenu.h"
+#include "screens/exchange/ExchangeCommand.h"
+#include "screens/exchange/ExchangeDialogs.h"
+#include "screens/exchange/WizardImport.h"
+#include "support/AppFixture.h"
+
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+// Answers the dialogs as a test tells it, and counts the lists shown.
+class ScriptedDialogs : public ExchangeDialogs {
+public:
+    QString file;
+    QList<int> picks;
+    int picksShown = 0;
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return file;
+    }
+    QString openFile(QWidget*, const QString&, const QString&) override { return file; }
+    QList<int> pick(QWidget*, const Exchange::Found&) override {
+        ++picksShown;
+        return picks;
+    }
+};
+
+QString lastMessage(const AppFixture& app) {
+    return app.messages->shown.isEmpty() ? QString() : app.messages->shown.last().text;
+}
+
+} // namespace
+
+class tst_exchangescreens : public QObject {
+    Q_OBJECT
+    ScriptedDialogs dialogs_;
+private slots:
+    void init() {
+        dialogs_ = ScriptedDialogs();
+        ExchangeDialogs::setCurrent(&dialogs_);
+    }
+    void cleanup() { ExchangeDialogs::setCurrent(nullptr); }
+
+    // Each entry of the catalogue's menu writes a file that reads back as the worksheet.
+    void catalogueMenu_data() {
+        QTest::addColumn<int>("entry");
+        for (int entry = 0; entry < 4; ++entry)
+            QTest::addRow("%d", entry) << entry;
+    }
+    void catalogueMenu() {
+        QFETCH(int, entry);
+        AppFixture app;
+        app.content.copyProjectContent();
+        dialogs_.file = app.content.path() + "/out";
+        QMenu menu;
+        CatalogueMenu::addExports(menu, nullptr, QStringLiteral("Rich and Poor"));
+        QCOMPARE(menu.actions().size(), 4);
+        menu.actions()[entry]->trigger();
+        QCOMPARE(lastMessage(app), QStringLiteral("The worksheet has been exported."));
+        const QByteArray written = app.content.read("out");
+        const WorksheetContent sent = Exports::loadWorksheet(QStringLiteral("Rich and Poor"));
+        if (Exports::Kind(entry) == Exports::Kind::WebPage) {
+            QVERIFY(written.contains("data:image/jpeg;base64,/9j/"));
+            QVERIFY(!written.contains("://"));
+            QVERIFY(written.contains("Excellent work. You have scored 10 out of 10."));
+            QVERIFY(written.contains(sent.questions[9].text.toUtf8()));
+            return;
+        }
+        const Exchange::Found found = Exchange::read(written);
+        QCOMPARE(found.fitting.size(), 10);
+        QCOMPARE(found.fitting[4].answers, sent.questions[4].answers);
+    }
+
+    void exportCancelledOrFailing() {
+        AppFixture app;
+        app.content.copyProjectContent();
+        CatalogueMenu::exportWorksheet(nullptr, Exports::Kind::Gift,
+                                       QStringLiteral("Introduction"));
+        QVERIFY(app.messages->shown.isEmpty());
+        dialogs_.file = app.content.path() + "/out.txt";
+        CatalogueMenu::exportWorksheet(nullptr, Exports::Kind::Gift, QStringLiteral("Missing"));
+        QVERIFY(lastMessage(app).startsWith("The worksheet could not be exported"));
+        QVERIFY(!app.content.exists("out.txt"));
+    }
+
+    // Bad files leave the wizard as it was; a good one fills it in the order ticked.
+    void wizardImport_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        QByteArray gift;
+        for (int q = 1; q <= 12; ++q)
+            gift += QStringLiteral("Q%1? {~a%1 ~b%1 =c%1 ~d%1}\n\n").arg(q).toUtf8();
+        QTest::newRow("gift") << gift + "TF {T}\n" << QString();
+        QTest::newRow("broken braces") << QByteArray("Q {=a ~b ~c ~d") << "never closed";
+        QTest::newRow("nothing fits") << QByteArray("Q {T}\n\nR {=a ~b}") << "None of the 2";
+        QTest::newRow("nul") << QByteArray("Q\0", 2) << "NUL";
+    }
+    void wizardImport() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        AppFixture app;
+        app.content.write("in.txt", file);
+        dialogs_.file = app.content.path() + "/in.txt";
+        dialogs_.picks = {11, 0, 5};
+        wizard& editor = Screens::touch<wizard>();
+        editor.Text2(3).setText(QStringLiteral("kept"));
+        Screens::open(editor);
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTest::keyClick(&editor, Qt::Key_I, Qt::ControlModifier);
+        const WorksheetDraft draft = editor.draft();
+        QCOMPARE(draft.questions[3].text, QStringLiteral("kept"));
+        if (!message.isEmpty()) {
+            QVERIFY2(lastMessage(app).contains(message), qPrintable(lastMessage(app)));
+            QCOMPARE(dialogs_.picksShown, 0);
+            QCOMPARE(draft.questions[0].text, QString());
+            return;
+        }
+        QCOMPARE(draft.questions[0].text, QStringLiteral("Q12?"));
+        QCOMPARE(draft.questions[1].answers[2], QStringLiteral("c1"));
+        QCOMPARE(draft.questions[2].ticked, (std::array<bool, 4>{false, false, true, false}));
+    }
+
+    void commandLine() {
+        AppFixture app;
+        app.content.copyProjectContent();
+        const QString out = app.content.path() + "/sheet.xml";
+        QCOMPARE(runExchangeCommand({"--export", "moodle-xml", "Introduction", out}), 0);
+        QVERIFY(app.content.read("sheet.xml").contains("<question type=\"multichoice\">"));
+        QCOMPARE(runExchangeCommand({"--import", out}), 0);
+        QCOMPARE(runExchangeCommand({"--export", "pdf", "Introduction", out + "2"}), 2);
+        app.content.write("bad.txt", "Q {=a");
+        QCOMPARE(runExchangeCommand({"--import", app.content.path() + "/bad.txt"}), 1);
+        QCOMPARE(runExchangeCommand({"--full-screen"}), std::nullopt);
+        QVERIFY(!app.content.exists("sheet.xml2"));
+    }
+};
+
+QTEST_MAIN(tst_exchangescreens)
+#include "tst_exchangescreens.moc"
