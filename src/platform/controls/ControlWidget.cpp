@@ -2,6 +2,8 @@
 
 #include "platform/controls/KeyboardFocus.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -46,4 +48,17 @@ void ControlWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->ignore();
+}
+
+void ControlWidget::contextMenuEvent(QContextMenuEvent* event) {
+    // The control stops mouse events going up to its window, so the menu's event is passed on
+    // by hand, at the window's coordinates.
+    if (!rightClickToWindow_ || isWindow()) {
+        event->ignore();
+        return;
+    }
+    QContextMenuEvent forwarded(event->reason(), mapTo(window(), event->pos()), event->globalPos(),
+                                event->modifiers());
+    QCoreApplication::sendEvent(window(), &forwarded);
+    event->setAccepted(forwarded.isAccepted());
 }

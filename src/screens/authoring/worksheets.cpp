@@ -82,9 +82,8 @@ void worksheets::wireEvents() {
         onClickOf(entry, "Label2_Click", [this, index] { Label2_Click(index); });
         onMouseMoveOf(entry, "Label2_MouseMove",
                       [this, index](const MouseArgs& args) { Label2_MouseMove(index, args); });
+        entry.setRightClickGoesToWindow(index != Entry::Exit);
     });
-    for (int i = Entry::FirstName; i <= CataloguePages::PageSize; ++i)
-        CatalogueMenu::attach(Label2(i), [this, i] { return Label2(i).Caption(); });
     Label3.forEach([this](int index, Label& entry) {
         onClickOf(entry, "Label3_Click", [this, index] { Label3_Click(index); });
     });
@@ -233,10 +232,13 @@ void worksheets::contextMenuEvent(QContextMenuEvent* event) {
         if (!entry.isVisible() || entry.Caption().isEmpty() ||
             !entry.geometry().contains(event->pos()))
             continue;
+        // One menu for a name: its answer key on paper, and its export to other programs.
         QMenu menu(this);
         // The quiz a catalogue name opens is headed "The Orvelles".
         addAnswerKeyEntry(menu, WizardRules::questionFile(entry.Caption()),
                           QStringLiteral("The Orvelles"));
+        menu.addSeparator();
+        CatalogueMenu::addExports(menu, this, entry.Caption());
         menu.exec(event->globalPos());
         return;
     }

@@ -21,19 +21,6 @@ void addExports(QMenu& menu, QWidget* parent, const QString& name) {
     }
 }
 
-void attach(QWidget& entry, std::function<QString()> name) {
-    entry.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&entry, &QWidget::customContextMenuRequested, &entry,
-                     [&entry, name = std::move(name)](const QPoint& at) {
-                         const QString worksheet = name();
-                         if (worksheet.isEmpty())
-                             return;
-                         QMenu menu(&entry);
-                         addExports(menu, entry.window(), worksheet);
-                         menu.exec(entry.mapToGlobal(at));
-                     });
-}
-
 void exportWorksheet(QWidget* parent, Exports::Kind kind, const QString& name) {
     const QString suffix = Exports::suffix(kind);
     const QString path = ExchangeDialogs::current().saveFile(

@@ -3,7 +3,6 @@
 #include "screens/exchange/Exports.h"
 
 #include <QString>
-#include <functional>
 
 class QMenu;
 class QWidget;
@@ -14,9 +13,6 @@ namespace CatalogueMenu {
 // Adds "Export as GIFT…", "Aiken…", "Moodle XML…" and "Web page…" to `menu`, each exporting
 // the worksheet `name` with `parent` over its dialogs.
 void addExports(QMenu& menu, QWidget* parent, const QString& name);
-
-// Gives `entry` that menu on a right-click, for the worksheet named by its caption then.
-void attach(QWidget& entry, std::function<QString()> name);
 
 // Asks where to save, writes the file and says how it went. A cancelled dialog writes nothing.
 void exportWorksheet(QWidget* parent, Exports::Kind kind, const QString& name);

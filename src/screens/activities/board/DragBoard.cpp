@@ -101,6 +101,10 @@ void DragBoard::Form_Load() {
         // Decorations a screen adds after the board must not cover a label being dragged.
         Label2(i).raise();
     }
+    // A right-click anywhere but on a label to drag opens the board's menu.
+    for (ControlWidget* control : findChildren<ControlWidget*>())
+        control->setRightClickGoesToWindow(true);
+    Label2.forEach([](int, Label& label) { label.setRightClickGoesToWindow(false); });
     showBoard();
 }
 
