@@ -2,8 +2,10 @@
 
 #include "platform/ContentPath.h"
 #include "platform/Twips.h"
+#include "platform/wmf/WmfRecorder.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -146,4 +148,28 @@ void Picture::paint(QPainter& painter, const QRectF& target) const {
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image_);
+}
+
+QString Picture::description() const {
+    if (isMetafile()) {
+        QStringList runs;
+        for (const WmfCommand::Any& command : metafile_.recording().commands()) {
+            if (const auto* text = std::get_if<WmfCommand::Text>(&command))
+                runs << text->run.text;
+        }
+        return runs.join(QLatin1Char(' ')).simplified();
+    }
+    if (isNull())
+        return {};
+    // Read only when a screen reader asks, which is seldom, so nothing is kept.
+    const QFileInfo file(ContentPath::resolve(source_));
+    QFile list(file.dir().filePath(QStringLiteral("descriptions.txt")));
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text) || list.size() > 64 * 1024)
+        return {};
+    const QString name = file.fileName() + QLatin1Char(':');
+    for (const QString& line : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(name, Qt::CaseInsensitive))
+            return line.mid(name.size()).trimmed();
+    }
+    return {};
 }

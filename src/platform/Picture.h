@@ -31,6 +31,10 @@ public:
     // from its header.
     QSizeF sizeTwips() const;
     void paint(QPainter& painter, const QRectF& target) const;
+    // What the picture shows, for a screen reader: a page's text in the order it is written,
+    // or a picture's line in "descriptions.txt" beside it ("name.jpg: what it shows").
+    // Empty when there is none.
+    QString description() const;
 
     // Lets go of decoded pictures that no live copy shows, beyond a few recently used ones; for
     // when a screen has gone.

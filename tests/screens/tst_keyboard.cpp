@@ -11,6 +11,7 @@
 #include "screens/navigation/Titlefrm.h"
 #include "screens/navigation/TopicMenus.h"
 #include "screens/navigation/intro0.h"
+#include "screens/reading/guide.h"
 #include "support/AppFixture.h"
 #include "support/Worksheets.h"
 
@@ -104,6 +105,7 @@ private slots:
     void keyboardDropIsADrag();
     void clickThenClick();
     void entriesAreButtonsToAScreenReader();
+    void picturesAndPagesSayWhatTheyShow();
 };
 
 QStringList visibleScreens() {
@@ -294,6 +296,23 @@ void TestKeyboard::entriesAreButtonsToAScreenReader() {
     entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(app.sound->played, QStringList{click});
     QVERIFY(visibleScreens().contains("orvelles"));
+}
+
+void TestKeyboard::picturesAndPagesSayWhatTheyShow() {
+    AppFixture app;
+    app.content.copyProjectContent();
+    auto& menu = static_cast<intro0&>(openScreen("intro0"));
+    const QString globe =
+        QAccessible::queryAccessibleInterface(menu.Image1)->text(QAccessible::Name);
+    QVERIFY2(globe.startsWith(QStringLiteral("A globe")), qPrintable(globe));
+    // The guide's first page reads as its text, heading first.
+    QTest::mouseClick(&menu.Label2(intro0::Entry::Guide), Qt::LeftButton);
+    auto* pages = Screens::find<guide>();
+    QVERIFY(pages);
+    const QString page =
+        QAccessible::queryAccessibleInterface(pages->Image1)->text(QAccessible::Name);
+    QVERIFY2(page.startsWith(QStringLiteral("Teachers' Guide 1")), qPrintable(page.left(80)));
+    QVERIFY(page.size() > 400);
 }
 
 QTEST_MAIN(TestKeyboard)

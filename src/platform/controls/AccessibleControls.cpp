@@ -48,6 +48,17 @@ class AccessiblePicture : public QAccessibleWidget {
 public:
     explicit AccessiblePicture(QWidget* picture)
         : QAccessibleWidget(picture, QAccessible::Graphic) {}
+
+    // A picture is named by what it shows; a page by its text, so the key facts can be read.
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name || kind == QAccessible::Description) {
+            if (auto* box = qobject_cast<ImageBox*>(widget()))
+                return box->picture().description();
+            if (auto* box = qobject_cast<PictureBox*>(widget()))
+                return box->picture().description();
+        }
+        return QAccessibleWidget::text(kind);
+    }
 };
 
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
