@@ -8,6 +8,7 @@
 #include "app/StandardWindow.h"
 #include "platform/Colours.h"
 #include "platform/PrinterSurface.h"
+#include "platform/controls/AccessibleControls.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/Printouts.h"
 #include "screens/activities/QuizRules.h"
@@ -115,6 +116,8 @@ void multiple::showquest() {
         Label3(Button::Previous).hide();
     if (n == 10)
         Label3(Button::Next).setCaption(QStringLiteral("Check Score >>"));
+    // A screen reader says the new question, since no control takes the focus here.
+    AccessibleControls::announce(Label2);
 }
 
 void multiple::Label3_Click(int Index) {
