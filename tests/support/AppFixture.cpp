@@ -4,6 +4,7 @@
 #include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/Services.h"
+#include "support/RecordingPrinter.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -43,4 +44,19 @@ AppFixture::~AppFixture() {
 void AppFixture::settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void AppFixture::recordPrintsInto(QStringList& recorded, int failAt) {
+    recorded.clear();
+    Services::setPrinterFactory([&recorded, failAt] {
+        // Keeps what was recorded after the printer is gone.
+        struct Keeper : RecordingPrinter {
+            explicit Keeper(QStringList& into) : into(into) {}
+            ~Keeper() override { into = operations; }
+            QStringList& into;
+        };
+        auto keeper = std::make_unique<Keeper>(recorded);
+        keeper->failAt = failAt;
+        return std::unique_ptr<PrinterSurface>(std::move(keeper));
+    });
 }

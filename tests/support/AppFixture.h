@@ -4,6 +4,7 @@
 #include "support/RecordingSoundPlayer.h"
 #include "support/TempContent.h"
 
+#include <QStringList>
 #include <memory>
 
 class Screen;
@@ -28,6 +29,10 @@ public:
 
     // Lets queued events and deferred deletions run.
     static void settle();
+
+    // Every print from now on goes to a recording printer, whose operations are copied into
+    // `recorded` when the print ends; the printer fails at operation `failAt` (0: never).
+    static void recordPrintsInto(QStringList& recorded, int failAt = 0);
 
 private:
     int failuresAtStart_;

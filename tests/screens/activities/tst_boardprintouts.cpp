@@ -28,15 +28,7 @@ namespace {
 QStringList recorded;
 
 void installRecorder(int failAt = 0) {
-    recorded.clear();
-    Services::setPrinterFactory([failAt] {
-        struct Keeper : RecordingPrinter {
-            ~Keeper() override { recorded = operations; }
-        };
-        auto keeper = std::make_unique<Keeper>();
-        keeper->failAt = failAt;
-        return std::unique_ptr<PrinterSurface>(std::move(keeper));
-    });
+    AppFixture::recordPrintsInto(recorded, failAt);
 }
 
 DragBoard& board(const QString& name) {

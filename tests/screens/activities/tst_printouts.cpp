@@ -19,16 +19,7 @@ namespace {
 QStringList recorded;
 
 void installRecorderKeeping(int failAt = 0) {
-    recorded.clear();
-    Services::setPrinterFactory([failAt] {
-        // Keep what was recorded after the printer is gone.
-        struct Keeper : RecordingPrinter {
-            ~Keeper() override { recorded = operations; }
-        };
-        auto keeper = std::make_unique<Keeper>();
-        keeper->failAt = failAt;
-        return std::unique_ptr<PrinterSurface>(std::move(keeper));
-    });
+    AppFixture::recordPrintsInto(recorded, failAt);
 }
 
 multiple& quizWith(const QByteArray& file) {
