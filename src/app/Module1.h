@@ -38,6 +38,9 @@ struct WorksheetCatalogue {
     CatalogueState Catalogue;
     // The page of names on screen, counting from 0.
     int CataloguePage = 0;
+    // Whether the teacher has been told this run that the shared folder cannot keep worksheets
+    // safe; the long explanation once is enough.
+    bool UnsafeFolderTold = false;
 };
 
 // The pages of a topic, or of the guide, being read.
@@ -94,6 +97,7 @@ inline auto& WorksheetCount = Catalogue.WorksheetCount;
 inline std::array<QString, CatalogueState::MaxNames + 1>& WorksheetNames = Catalogue.WorksheetNames;
 inline QString& SelectedWorksheet = Catalogue.SelectedWorksheet;
 inline int& CataloguePage = state.catalogue.CataloguePage;
+inline bool& UnsafeFolderTold = state.catalogue.UnsafeFolderTold;
 
 inline QString& PageStem = state.pages.PageStem;
 inline int& PageCount = state.pages.PageCount;

@@ -91,7 +91,7 @@ bool createExclusive(const QString& path, const QByteArray& bytes) {
 }
 
 // A share that lets two copies make the same file both believe they hold the lock; it is tried
-// once per folder before the first lock there.
+// once per folder before the first lock or replacement there.
 void checkExclusiveCreate(const QString& lockPath) {
     static QMutex mutex;
     static QSet<QString> checked;
@@ -152,6 +152,9 @@ void removeStaleLock(const QString& lockPath, const QByteArray& staleStamp, Watc
 }
 
 void replaceOnShare(const QString& path, const QByteArray& bytes) {
+    // A question file is written before the catalogue's lock is taken, so the folder is checked
+    // here too: on a folder that cannot share safely nothing at all is written.
+    checkExclusiveCreate(path);
     const QString temp = path + '.' + QString::fromLatin1(uniqueToken()) + QStringLiteral(".new");
     const auto fail = [&](const char* what) {
         const std::string reason = std::strerror(errno);

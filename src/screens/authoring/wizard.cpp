@@ -11,6 +11,7 @@
 #include "platform/Colours.h"
 #include "platform/ContentPath.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/authoring/SaveMessages.h"
 #include "screens/exchange/WizardImport.h"
 
 namespace {
@@ -206,8 +207,9 @@ void wizard::saveworksheet() {
         const QString path = ContentPath::resolve(WizardRules::questionFile(title));
         writeQuestionFile(path, WizardRules::content(draft()));
         trackworksheets();
-    } catch (const std::exception&) {
-        showMessage(QStringLiteral("There was a problem saving your worksheet"));
+    } catch (const std::exception& error) {
+        showMessage(SaveMessages::forFailure(
+            error, QStringLiteral("There was a problem saving your worksheet")));
         return;
     }
     showMessage(QStringLiteral("Your worksheet has been saved."));

@@ -16,6 +16,7 @@
 #include "screens/activities/AnswerKeyMenu.h"
 #include "screens/activities/multiple.h"
 #include "screens/authoring/CataloguePages.h"
+#include "screens/authoring/SaveMessages.h"
 #include "screens/authoring/WizardRules.h"
 #include "screens/authoring/wizard.h"
 #include "screens/exchange/CatalogueMenu.h"
@@ -171,8 +172,10 @@ void worksheets::openWorksheet(const QString& name) {
             editworksheet();
         else
             openQuiz();
-    } catch (const std::exception&) {
-        showMessage(QStringLiteral("This worksheet seems to be corrupted."));
+    } catch (const std::exception& error) {
+        // Reading takes no lock, so only a removal meets a busy or unsafe folder.
+        showMessage(SaveMessages::forFailure(
+            error, QStringLiteral("This worksheet seems to be corrupted.")));
     }
 }
 

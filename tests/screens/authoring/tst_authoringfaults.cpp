@@ -2,6 +2,8 @@
 // file they replace: the teacher is told, and the files that were there stay as they were.
 #include "app/Module1.h"
 #include "app/Screens.h"
+#include "formats/Errors.h"
+#include "screens/authoring/SaveMessages.h"
 #include "screens/authoring/wizard.h"
 #include "screens/authoring/worksheets.h"
 #include "support/AppFixture.h"
@@ -9,6 +11,7 @@
 #include "support/Worksheets.h"
 
 #include <QDir>
+#include <QMap>
 #include <QTest>
 
 namespace {
@@ -43,6 +46,33 @@ QStringList filesIn(const AppFixture& app) {
     return QDir(app.content.path() + "/multiple").entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
+QMap<QString, QByteArray> contentsOf(const AppFixture& app) {
+    QMap<QString, QByteArray> contents;
+    for (const QString& name : filesIn(app))
+        contents.insert(name, app.content.read("multiple/" + name));
+    return contents;
+}
+
+// While it lives, every file replacement fails as a shared folder makes it fail: busy with
+// another computer's lock, or unable to share safely at all.
+class SharedFolderFault : public ReplaceSteps {
+public:
+    explicit SharedFolderFault(bool busy) : busy_(busy), previous_(ReplaceSteps::use(this)) {}
+    ~SharedFolderFault() override { ReplaceSteps::use(previous_); }
+    SharedFolderFault(const SharedFolderFault&) = delete;
+    SharedFolderFault& operator=(const SharedFolderFault&) = delete;
+
+    bool open(QSaveFile&) override {
+        if (busy_)
+            throw FolderBusyError("the folder is busy: another computer is saving there");
+        throw UnsafeFolderError("the shared folder cannot keep two computers apart");
+    }
+
+private:
+    bool busy_;
+    ReplaceSteps* previous_;
+};
+
 } // namespace
 
 class TestAuthoringFaults : public QObject {
@@ -51,6 +81,8 @@ private slots:
     void wizardSave_data();
     void wizardSave();
     void catalogueRemoval();
+    void sharedFolderFault_data();
+    void sharedFolderFault();
 };
 
 void TestAuthoringFaults::wizardSave_data() {
@@ -119,6 +151,49 @@ void TestAuthoringFaults::catalogueRemoval() {
         QVERIFY(screen.Label2(worksheets::Entry::FirstName + 1).Visible());
         QCOMPARE(filesIn(app).size(), 3);
     }
+}
+
+void TestAuthoringFaults::sharedFolderFault_data() {
+    QTest::addColumn<bool>("busy");
+    // Each try in turn: "save" a new worksheet in the wizard, or "remove" Tudors in the catalogue.
+    QTest::addColumn<QStringList>("tries");
+    QTest::addColumn<QStringList>("shown");
+    const QString ask =
+        QStringLiteral("Are you sure that you want to delete the worksheet Tudors?");
+    using namespace SaveMessages;
+    QTest::newRow("busy, saved twice")
+        << true << QStringList{"save", "save"} << QStringList{busy, busy};
+    QTest::newRow("busy, removed twice")
+        << true << QStringList{"remove", "remove"} << QStringList{ask, busy, ask, busy};
+    // The explanation comes once a run, whichever screen meets the folder first.
+    QTest::newRow("unsafe, saved twice")
+        << false << QStringList{"save", "save"} << QStringList{unsafeFirst, unsafeAgain};
+    QTest::newRow("unsafe, removed then saved")
+        << false << QStringList{"remove", "save"} << QStringList{ask, unsafeFirst, unsafeAgain};
+    QTest::newRow("unsafe, saved then removed")
+        << false << QStringList{"save", "remove"} << QStringList{unsafeFirst, ask, unsafeAgain};
+}
+
+void TestAuthoringFaults::sharedFolderFault() {
+    QFETCH(bool, busy);
+    QFETCH(QStringList, tries);
+    QFETCH(QStringList, shown);
+    AppFixture app;
+    setUp(app);
+    const QMap<QString, QByteArray> before = contentsOf(app);
+    worksheets& catalogue = Screens::open<worksheets>();
+    clickOn(*catalogue.Check2);
+    wizard& w = Screens::open<wizard>();
+    fill(w, "Castles");
+    {
+        SharedFolderFault fault(busy);
+        for (const QString& attempt : tries)
+            clickOn(attempt == "save" ? w.Label3(wizard::Button::Save)
+                                      : catalogue.Label2(worksheets::Entry::FirstName));
+    }
+    QCOMPARE(app.messages->texts, shown);
+    QCOMPARE(contentsOf(app), before);
+    QCOMPARE(catalogue.Label2(worksheets::Entry::FirstName).Caption(), QStringLiteral("Tudors"));
 }
 
 QTEST_MAIN(TestAuthoringFaults)

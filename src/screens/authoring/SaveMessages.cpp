@@ -1,0 +1,29 @@
+#include "screens/authoring/SaveMessages.h"
+
+#include "app/Module1.h"
+#include "formats/Errors.h"
+
+namespace SaveMessages {
+
+const QString busy = QStringLiteral("The worksheets folder is busy: another computer is saving "
+                                    "there. Please try again in a moment.");
+const QString unsafeFirst = QStringLiteral(
+    "The shared worksheets folder cannot keep worksheets safe when several computers save there, "
+    "so nothing was changed. Please ask whoever looks after the school's computers.");
+const QString unsafeAgain = QStringLiteral(
+    "Nothing was changed: the shared worksheets folder cannot keep worksheets safe.");
+
+QString forFailure(const std::exception& error, const QString& usual) {
+    if (dynamic_cast<const FolderBusyError*>(&error))
+        return busy;
+    if (!dynamic_cast<const UnsafeFolderError*>(&error))
+        return usual;
+    // Every later try still fails, and must still say that nothing was kept, but the teacher
+    // has had the explanation and whom to ask already.
+    if (Module1::UnsafeFolderTold)
+        return unsafeAgain;
+    Module1::UnsafeFolderTold = true;
+    return unsafeFirst;
+}
+
+} // namespace SaveMessages
