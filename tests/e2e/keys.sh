@@ -117,9 +117,40 @@ keyboard_quiz() {
         shows_picture "$picture" "$content/images/richpoor.jpg" 11 72
 }
 
+# Whether two window pictures differ beyond a decoder's rounding.
+pictures_differ() {
+    local error
+    error="$(compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')"
+    [ -n "$error" ] && awk -v e="$error" 'BEGIN { exit !(e > 0.002) }'
+}
+
+keyboard_board() {
+    echo "A labelling board by keyboard"
+    local before lifted after
+    tabs 1 # the focus came back to Multiple Choice; Labelling Activity is next
+    check_focus "Tab reaches Labelling Activity" "push button: Labelling Activity"
+    key Return
+    wait_screen
+    walk "labelling board"
+    before="$(window_shot keys-board)"
+    key Tab
+    key Return # lift the first label
+    lifted="$(window_shot keys-board-lifted)"
+    check "Enter lifts a label" pictures_differ "$before" "$lifted"
+    key Right
+    key Return # drop it into the highlighted box
+    sleep 0.4
+    after="$(window_shot keys-board-dropped)"
+    check "Enter drops it somewhere new" pictures_differ "$before" "$after"
+    key Escape
+    wait_screen
+}
+
 keyboard_quiz
+keyboard_board
 
 key Escape # the topic menu
+wait_screen
 wait_screen
 key Escape # the main menu opens the title screen
 sleep 0.8
