@@ -33,6 +33,8 @@ CommandButton* makeButton(QWidget* parent, const QString& name, const QString& c
 
 Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm")) {
     setCaption(QStringLiteral(" "));
+    // The title line stays blank as it always was; a screen reader still needs the window's name.
+    setAccessibleName(QStringLiteral("The Orvelles"));
     setBackColor(Colours::buttonFace);
     setSize(5460, 6570);
 

@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# Runs inside an X display (see a11y.sh): a pupil's quiz and a labelling board by key presses
+# alone, no pointer. With A11Y_WALKER set, the program runs with Qt's accessibility on and each
+# screen's accessibility tree is walked on the way.
+#
+#   keys.sh PROGRAM WORK OUT
+set -uo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/lib.sh"
+program="$1"
+work="$2"
+E2E_OUT="$3"
+content="$work"
+read -r -a walker <<< "${A11Y_WALKER:-}"
+
+openbox --sm-disable < /dev/null > "$E2E_OUT/openbox.log" 2>&1 &
+wm=$!
+wait_until 50 xprop -root _NET_SUPPORTING_WM_CHECK > /dev/null 2>&1 ||
+    { echo "the window manager did not start"; exit 1; }
+sleep 1
+
+if [ ${#walker[@]} -gt 0 ]; then
+    # Qt joins the accessibility bus only if it is there when the program starts.
+    if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress > /dev/null 2>&1; then
+        export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+    else
+        echo "accessibility check: skipped, the AT-SPI bus did not start"
+        walker=()
+    fi
+fi
+
+(cd "$work" && exec "$program") < /dev/null > "$E2E_OUT/program.log" 2>&1 &
+E2E_PID=$!
+export E2E_PID
+if ! wait_until 300 top_is_screen; then
+    echo "the program showed no window:"
+    cat "$E2E_OUT/program.log"
+    exit 1
+fi
+
+# walk NAME: every control on the screens now open has a role and a name, every window a name.
+walked=0
+walk() {
+    [ ${#walker[@]} -gt 0 ] || return 0
+    local summary status
+    summary="$("${walker[@]}" "$E2E_PID" "$1")"
+    status=$?
+    printf '%s\n' "$summary" >> "$E2E_OUT/a11y.txt"
+    if [ "$status" -eq 0 ]; then
+        walked=$((walked + 1))
+        pass "accessibility: ${summary#  }"
+    else
+        fail "accessibility: $summary"
+    fi
+}
+
+# What has the keyboard focus, as the screen reader hears it; empty without the bus.
+focused() { [ ${#walker[@]} -gt 0 ] && "${walker[@]}" "$E2E_PID" --focused; }
+
+# check_focus WHAT ROLE_AND_NAME: checked only where the bus is up.
+check_focus() {
+    [ ${#walker[@]} -gt 0 ] || return 0
+    local now
+    now="$(focused)"
+    if [ "$now" = "$2" ]; then pass "$1 ($now)"; else fail "$1: the focus is on '$now', not '$2'"; fi
+}
+
+# tabs N: N presses of Tab.
+tabs() { local i; for ((i = 0; i < $1; i++)); do key Tab; done; }
+
+# The correct answer (1 to 4) of question Q in a question file.
+correct_answer() { tr -d '\r' < "$1" | sed -n "$((8 + 7 * ($2 - 1)))p" | tr -d ' '; }
+
+keyboard_quiz() {
+    echo "A pupil's quiz by keyboard: Rich and Poor"
+    local file="$content/multiple/Rich and Poor.txt" picture q answer i
+    wait_screen
+    walk "main menu"
+    # Sound On starts with the focus; then the Guide, The Orvelles, Rich and Poor.
+    tabs 3
+    check_focus "Tab reaches Rich and Poor" "push button: Rich and Poor"
+    key Return
+    wait_screen
+    picture="$(window_shot keys-topic)"
+    check "Enter opened the topic menu" shows_picture "$picture" "$content/images/richpoor.jpg" 11 72
+    walk "topic menu"
+    tabs 3 # Key Facts, Teacher's Notes, Multiple Choice
+    check_focus "Tab reaches Multiple Choice" "push button: Multiple Choice"
+    key Return
+    wait_screen
+    window_shot keys-quiz > /dev/null
+    walk "quiz"
+    # Question 3 is answered wrong, the rest right. After each question nothing has the focus:
+    # Print Worksheet, then the answers as one group, its first answer first.
+    for q in $(seq 1 10); do
+        answer="$(correct_answer "$file" "$q")"
+        [ "$q" = 3 ] && answer=$((answer % 4 + 1))
+        tabs 2
+        for ((i = 1; i < answer; i++)); do key Down; done
+        [ "$q" = 1 ] && check_focus "the arrows choose an answer" \
+            "radio button: $(tr -d '\r' < "$file" | sed -n "$((3 + answer))p")"
+        key Return
+        sleep 0.2
+    done
+    wait_screen
+    sleep 0.6
+    picture="$(window_shot keys-results)"
+    check "the results screen shows the globe" \
+        shows_picture "$picture" "$content/images/globesm.jpg" 392 96
+    check "nine right: no name box" pixel_is "$picture" 230 470 0,78,152
+    walk "results"
+    key Escape # the results
+    wait_screen
+    picture="$(window_shot keys-topic-again)"
+    check "Escape went back to the topic menu" \
+        shows_picture "$picture" "$content/images/richpoor.jpg" 11 72
+}
+
+# Whether two window pictures differ beyond a decoder's rounding.
+pictures_differ() {
+    local error
+    error="$(compare -metric RMSE "$1" "$2" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')"
+    [ -n "$error" ] && awk -v e="$error" 'BEGIN { exit !(e > 0.002) }'
+}
+
+keyboard_board() {
+    echo "A labelling board by keyboard"
+    local before lifted after
+    tabs 1 # the focus came back to Multiple Choice; Labelling Activity is next
+    check_focus "Tab reaches Labelling Activity" "push button: Labelling Activity"
+    key Return
+    wait_screen
+    walk "labelling board"
+    before="$(window_shot keys-board)"
+    key Tab
+    key Return # lift the first label
+    lifted="$(window_shot keys-board-lifted)"
+    check "Enter lifts a label" pictures_differ "$before" "$lifted"
+    key Right
+    key Return # drop it into the highlighted box
+    sleep 0.4
+    after="$(window_shot keys-board-dropped)"
+    check "Enter drops it somewhere new" pictures_differ "$before" "$after"
+    key Escape
+    wait_screen
+}
+
+keyboard_quiz
+keyboard_board
+
+key Escape # the topic menu
+wait_screen
+wait_screen
+key Escape # the main menu opens the title screen
+sleep 0.8
+check "Escape on the main menu opens the title screen" \
+    test "$(window_size "$(top_window)")" = "364 438"
+walk "title screen"
+kill "$E2E_PID" 2> /dev/null
+wait "$E2E_PID" 2> /dev/null
+kill "$wm" 2> /dev/null
+[ ${#walker[@]} -gt 0 ] && echo "accessibility: $walked screens walked, summaries in $E2E_OUT/a11y.txt"
+echo "$E2E_CHECKS checks, $E2E_FAILURES failed"
+[ "$E2E_FAILURES" -eq 0 ]
