@@ -85,8 +85,9 @@ same_first_page() {
 
 pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
 
-# The question file's line L, without its CR.
-file_line() { tr -d '\r' < "$1" | sed -n "${2}p"; }
+# The question file's line L as read back: without its CR, and with its commas, which the
+# file keeps as "&".
+file_line() { tr -d '\r' < "$1" | sed -n "${2}p" | tr '&' ','; }
 
 # What the answer key of a question file must say, in reading order: each question, its right
 # answer with the tick, and at the foot the key line.
