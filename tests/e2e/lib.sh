@@ -3,6 +3,10 @@
 #
 # Screens are 800 by 600 windows; controls are placed in twips, 15 to a pixel, from the
 # window's top-left corner, so a control is clicked at the middle of its twip rectangle.
+# In full screen the layout is scaled: E2E_SCALE_TENTHS (10 for 1x, 18 for 1.8x) and
+# E2E_SCREEN (the screen windows' size) say how.
+E2E_SCALE_TENTHS=10
+E2E_SCREEN="800 600"
 
 E2E_FAILURES=0
 E2E_CHECKS=0
@@ -55,12 +59,12 @@ window_size() {
 
 window_name() { xdotool getwindowname "$1"; }
 
-# Waits until the top window is a screen (800 by 600), not a message box.
-top_is_screen() { [ "$(window_size "$(top_window)")" = "800 600" ]; }
+# Waits until the top window is a screen (800 by 600, or its scaled size), not a message box.
+top_is_screen() { [ "$(window_size "$(top_window)")" = "$E2E_SCREEN" ]; }
 top_is_box() {
     local top
     top="$(top_window)"
-    [ -n "$top" ] && [ "$(window_size "$top")" != "800 600" ]
+    [ -n "$top" ] && [ "$(window_size "$top")" != "$E2E_SCREEN" ]
 }
 wait_screen() { wait_until 100 top_is_screen; sleep 0.4; }
 
@@ -73,18 +77,20 @@ window_origin() {
                             END {print x, y}'
 }
 
-# click_twips LEFT TOP WIDTH HEIGHT: a left click in the middle of that rectangle of the top
-# window, after moving the pointer there the way a hand would.
+# click_twips LEFT TOP WIDTH HEIGHT [BUTTON]: a click (left unless BUTTON says) in the middle
+# of that rectangle of the top window, after moving the pointer there the way a hand would.
 click_twips() {
     local origin x y
     origin="$(window_origin "$(top_window)")"
-    x=$(( ${origin% *} + ($1 + $3 / 2) / 15 ))
-    y=$(( ${origin#* } + ($2 + $4 / 2) / 15 ))
+    x=$(( ${origin% *} + ($1 + $3 / 2) * E2E_SCALE_TENTHS / 150 ))
+    y=$(( ${origin#* } + ($2 + $4 / 2) * E2E_SCALE_TENTHS / 150 ))
     xdotool mousemove "$x" "$y"
     sleep 0.15
-    xdotool click 1
+    xdotool click "${5:-1}"
     sleep 0.35
 }
+
+right_click_twips() { click_twips "$1" "$2" "$3" "$4" 3; }
 
 type_text() {
     xdotool type --delay 8 -- "$1"
@@ -119,7 +125,7 @@ window_shot() {
     local file="$E2E_OUT/$1.png" win origin
     win="$(top_window)"
     origin="$(window_origin "$win")"
-    import -window root -crop "800x600+${origin% *}+${origin#* }" +repage "$file"
+    import -window root -crop "${E2E_SCREEN/ /x}+${origin% *}+${origin#* }" +repage "$file"
     echo "$file"
 }
 

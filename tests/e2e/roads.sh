@@ -118,9 +118,11 @@ topic_picture_top() { echo 72; }
 topic_picture_left() { echo 11; }
 
 source "$here/worksheet.sh"
+source "$here/printouts.sh"
 
 quiz_road
 worksheet_road
+[ "$printing" = yes ] && printouts_road
 
 echo "Leaving by the title screen's Exit"
 click_twips 10560 7920 1245 495 # Exit on the main menu opens the title screen

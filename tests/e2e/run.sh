@@ -48,6 +48,12 @@ env -u ORVELLES_FOLDER -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$w
     "$printing"
 status=$?
 
+# A short road in full screen, on a display the size of a classroom's whiteboard.
+env -u ORVELLES_FOLDER -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" \
+    xvfb-run -a -s "-screen 0 1920x1080x24" "$here/fullscreen.sh" "$program" "$work/content" \
+    "$out/full-screen" || status=1
+
 # The PDF pages, as text in reading order.
 pdf_text() { pdftotext -layout "$1" - | tr -s ' ' | sed 's/^ //'; }
 
@@ -79,9 +85,37 @@ same_first_page() {
 
 pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
 
+# The question file's line L as read back: without its CR, and with its commas, which the
+# file keeps as "&".
+file_line() { tr -d '\r' < "$1" | sed -n "${2}p" | tr '&' ','; }
+
+# What the answer key of a question file must say, in reading order: each question, its right
+# answer with the tick, and at the foot the key line.
+expected_key() {
+    local file="$1" q right line key=""
+    for q in $(seq 1 10); do
+        line=$((3 + 7 * (q - 1)))
+        right="$(file_line "$file" $((line + 5)) | tr -d ' ')"
+        file_line "$file" "$line"
+        printf '%s \u2713\n' "$(file_line "$file" $((line + right)))"
+        key+="${key:+, }$q ${LETTERS:right-1:1}"
+    done
+    printf 'Key: %s\n' "$key"
+}
+LETTERS=ABCD
+
+# Whether every string in $2..$n is found exactly once in the text $1.
+each_once() {
+    local text="$1" item
+    shift
+    for item in "$@"; do
+        [ "$(grep -oF -- "$item" <<<"$text" | wc -l)" -eq 1 ] || return 1
+    done
+}
+
 if [ "$printing" = yes ]; then
     echo "Printed pages"
-    if pdfs="$(wait_pdfs 2)"; then
+    if pdfs="$(wait_pdfs 4)"; then
         mapfile -t files <<<"$pdfs"
         cp "${files[0]}" "$out/printed-certificate.pdf"
         cp "${files[1]}" "$out/printed-worksheet.pdf"
@@ -108,8 +142,30 @@ if [ "$printing" = yes ]; then
         check "each question of the worksheet has its four answers" \
             in_order "$worksheet" "Who lived in keep number 1?" "A. Answer 0 of 1" "B. Answer 1 of 1" \
             "C. Answer 2 of 1" "D. Answer 3 of 1" "Who lived in keep number 10?" "D. Answer 3 of 10"
+
+        # The answer key and the board task; only the words the program sent are read.
+        cp "$(job_document 3)" "$out/sent-answer-key.pdf"
+        cp "$(job_document 4)" "$out/sent-board.pdf"
+        key_text="$(pdf_text "$out/sent-answer-key.pdf")"
+        board_text="$(pdf_text "$out/sent-board.pdf")"
+        printf '%s\n' "$key_text" > "$out/answer-key.txt"
+        printf '%s\n' "$board_text" > "$out/board.txt"
+        questions="$work/content/multiple/Rich and Poor.txt"
+        mapfile -t expected < <(expected_key "$questions")
+        printf '%s\n' "${expected[@]}" > "$out/answer-key.expected"
+        check "the answer key is one page" test "$(pages "$out/sent-answer-key.pdf")" = 1
+        check "the answer key ticks the question file's right answers, in order" \
+            in_order "$key_text" "Rich and Poor" "Answer Key" "${expected[@]:0:20}"
+        check "the answer key has ten ticks" test "$(grep -o $'\u2713' <<<"$key_text" | wc -l)" = 10
+        check "the answer key's foot line is the question file's key" \
+            test "$(grep '^Key:' <<<"$key_text")" = "${expected[20]}"
+        check "the board is one page" test "$(pages "$out/sent-board.pdf")" = 1
+        check "the board has its heading and word bank" \
+            in_order "$board_text" "Quenmark Publishing Ltd" "Label the picture" "Word bank"
+        check "the board's word bank has each label once" \
+            each_once "$board_text" "Poor Woman" "Rich Man" "Poor Man" "Rich Woman"
     else
-        fail "two PDF files from the print queue (got: $(ls "$CUPS_OUT"))"
+        fail "four PDF files from the print queue (got: $(ls "$CUPS_OUT"))"
     fi
     cp "$CUPS_DIR/log/error_log" "$out/cups-error_log" 2>/dev/null
     [ "$E2E_FAILURES" -eq 0 ] || status=1

@@ -45,6 +45,8 @@ TopicMenu::TopicMenu(TopicData data) : Screen(data.screenName), data_(std::move(
         onMouseMoveOf(entry, "Label3_MouseMove",
                       [this, index](const MouseArgs& args) { Label3_MouseMove(index, args); });
     });
+    // The entry would keep its right-click, and the answer key's menu would never open.
+    Label3(Entry::Quiz).setRightClickGoesToWindow(true);
 }
 
 void TopicMenu::Form_Load() {
