@@ -20,12 +20,12 @@ void write(const QString& path, const uint8_t* data, size_t size) {
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
 }
 
-// After a successful add the file lists the name.
+// After a successful add the file lists the name, or the one it named already apart from case.
 void checkAdded(const QString& track) {
     CatalogueState reread;
     ReadCatalogue(track, reread);
     for (int k = 1; k <= reread.WorksheetCount; ++k)
-        if (reread.nameAt(k) == title)
+        if (reread.nameAt(k).compare(title, Qt::CaseInsensitive) == 0)
             return;
     __builtin_trap();
 }
