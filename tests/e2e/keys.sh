@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs inside an X display (see a11y.sh): a pupil's quiz and a labelling board by key presses
-# alone, no pointer. With A11Y_WALKER set, the program runs with Qt's accessibility on and each
+# Runs inside an X display (see a11y.sh): a pupil's quiz, a labelling and an ordering board, a
+# worksheet written in the wizard and opened from the catalogue, by key presses alone, no pointer. With A11Y_WALKER set, the program runs with Qt's accessibility on and each
 # screen's accessibility tree is walked on the way.
 #
 #   keys.sh PROGRAM WORK OUT
@@ -30,14 +30,22 @@ if [ ${#walker[@]} -gt 0 ]; then
     fi
 fi
 
-(cd "$work" && exec "$program") < /dev/null > "$E2E_OUT/program.log" 2>&1 &
-E2E_PID=$!
-export E2E_PID
-if ! wait_until 300 top_is_screen; then
-    echo "the program showed no window:"
-    cat "$E2E_OUT/program.log"
-    exit 1
-fi
+# start_program: a fresh run on the main menu, so each road begins where its first Tab is known.
+start_program() {
+    (cd "$work" && exec "$program") < /dev/null >> "$E2E_OUT/program.log" 2>&1 &
+    E2E_PID=$!
+    export E2E_PID
+    if ! wait_until 300 top_is_screen; then
+        echo "the program showed no window:"
+        cat "$E2E_OUT/program.log"
+        exit 1
+    fi
+}
+stop_program() {
+    kill "$E2E_PID" 2> /dev/null
+    wait "$E2E_PID" 2> /dev/null
+}
+start_program
 
 # walk NAME: every control on the screens now open has a role and a name, every window a name.
 walked=0
@@ -146,8 +154,113 @@ keyboard_board() {
     wait_screen
 }
 
+# same_patch BEFORE AFTER W H X1 Y1 X2 Y2: whether the W x H patch at X1,Y1 of one window
+# picture is seen again at X2,Y2 of the other, allowing for a focus outline drawn over it.
+same_patch() {
+    convert "$1" -crop "${3}x${4}+$5+$6" +repage "$E2E_OUT/.was.png" &&
+        convert "$2" -crop "${3}x${4}+$7+$8" +repage "$E2E_OUT/.now.png" || return 1
+    local error
+    error="$(compare -metric RMSE "$E2E_OUT/.was.png" "$E2E_OUT/.now.png" null: 2>&1 |
+             sed -n 's/.*(\(.*\)).*/\1/p')"
+    rm -f "$E2E_OUT/.was.png" "$E2E_OUT/.now.png"
+    [ -n "$error" ] && awk -v e="$error" 'BEGIN { exit !(e < 0.08) }'
+}
+
+not_same_patch() { ! same_patch "$@"; }
+
+keyboard_ordering() {
+    echo "An ordering board by keyboard: true or false"
+    local before after
+    tabs 1 # the focus came back to Labelling Activity; Ordering Activity is next
+    check_focus "Tab reaches Ordering Activity" "push button: Ordering Activity"
+    key Return
+    wait_screen
+    walk "ordering board"
+    before="$(window_shot keys-ordering)"
+    # The first label in reading order starts at 120,5880 twips; the first box is at 120,2520.
+    key Tab
+    check_focus "Tab reaches the first label" \
+        "push button: Rich people had small houses and helped the poor"
+    key Return
+    key Right
+    key Return
+    sleep 0.4
+    after="$(window_shot keys-ordering-dropped)"
+    check "Enter drops the label: the board changed" pictures_differ "$before" "$after"
+    check "the label now sits in the first box" same_patch "$before" "$after" 379 25 8 392 8 168
+    check "and has left its starting place" \
+        not_same_patch "$before" "$after" 379 25 8 392 8 392
+    key Escape
+    wait_screen
+}
+
+# The wizard's questions, answers and the file they make are the teacher's road's.
+source "$here/worksheet.sh"
+WORKSHEET_TITLE="Keys and Keeps"
+
+keyboard_wizard() {
+    echo "A teacher's worksheet by keyboard: $WORKSHEET_TITLE"
+    local q a tick
+    start_program
+    wait_screen
+    tabs 4 # Sound On, the Guide, The Orvelles, Rich and Poor, then the wizard
+    check_focus "Tab reaches the wizard" "push button: Multiple Choice Wizard"
+    key Return
+    wait_screen
+    walk "wizard"
+    check_focus "the wizard opens on the title field" "text: Worksheet Title"
+    # Enter in a field moves on: the title, then each question and its four answers.
+    type_text "$WORKSHEET_TITLE"
+    key Return
+    for q in $(seq 1 10); do
+        type_text "Who lived in keep number $q?"
+        key Return
+        for a in 0 1 2 3; do
+            type_text "Answer $a of $q"
+            [ "$q$a" = 103 ] || key Return
+        done
+    done
+    # After the last answer, Tab goes through the forty tick boxes in order, then Save.
+    for tick in $(seq 0 39); do
+        key Tab
+        [ "$tick" = 0 ] && check_focus "Tab goes from the last answer to the first tick box" \
+            "check box: Question 1 answer A is right"
+        [ $((tick % 4)) = "$(teacher_answer $((tick / 4 + 1)))" ] && key space
+    done
+    key Tab
+    check_focus "Tab goes from the last tick box to Save Worksheet" "push button: Save Worksheet"
+    window_shot keys-wizard-filled > /dev/null
+    key Return
+    dismiss_box keys-wizard-saved
+    check "the worksheet file holds what was typed" saved_as_typed
+    check "the catalogue names it" file_has "$content/multiple/track.txt" "$WORKSHEET_TITLE"
+}
+
+keyboard_catalogue() {
+    echo "The worksheet catalogue by keyboard"
+    local picture
+    start_program
+    wait_screen
+    tabs 5 # as for the wizard, then the catalogue
+    check_focus "Tab reaches the catalogue" "push button: Worksheet Catalogue"
+    key Return
+    wait_screen
+    window_shot keys-catalogue > /dev/null
+    walk "catalogue"
+    check_focus "the catalogue opens on Edit Worksheet" "check box: Edit Worksheet"
+    tabs 2 # Delete Worksheet, then the first name
+    check_focus "Tab reaches the saved worksheet" "push button: $WORKSHEET_TITLE"
+    key Return
+    wait_screen
+    picture="$(window_shot keys-worksheet-quiz)"
+    check "Enter opens it as a quiz with the globe" \
+        shows_part_of "$picture" "$content/images/globesm.jpg" 432 16 273 169
+    walk "worksheet quiz"
+}
+
 keyboard_quiz
 keyboard_board
+keyboard_ordering
 
 key Escape # the topic menu
 wait_screen
@@ -157,8 +270,12 @@ sleep 0.8
 check "Escape on the main menu opens the title screen" \
     test "$(window_size "$(top_window)")" = "364 438"
 walk "title screen"
-kill "$E2E_PID" 2> /dev/null
-wait "$E2E_PID" 2> /dev/null
+stop_program
+
+keyboard_wizard
+stop_program
+keyboard_catalogue
+stop_program
 kill "$wm" 2> /dev/null
 [ ${#walker[@]} -gt 0 ] && echo "accessibility: $walked screens walked, summaries in $E2E_OUT/a11y.txt"
 echo "$E2E_CHECKS checks, $E2E_FAILURES failed"
