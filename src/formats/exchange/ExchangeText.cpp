@@ -98,9 +98,13 @@ QString decode(const QByteArray& bytes) {
 
 QString collapsed(const QString& text) {
     QString kept = text;
-    // Control characters show as nothing on screen, and XML cannot carry them.
-    kept.removeIf(
-        [](QChar c) { return (c.unicode() < 0x20 || c.unicode() == 0x7F) && !c.isSpace(); });
+    // Control characters show as nothing on screen, and XML cannot carry them. A byte-order
+    // mark left inside the text by joined files shows as nothing too, and at the start of a
+    // written file it would be taken for the file's own mark.
+    kept.removeIf([](QChar c) {
+        return ((c.unicode() < 0x20 || c.unicode() == 0x7F) && !c.isSpace()) ||
+               c.unicode() == 0xFEFF;
+    });
     return kept.simplified();
 }
 

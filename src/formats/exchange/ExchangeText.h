@@ -15,7 +15,8 @@ QString decode(const QByteArray& bytes);
 // resolved, blanks collapsed.
 QString plainFromHtml(const QString& html);
 
-// Runs of blanks and line ends made one space, ends trimmed, control characters dropped.
+// Runs of blanks and line ends made one space, ends trimmed, control characters and stray
+// byte-order marks dropped.
 QString collapsed(const QString& text);
 
 // Character and entity references resolved (named ones of the common set, and numeric).
