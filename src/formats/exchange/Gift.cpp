@@ -230,9 +230,16 @@ QByteArray write(const WorksheetContent& worksheet) {
                                    : QString();
         out +=
             QStringLiteral("::Question %1::%2%3 {\n").arg(number).arg(format, field(question.text));
-        for (int a = 0; a < 4; ++a)
-            out += (a + 1 == question.correct ? QLatin1Char('=') : QLatin1Char('~')) +
-                   field(question.answers[a]) + QLatin1Char('\n');
+        for (int a = 0; a < 4; ++a) {
+            const bool right = a + 1 == question.correct;
+            const QString answer = field(question.answers[a]);
+            // An answer that opens with "%" would read as a weight: an explicit one goes first.
+            if (answer.startsWith(QLatin1Char('%')))
+                out += (right ? QStringLiteral("~%100%") : QStringLiteral("~%0%")) + answer;
+            else
+                out += (right ? QLatin1Char('=') : QLatin1Char('~')) + answer;
+            out += QLatin1Char('\n');
+        }
         out += QStringLiteral("}\n\n");
     }
     return out.toUtf8();
