@@ -96,13 +96,4 @@ wait_screen
 click_twips 10560 7920 1245 495 # Exit on the main menu: the title screen
 sleep 0.8
 click_twips 2760 5910 1335 375 # Exit
-if wait_until 100 bash -c "! kill -0 $E2E_PID 2>/dev/null"; then
-    wait "$E2E_PID"
-    check "the program ended by itself with status 0" test "$?" -eq 0
-else
-    fail "the program is still running after Exit"
-    kill "$E2E_PID"
-fi
-kill "$wm" 2>/dev/null
-echo "$E2E_CHECKS checks, $E2E_FAILURES failed"
-[ "$E2E_FAILURES" -eq 0 ]
+finish_road "$wm"

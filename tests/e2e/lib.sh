@@ -167,3 +167,18 @@ pixel_is() {
 }
 
 file_has() { [ -f "$1" ] && grep -qF -- "$2" "$1"; }
+
+# After the title screen's Exit: the program must end by itself with status 0. Stops the window
+# manager $1 and says how the road went; fails when any check did.
+finish_road() {
+    if wait_until 100 bash -c "! kill -0 $E2E_PID 2>/dev/null"; then
+        wait "$E2E_PID"
+        check "the program ended by itself with status 0" test "$?" -eq 0
+    else
+        fail "the program is still running after Exit"
+        kill "$E2E_PID"
+    fi
+    kill "$1" 2>/dev/null
+    echo "$E2E_CHECKS checks, $E2E_FAILURES failed"
+    [ "$E2E_FAILURES" -eq 0 ]
+}
