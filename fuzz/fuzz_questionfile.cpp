@@ -7,23 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-
-WorksheetContent contentOf(const QuestionTables& tables) {
-    WorksheetContent sheet;
-    sheet.title = tables.WorksheetTitle;
-    for (int q = 1; q <= 10; ++q) {
-        QuestionEntry& entry = sheet.questions[q - 1];
-        entry.text = tables.QuestionText[q];
-        entry.answers = {tables.AnswerA[q], tables.AnswerB[q], tables.AnswerC[q],
-                         tables.AnswerD[q]};
-        entry.correct = correctAnswerNumber(tables.CorrectAnswer[q]);
-    }
-    return sheet;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ItemReader file1(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     QuestionTables tables;

@@ -86,6 +86,21 @@ int correctAnswerNumber(const QString& entry) {
     return digit[0].unicode() - '0';
 }
 
+WorksheetContent contentOf(const QuestionTables& tables) {
+    WorksheetContent worksheet;
+    worksheet.title = tables.WorksheetTitle;
+    for (int q = 1; q <= 10; ++q) {
+        QuestionEntry& entry = worksheet.questions[q - 1];
+        entry.text = tables.QuestionText[q];
+        entry.answers = {tables.AnswerA[q], tables.AnswerB[q], tables.AnswerC[q],
+                         tables.AnswerD[q]};
+        entry.correct = correctAnswerNumber(tables.CorrectAnswer[q]);
+        if (entry.correct == 0)
+            throw FormatError("a correct answer that is not 1 to 4");
+    }
+    return worksheet;
+}
+
 QByteArray questionFileBytes(const WorksheetContent& worksheet) {
     QByteArray bytes;
     appendField(bytes, worksheet.title);

@@ -41,6 +41,10 @@ struct WorksheetContent {
 // them unless it holds a double quote as well. Any other text reads back as it is.
 QString storedForm(const QString& text);
 
+// The worksheet of a loaded question file, to write again or to export. Throws FormatError
+// when a correct answer is not 1 to 4.
+WorksheetContent contentOf(const QuestionTables& tables);
+
 // The question file for `worksheet`: 72 lines ended by CR LF, commas written as "&",
 // Windows-1252, every text field in its storedForm. Throws FormatError when a text cannot be stored
 // as one line of the file or a correct answer is not 1 to 4, rather than write a file that reads

@@ -13,7 +13,7 @@ WorksheetContent builtIn(const QString& name) {
         ItemReader::open(QStringLiteral(ORVELLES_SOURCE_DIR "/content/multiple/") + name + ".txt");
     QuestionTables tables;
     LoadQuestionFile(reader, tables);
-    return Exchange::fromTables(tables);
+    return contentOf(tables);
 }
 
 // Every character the formats treat as markup, in questions and answers.

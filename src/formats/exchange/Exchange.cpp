@@ -127,21 +127,6 @@ QByteArray write(Format format, const WorksheetContent& worksheet) {
     return {};
 }
 
-WorksheetContent fromTables(const QuestionTables& tables) {
-    WorksheetContent worksheet;
-    worksheet.title = tables.WorksheetTitle;
-    for (int q = 1; q <= 10; ++q) {
-        QuestionEntry& entry = worksheet.questions[q - 1];
-        entry.text = tables.QuestionText[q];
-        entry.answers = {tables.AnswerA[q], tables.AnswerB[q], tables.AnswerC[q],
-                         tables.AnswerD[q]};
-        entry.correct = correctAnswerNumber(tables.CorrectAnswer[q]);
-        if (entry.correct == 0)
-            throw FormatError("a correct answer that is not 1 to 4");
-    }
-    return worksheet;
-}
-
 QString unstorableMarked(const QString& text) {
     if (TextCodec::canEncode(text))
         return {};

@@ -68,10 +68,6 @@ void classify(const QList<ReadQuestion>& questions, Found& found);
 // right answer.
 QByteArray write(Format format, const WorksheetContent& worksheet);
 
-// The worksheet of a loaded question file. Throws FormatError when a correct answer is not
-// 1 to 4.
-WorksheetContent fromTables(const QuestionTables& tables);
-
 // The text with every character Windows-1252 cannot hold shown between ⟦ and ⟧, so a
 // teacher can see what a worksheet file could not keep; empty when every character fits.
 QString unstorableMarked(const QString& text);

@@ -56,7 +56,7 @@ WorksheetContent loadWorksheet(const QString& name) {
     ItemReader reader = ItemReader::open(ContentPath::resolve(WizardRules::questionFile(name)));
     QuestionTables tables;
     LoadQuestionFile(reader, tables);
-    return Exchange::fromTables(tables);
+    return contentOf(tables);
 }
 
 QByteArray bytes(Kind kind, const WorksheetContent& worksheet) {
