@@ -77,6 +77,15 @@ QString faceFor(const QString& family, double points) {
 
 } // namespace
 
+void cacheLargeGlyphs() {
+    // Qt draws a glyph over 64 pixels as an outline filled anew at every paint. A layout at
+    // 3.6 times (a 4K whiteboard) takes most captions and page headings past that, and filling
+    // their outlines made a page's first paint five to eight times slower. Up to 128 pixels
+    // a glyph is now rasterised once and kept in Qt's glyph cache.
+    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "128");
+}
+
 QFont make(const QString& family, double points, bool bold) {
     QFont font(faceFor(family, points));
     font.setPixelSize(Twips::fontPixels(points));

@@ -11,6 +11,10 @@ namespace Fonts {
 // Once per run.
 void registerDesignFaces();
 
+// Lets Qt keep glyphs up to 128 pixels in its glyph cache, unless QT_MAX_CACHED_GLYPH_SIZE
+// already says otherwise. Must come before the first text is drawn.
+void cacheLargeGlyphs();
+
 // A font of `points` size in one of the design faces, sized in pixels through the twips scale
 // so a layout drawn in twips keeps its proportions whatever the display's dpi.
 QFont make(const QString& family, double points, bool bold = false);

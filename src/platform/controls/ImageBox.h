@@ -17,7 +17,8 @@ public:
     // Loads and shows a picture file; false (and an empty box) when it cannot be loaded.
     bool LoadPicture(const QString& programPath);
     void setStretch(bool stretch) { stretch_ = stretch; }
-    // Size in device pixels of the page bitmap kept for painting; empty before the first paint.
+    // Size in device pixels of the page bitmap kept for painting; empty until a page is painted
+    // a second time.
     QSize cacheSize() const { return cache_.size(); }
 
 protected:
@@ -26,6 +27,8 @@ protected:
 private:
     Picture picture_;
     QPixmap cache_;
-    QRect cached_; // the part of the box the cache shows
+    QRect cached_;    // the part of the box the cache shows
+    QRect paintedAt_; // the part of the box last drawn straight onto the window
+    qreal paintedRatio_ = 0;
     bool stretch_ = false;
 };
