@@ -77,17 +77,44 @@ window_origin() {
                             END {print x, y}'
 }
 
+# middle_of LEFT TOP WIDTH HEIGHT: the display pixel "X Y" in the middle of that rectangle of
+# the top window.
+middle_of() {
+    local origin
+    origin="$(window_origin "$(top_window)")"
+    echo "$(( ${origin% *} + ($1 + $3 / 2) * E2E_SCALE_TENTHS / 150 ))" \
+        "$(( ${origin#* } + ($2 + $4 / 2) * E2E_SCALE_TENTHS / 150 ))"
+}
+
 # click_twips LEFT TOP WIDTH HEIGHT [BUTTON]: a click (left unless BUTTON says) in the middle
 # of that rectangle of the top window, after moving the pointer there the way a hand would.
 click_twips() {
-    local origin x y
-    origin="$(window_origin "$(top_window)")"
-    x=$(( ${origin% *} + ($1 + $3 / 2) * E2E_SCALE_TENTHS / 150 ))
-    y=$(( ${origin#* } + ($2 + $4 / 2) * E2E_SCALE_TENTHS / 150 ))
-    xdotool mousemove "$x" "$y"
+    local at
+    read -r -a at <<< "$(middle_of "$1" "$2" "$3" "$4")"
+    xdotool mousemove "${at[@]}"
     sleep 0.15
     xdotool click "${5:-1}"
     sleep 0.35
+}
+
+# drag_twips FROM_LEFT FROM_TOP FROM_W FROM_H TO_LEFT TO_TOP TO_W TO_H: the left button pressed
+# in the middle of one rectangle of the top window, moved in steps to the middle of the other,
+# and let go there.
+drag_twips() {
+    local from to step
+    read -r -a from <<< "$(middle_of "$1" "$2" "$3" "$4")"
+    read -r -a to <<< "$(middle_of "$5" "$6" "$7" "$8")"
+    xdotool mousemove "${from[@]}"
+    sleep 0.15
+    xdotool mousedown 1
+    for step in 1 2 3 4 5 6; do
+        sleep 0.05
+        xdotool mousemove $(( from[0] + (to[0] - from[0]) * step / 6 )) \
+            $(( from[1] + (to[1] - from[1]) * step / 6 ))
+    done
+    sleep 0.1
+    xdotool mouseup 1
+    sleep 0.3
 }
 
 right_click_twips() { click_twips "$1" "$2" "$3" "$4" 3; }
