@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
@@ -132,7 +133,15 @@ QWidget* backdrop() {
 }
 
 void enter() {
-    const QScreen* display = QGuiApplication::primaryScreen();
+    // The display the program is on: the one its front window stands on, or, at start, the one
+    // the pointer is on.
+    const QScreen* display = nullptr;
+    if (const QWidget* front = QApplication::activeWindow())
+        display = front->screen();
+    if (!display)
+        display = QGuiApplication::screenAt(QCursor::pos());
+    if (!display)
+        display = QGuiApplication::primaryScreen();
     if (display)
         enter(display->geometry());
 }
@@ -185,10 +194,10 @@ void prepare(Screen& screen) {
 
 void relayout(Screen& screen, double fromTwipsPerPixel) {
     if (screen.testAttribute(Qt::WA_SetFont))
-        screen.setFont(Fonts::rescaled(screen.font(), fromTwipsPerPixel));
+        screen.setFont(Fonts::remade(screen, fromTwipsPerPixel));
     for (QWidget* widget : screen.findChildren<QWidget*>()) {
         if (widget->testAttribute(Qt::WA_SetFont))
-            widget->setFont(Fonts::rescaled(widget->font(), fromTwipsPerPixel));
+            widget->setFont(Fonts::remade(*widget, fromTwipsPerPixel));
         if (auto* placed = dynamic_cast<TwipsGeometry*>(widget))
             placed->applyGeometry();
         else if (auto* line = qobject_cast<Line*>(widget))
@@ -199,10 +208,8 @@ void relayout(Screen& screen, double fromTwipsPerPixel) {
         return;
     screen.setSize(screen.Width(), screen.Height());
     // Every screen stands centred on the display, at any scale.
-    const QRect display = isOn() ? area()
-                          : QGuiApplication::primaryScreen()
-                              ? QGuiApplication::primaryScreen()->geometry()
-                              : QRect();
+    const QScreen* on = screen.screen() ? screen.screen() : QGuiApplication::primaryScreen();
+    const QRect display = isOn() ? area() : on ? on->geometry() : QRect();
     screen.Move(Twips::fromPixels(display.x()) +
                     (Twips::fromPixels(display.width()) - screen.Width()) / 2,
                 Twips::fromPixels(display.y()) +

@@ -20,7 +20,7 @@ Screen::Screen(const QString& name) : QWidget(nullptr) {
     setMouseTracking(true);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setFont(Fonts::make(QStringLiteral("MS Sans Serif"), 8.25));
+    Fonts::apply(*this, QStringLiteral("MS Sans Serif"), 8.25);
     AccessibleControls::install();
 }
 

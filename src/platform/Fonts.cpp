@@ -7,11 +7,15 @@
 #include <QHash>
 #include <QPair>
 #include <QStringList>
+#include <QVariant>
+#include <QWidget>
 #include <cmath>
 
 namespace Fonts {
 
 namespace {
+
+constexpr char designFontProperty[] = "orvellesDesignFont";
 
 // Every control asks for its face as it is made, and asking the font database costs a
 // fontconfig search each time; the answers stay the same once the faces are registered.
@@ -77,15 +81,6 @@ QString faceFor(const QString& family, double points) {
 
 } // namespace
 
-void cacheLargeGlyphs() {
-    // Qt draws a glyph over 64 pixels as an outline filled anew at every paint. A layout at
-    // 3.6 times (a 4K whiteboard) takes most captions and page headings past that, and filling
-    // their outlines made a page's first paint five to eight times slower. Up to 128 pixels
-    // a glyph is now rasterised once and kept in Qt's glyph cache.
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "128");
-}
-
 QFont make(const QString& family, double points, bool bold) {
     QFont font(faceFor(family, points));
     font.setPixelSize(Twips::fontPixels(points));
@@ -98,6 +93,18 @@ QFont rescaled(QFont font, double fromTwipsPerPixel) {
     if (font.pixelSize() > 0)
         font.setPixelSize(Twips::fontPixels(font.pixelSize() * fromTwipsPerPixel / 20.0));
     return font;
+}
+
+void apply(QWidget& widget, const QString& family, double points, bool bold) {
+    widget.setFont(make(family, points, bold));
+    widget.setProperty(designFontProperty, QVariantList{family, points, bold});
+}
+
+QFont remade(const QWidget& widget, double fromTwipsPerPixel) {
+    const QVariantList design = widget.property(designFontProperty).toList();
+    if (design.size() == 3)
+        return make(design[0].toString(), design[1].toDouble(), design[2].toBool());
+    return rescaled(widget.font(), fromTwipsPerPixel);
 }
 
 } // namespace Fonts

@@ -15,7 +15,6 @@ void startProgram() {
     QApplication::setApplicationName(QStringLiteral("The Orvelles"));
     // The program ends only through the title screen's Exit.
     QApplication::setQuitOnLastWindowClosed(false);
-    Fonts::cacheLargeGlyphs();
     Fonts::registerDesignFaces();
     FullScreen::watchKey();
     Services::setSound(std::make_unique<QtSoundPlayer>());

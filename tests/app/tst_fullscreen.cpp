@@ -1,6 +1,8 @@
 #include "app/FullScreen.h"
 #include "app/Screens.h"
+#include "platform/Fonts.h"
 #include "platform/Twips.h"
+#include "platform/controls/Label.h"
 #include "screens/activities/board/LabellingBoards.h"
 #include "screens/navigation/TopicMenus.h"
 #include "screens/navigation/intro0.h"
@@ -77,6 +79,10 @@ void TestFullScreen::layoutFillsTheDisplay() {
     intro0& menu = Screens::open<intro0>();
     const QRect ordinary = menu.geometry();
     const QRect sound = menu.Option1->geometry();
+    // 14 points is no whole number of pixels at 1x: sized again from its pixels, it came out a
+    // pixel off the size a control made at the new scale gets.
+    auto* caption = new Label(&menu);
+    caption->setFontSpec(QStringLiteral("Tahoma"), 14);
 
     FullScreen::enter(QRect(QPoint(0, 0), display));
     QCOMPARE(Twips::layoutFactor(), factor);
@@ -91,6 +97,7 @@ void TestFullScreen::layoutFillsTheDisplay() {
              Twips::toPixels(QRectF(menu.Option1->Left(), menu.Option1->Top(),
                                     menu.Option1->Width(), menu.Option1->Height())));
     QVERIFY(qAbs(menu.font().pixelSize() - qRound(11 * factor)) <= 1);
+    QCOMPARE(caption->font().pixelSize(), Fonts::make(QStringLiteral("Tahoma"), 14).pixelSize());
     // Screens opened meanwhile come at the same scale, frameless and centred.
     QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
     orvelles* topics = Screens::find<orvelles>();
@@ -105,6 +112,7 @@ void TestFullScreen::layoutFillsTheDisplay() {
     QCOMPARE(menu.size(), ordinary.size());
     QCOMPARE(menu.Option1->geometry(), sound);
     QCOMPARE(menu.font().pixelSize(), 11);
+    QCOMPARE(caption->font().pixelSize(), 19);
     QVERIFY(!topics->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(topics->isVisible());
 }

@@ -38,7 +38,7 @@ void CommandButton::setCaption(const QString& caption) {
 }
 
 void CommandButton::setFontSpec(const QString& family, double points, bool bold) {
-    setFont(Fonts::make(family, points, bold));
+    Fonts::apply(*this, family, points, bold);
 }
 
 void CommandButton::setBackColor(const QColor& colour) {
@@ -98,7 +98,7 @@ void OptionButton::setCaption(const QString& caption) {
 }
 
 void OptionButton::setFontSpec(const QString& family, double points, bool bold) {
-    setFont(Fonts::make(family, points, bold));
+    Fonts::apply(*this, family, points, bold);
 }
 
 void OptionButton::setColours(const QColor& text, const QColor& background) {

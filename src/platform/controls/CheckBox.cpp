@@ -14,7 +14,7 @@ CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent), TwipsGeometry(this) {
 }
 
 void CheckBox::setFontSpec(const QString& family, double points, bool bold) {
-    setFont(Fonts::make(family, points, bold));
+    Fonts::apply(*this, family, points, bold);
 }
 
 void CheckBox::setColours(const QColor& text, const QColor& background) {

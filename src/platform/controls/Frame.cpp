@@ -1,5 +1,7 @@
 #include "platform/controls/Frame.h"
 
+#include "platform/Twips.h"
+
 #include <QPainter>
 
 Frame::Frame(QWidget* parent) : ControlWidget(parent) {}
@@ -17,14 +19,20 @@ void Frame::setCaption(const QString& caption) {
 void Frame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), backColor_);
-    const int top = caption_.isEmpty() ? 3 : fontMetrics().height() / 2;
-    const QRect edge = rect().adjusted(0, top, -2, -2);
+    // An etched edge: a grey line and a white one beside it, each as thick as a scaled layout
+    // makes a pixel.
+    const int edge = Twips::edgePixels();
+    const int top = caption_.isEmpty() ? Twips::edgePixels(3) : fontMetrics().height() / 2;
+    const QRect outer = rect().adjusted(0, top, -2 * edge, -2 * edge);
     painter.setPen(QColor(128, 128, 128));
-    painter.drawRect(edge);
+    for (int ring = 0; ring < edge; ++ring)
+        painter.drawRect(outer.adjusted(ring, ring, -ring, -ring));
     painter.setPen(QColor(255, 255, 255));
-    painter.drawRect(edge.translated(1, 1));
+    for (int ring = 0; ring < edge; ++ring)
+        painter.drawRect(outer.translated(edge, edge).adjusted(ring, ring, -ring, -ring));
     if (!caption_.isEmpty()) {
-        const QRect text(8, 0, fontMetrics().horizontalAdvance(caption_) + 4,
+        const QRect text(Twips::edgePixels(8), 0,
+                         fontMetrics().horizontalAdvance(caption_) + Twips::edgePixels(4),
                          fontMetrics().height());
         painter.fillRect(text, backColor_);
         painter.setPen(Qt::black);

@@ -10,7 +10,7 @@
 #include <QPainter>
 
 Label::Label(QWidget* parent) : ControlWidget(parent) {
-    setFont(Fonts::make(family_, fontPoints_, bold_));
+    Fonts::apply(*this, family_, fontPoints_, bold_);
 }
 
 void Label::setCaption(const QString& caption) {
@@ -24,7 +24,7 @@ void Label::setFontSpec(const QString& family, double points, bool bold) {
     family_ = family;
     fontPoints_ = points;
     bold_ = bold;
-    setFont(Fonts::make(family_, fontPoints_, bold_));
+    Fonts::apply(*this, family_, fontPoints_, bold_);
     update();
 }
 

@@ -49,7 +49,7 @@ void TextBox::setStorableOnly(bool storableOnly) {
 }
 
 void TextBox::setFontSpec(const QString& family, double points, bool bold) {
-    setFont(Fonts::make(family, points, bold));
+    Fonts::apply(*this, family, points, bold);
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
