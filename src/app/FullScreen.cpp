@@ -78,11 +78,16 @@ void setFrameless(Screen& screen, bool frameless) {
 // Every live screen at the new scale, the one in front kept in front.
 void placeAll(double fromTwipsPerPixel, bool frameless) {
     QWidget* const active = QApplication::activeWindow();
-    for (Screen* screen : liveScreens()) {
+    // A window whose frame comes or goes is shown again, which can put it anywhere: they are
+    // raised again in the order they stood, bottom first.
+    std::vector<Screen*> screens = liveScreens();
+    std::sort(screens.begin(), screens.end(),
+              [](const Screen* a, const Screen* b) { return a->frontSince() < b->frontSince(); });
+    for (Screen* screen : screens) {
         FullScreen::relayout(*screen, fromTwipsPerPixel);
         setFrameless(*screen, frameless);
     }
-    for (Screen* screen : liveScreens()) {
+    for (Screen* screen : screens) {
         if (screen->isVisible() && screen != active)
             screen->raise();
     }

@@ -66,6 +66,13 @@ void Screen::onTick(Timer& timer, const char* name, std::function<void()> handle
     timer.tick = [this, name, handler] { dispatch(name, handler); };
 }
 
+bool Screen::event(QEvent* event) {
+    static quint64 fronts = 0;
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        frontSince_ = ++fronts;
+    return QWidget::event(event);
+}
+
 void Screen::mouseMoveEvent(QMouseEvent* event) {
     const MouseArgs args = mouseArgs(event, false);
     dispatch("Form_MouseMove", [&] { Form_MouseMove(args); });

@@ -97,14 +97,21 @@ protected:
     void keepTabChain() { keepTabChain_ = true; }
 
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     // Escape does what the screen's Exit does, except from a text field.
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
+public:
+    // Grows each time a screen is shown or comes to the front: screens in this order stand
+    // as the window system stacks them, the latest in front.
+    quint64 frontSince() const { return frontSince_; }
+
 private:
     QColor backColor_{192, 192, 192};
+    quint64 frontSince_ = 0;
     double width_ = 0;
     double height_ = 0;
     bool unloaded_ = false;

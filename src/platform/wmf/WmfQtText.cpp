@@ -1,3 +1,4 @@
+#include "platform/LargeText.h"
 #include "platform/wmf/WmfQtPainter.h"
 #include "platform/wmf/WmfText.h"
 
@@ -93,12 +94,16 @@ void WmfQtPainter::drawText(const WmfTextRun& run) {
     painter_->scale(layout.stretch, 1);
     painter_->setFont(font);
     painter_->setPen(run.color);
+    const auto draw = [&](const QPointF& at, const QString& text) {
+        if (!LargeText::draw(*painter_, at, font, text, run.color))
+            painter_->drawText(at, text);
+    };
     if (run.advances.isEmpty()) {
-        painter_->drawText(QPointF(layout.left / layout.stretch, layout.baseline), run.text);
+        draw(QPointF(layout.left / layout.stretch, layout.baseline), run.text);
     } else {
         QPointF at(layout.left, layout.baseline);
         for (qsizetype i = 0; i < run.text.size(); ++i) {
-            painter_->drawText(QPointF(at.x() / layout.stretch, at.y()), QString(run.text[i]));
+            draw(QPointF(at.x() / layout.stretch, at.y()), QString(run.text[i]));
             at += QPointF(run.advances[i].x() * sx, run.advances[i].y() * sy);
         }
     }

@@ -1,0 +1,109 @@
+// Large text drawn from kept glyph pictures must look like Qt's own drawing of it, and give
+// way to Qt where Qt's drawing serves.
+#include "platform/LargeText.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPicture>
+#include <QTest>
+
+namespace {
+
+const QString sample = QStringLiteral("Key Facts: Rich and Poor, 1603");
+
+QImage drawn(int pixels, qreal ratio, const QColor& colour, bool large) {
+    QImage image(QSize(pixels * 18, pixels * 2) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    painter.setFont(font);
+    painter.setPen(colour);
+    const QPointF origin(pixels / 2.0, pixels * 1.4);
+    if (!large)
+        painter.drawText(origin, sample);
+    else if (!LargeText::draw(painter, origin, font, sample, colour))
+        return {};
+    return image;
+}
+
+// The ink of a picture on white, and how far two pictures differ, in the same unit.
+double ink(const QImage& image) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += 255 - qGray(image.pixel(x, y));
+    return sum;
+}
+
+double difference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            sum += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return sum;
+}
+
+} // namespace
+
+class TestLargeText : public QObject {
+    Q_OBJECT
+private slots:
+    void looksLikeQtsOwn_data();
+    void looksLikeQtsOwn();
+    void givesWayToQt();
+};
+
+void TestLargeText::looksLikeQtsOwn_data() {
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("70 px") << 70 << 1.0 << QColor(Qt::black);
+    QTest::newRow("160 px, red") << 160 << 1.0 << QColor(160, 0, 0);
+    QTest::newRow("40 px on a display at twice") << 40 << 2.0 << QColor(Qt::blue);
+}
+
+void TestLargeText::looksLikeQtsOwn() {
+    QFETCH(int, pixels);
+    QFETCH(qreal, ratio);
+    QFETCH(QColor, colour);
+    const QImage qt = drawn(pixels, ratio, colour, false);
+    const QImage kept = drawn(pixels, ratio, colour, true);
+    QVERIFY2(!kept.isNull(), "large text gave way to Qt");
+    // The same letters, in the same places, with the same weight: whole-pixel placing and the
+    // glyph's own filling leave only the edges' smoothing to differ.
+    const double qtInk = ink(qt);
+    QVERIFY(qtInk > 0);
+    QVERIFY2(qAbs(ink(kept) - qtInk) < 0.03 * qtInk,
+             qPrintable(QStringLiteral("ink %1 against %2").arg(ink(kept)).arg(qtInk)));
+    QVERIFY2(
+        difference(qt, kept) < 0.1 * qtInk,
+        qPrintable(QStringLiteral("difference %1 of ink %2").arg(difference(qt, kept)).arg(qtInk)));
+    // Drawn again from the kept glyphs, it comes out the same.
+    QCOMPARE(drawn(pixels, ratio, colour, true), kept);
+}
+
+void TestLargeText::givesWayToQt() {
+    // Small enough for Qt's own cache.
+    QVERIFY(drawn(40, 1.0, Qt::black, true).isNull());
+    // A recording keeps text as text.
+    QPicture picture;
+    QPainter recorder(&picture);
+    QFont font;
+    font.setPixelSize(100);
+    QVERIFY(!LargeText::draw(recorder, QPointF(0, 100), font, sample, Qt::black));
+    recorder.end();
+    // Rotated or stretched one way.
+    QImage image(200, 200, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    painter.rotate(30);
+    QVERIFY(!LargeText::draw(painter, QPointF(0, 100), font, sample, Qt::black));
+    painter.resetTransform();
+    painter.scale(2, 1);
+    QVERIFY(!LargeText::draw(painter, QPointF(0, 100), font, sample, Qt::black));
+}
+
+QTEST_MAIN(TestLargeText)
+#include "tst_largetext.moc"
