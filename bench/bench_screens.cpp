@@ -643,8 +643,10 @@ int main(int argc, char** argv) {
     const long bareKb = childPeak({QStringLiteral("--bare-memory"), QString::number(mostWidgets)});
     if (bareKb > 0 && programKb > 0)
         std::printf("peak of the program visiting every screen once: %ld kB; of a bare window of "
-                    "%d widgets with the picture: %ld kB; ratio %.2f (goal at most 1.5)\n",
-                    programKb, mostWidgets, bareKb, double(programKb) / double(bareKb));
+                    "%d widgets with the picture: %ld kB; ratio %.2f (goal at most 1.5), on the "
+                    "%s platform\n",
+                    programKb, mostWidgets, bareKb, double(programKb) / double(bareKb),
+                    qPrintable(QGuiApplication::platformName()));
     Screens::setEndAction([] {});
     stopProgram();
     return 0;

@@ -17,10 +17,6 @@
 #include <QWidget>
 #include <algorithm>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 
 constexpr double layoutWidthPixels = 800.0;
@@ -157,15 +153,6 @@ void enter(const QRect& area) {
         return;
     s.on = true;
     s.area = area;
-#ifdef __GLIBC__
-    // Scaled, a screen's window buffer is a block of 6 MB or more, made when it opens and
-    // freed when it closes. glibc raises its threshold for giving such blocks pages of their
-    // own each time one is freed, and later ones then come from the heap, which keeps their
-    // memory after they are freed. A fixed threshold gives every large block back at once: at
-    // 1.8 times the peak after visiting every screen fell from 67 to 63 MB, for about a
-    // millisecond more per screen opened. At 1x the buffers are small, and left as they are.
-    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
-#endif
     s.ordinaryTwipsPerPixel = Twips::perPixel();
     Twips::setLayoutFactor(fittingFactor(area.size()));
     s.backdrop = new Backdrop;

@@ -15,6 +15,9 @@ namespace {
 
 // Qt's own glyph cache takes glyphs up to this many device pixels.
 constexpr qreal qtCachedGlyphPixels = 64;
+// Larger glyphs than this are left to Qt, which fills only the part inside the clip: a
+// picture of each would cost more than it saves (a heading at 3.6 times is about 170 pixels).
+constexpr qreal largestKeptGlyphPixels = 384;
 // Pictures of glyphs kept, in kilobytes: a page's letters at 3.6 times take about 2 MB.
 constexpr int keptKb = 8 * 1024;
 
@@ -82,7 +85,8 @@ bool draw(QPainter& painter, const QPointF& origin, const QFont& font, const QSt
     layout.endLayout();
     const QList<QGlyphRun> runs = layout.glyphRuns();
     for (const QGlyphRun& run : runs) {
-        if (run.rawFont().pixelSize() * scale <= qtCachedGlyphPixels)
+        const qreal pixels = run.rawFont().pixelSize() * scale;
+        if (pixels <= qtCachedGlyphPixels || pixels > largestKeptGlyphPixels)
             return false;
     }
 

@@ -17,8 +17,8 @@ namespace LargeText {
 
 // Draws `text` with its baseline starting at `origin`, as QPainter::drawText(origin, text)
 // would, and answers true; or draws nothing and answers false where Qt's own drawing serves:
-// text small enough for Qt's cache, a device that keeps text as text (a PDF, a printer), a
-// rotated or unevenly scaled painter, or a font drawn without smoothing.
+// text small enough for Qt's cache or too large to keep, a device that keeps text as text (a
+// PDF, a printer), a rotated or unevenly scaled painter, or a font drawn without smoothing.
 bool draw(QPainter& painter, const QPointF& origin, const QFont& font, const QString& text,
           const QColor& colour);
 
