@@ -2,6 +2,7 @@
 
 #include <QCache>
 #include <QFont>
+#include <QFontInfo>
 #include <QGlyphRun>
 #include <QImage>
 #include <QPaintEngine>
@@ -57,14 +58,11 @@ const Glyph* glyphOf(const QRawFont& font, quint32 index, const QColor& colour) 
     return keptGlyphs().object(key);
 }
 
-} // namespace
-
-namespace LargeText {
-
-bool draw(QPainter& painter, const QPointF& origin, const QFont& font, const QString& text,
-          const QColor& colour) {
+// Whether text in `font` is too large for Qt's glyph cache on this painter and small enough
+// to keep, on a device that takes pictures of it.
+bool suits(const QPainter& painter, const QFont& font) {
     const QPaintEngine* engine = painter.paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster || text.isEmpty() ||
+    if (!engine || engine->type() != QPaintEngine::Raster ||
         (font.styleStrategy() & QFont::NoAntialias) != 0)
         return false;
     // Only a painter that moves and scales both ways alike, the window's pixel ratio included.
@@ -72,6 +70,105 @@ bool draw(QPainter& painter, const QPointF& origin, const QFont& font, const QSt
     if (device.type() > QTransform::TxScale || device.m11() <= 0 ||
         !qFuzzyCompare(device.m11(), device.m22()))
         return false;
+    const qreal pixels = QFontInfo(font).pixelSize() * device.m11();
+    return pixels > qtCachedGlyphPixels && pixels <= largestKeptGlyphPixels;
+}
+
+// Where Qt's own text setting puts each piece of a text, caught by painting it onto a device
+// that draws nothing and keeps the pieces.
+class TextPieces : public QPaintEngine {
+public:
+    struct Piece {
+        QPointF origin;
+        QFont font;
+        QString text;
+    };
+    std::vector<Piece> pieces;
+
+    TextPieces() : QPaintEngine(QPaintEngine::AllFeatures) {}
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF& origin, const QTextItem& item) override {
+        pieces.push_back({origin, item.font(), item.text()});
+    }
+    Type type() const override { return QPaintEngine::User; }
+};
+
+// A device with the measures of another, whose painting only keeps the text's pieces.
+class TextPiecesDevice : public QPaintDevice {
+public:
+    explicit TextPiecesDevice(const QPaintDevice& like) : like_(like) {}
+    QPaintEngine* paintEngine() const override { return &pieces; }
+    mutable TextPieces pieces;
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth:
+            return like_.width();
+        case PdmHeight:
+            return like_.height();
+        case PdmWidthMM:
+            return like_.widthMM();
+        case PdmHeightMM:
+            return like_.heightMM();
+        case PdmNumColors:
+            return like_.colorCount();
+        case PdmDepth:
+            return like_.depth();
+        case PdmDpiX:
+            return like_.logicalDpiX();
+        case PdmDpiY:
+            return like_.logicalDpiY();
+        case PdmPhysicalDpiX:
+            return like_.physicalDpiX();
+        case PdmPhysicalDpiY:
+            return like_.physicalDpiY();
+        case PdmDevicePixelRatio:
+            return qRound(like_.devicePixelRatio());
+        case PdmDevicePixelRatioScaled:
+            return qRound(like_.devicePixelRatioF() * devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    const QPaintDevice& like_;
+};
+
+} // namespace
+
+namespace LargeText {
+
+bool drawInBox(QPainter& painter, const QRectF& box, int flags, const QString& text) {
+    if (text.isEmpty() || text.isRightToLeft() || !painter.device() ||
+        !suits(painter, painter.font()))
+        return false;
+    TextPiecesDevice device(*painter.device());
+    {
+        QPainter setter(&device);
+        setter.setFont(painter.font());
+        setter.drawText(box, flags, text);
+    }
+    const QColor colour = painter.pen().color();
+    for (const TextPieces::Piece& piece : device.pieces.pieces) {
+        if (!draw(painter, piece.origin, piece.font, piece.text, colour)) {
+            painter.save();
+            painter.setFont(piece.font);
+            painter.drawText(piece.origin, piece.text);
+            painter.restore();
+        }
+    }
+    return true;
+}
+
+bool draw(QPainter& painter, const QPointF& origin, const QFont& font, const QString& text,
+          const QColor& colour) {
+    if (text.isEmpty() || !suits(painter, font))
+        return false;
+    const QTransform device = painter.deviceTransform();
     const qreal scale = device.m11();
 
     QTextLayout layout(text, font, painter.device());

@@ -5,6 +5,7 @@
 
 class QFont;
 class QPainter;
+class QRectF;
 class QString;
 
 // Text too large for Qt's glyph cache, drawn from glyphs kept as pictures.
@@ -21,5 +22,9 @@ namespace LargeText {
 // PDF, a printer), a rotated or unevenly scaled painter, or a font drawn without smoothing.
 bool draw(QPainter& painter, const QPointF& origin, const QFont& font, const QString& text,
           const QColor& colour);
+
+// The same for text set in a box, as QPainter::drawText(box, flags, text) sets it, in the
+// painter's font and pen colour. Text that runs right to left is left to Qt.
+bool drawInBox(QPainter& painter, const QRectF& box, int flags, const QString& text);
 
 } // namespace LargeText

@@ -12,8 +12,10 @@ namespace {
 
 const QString sample = QStringLiteral("Key Facts: Rich and Poor, 1603");
 
-QImage drawn(int pixels, qreal ratio, const QColor& colour, bool large) {
-    QImage image(QSize(pixels * 18, pixels * 2) * ratio, QImage::Format_ARGB32_Premultiplied);
+// The sample on one line from a point, or wrapped and centred in a box, by Qt or from kept
+// glyphs; a null picture when the kept glyphs give way to Qt.
+QImage drawn(int pixels, qreal ratio, const QColor& colour, bool large, bool inBox = false) {
+    QImage image(QSize(pixels * 18, pixels * 4) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -22,9 +24,14 @@ QImage drawn(int pixels, qreal ratio, const QColor& colour, bool large) {
     painter.setFont(font);
     painter.setPen(colour);
     const QPointF origin(pixels / 2.0, pixels * 1.4);
-    if (!large)
+    const QRectF box(pixels / 2.0, pixels / 3.0, pixels * 11, pixels * 3.5);
+    const int flags = Qt::AlignTop | Qt::AlignHCenter | Qt::TextWordWrap;
+    if (!large && inBox)
+        painter.drawText(box, flags, sample);
+    else if (!large)
         painter.drawText(origin, sample);
-    else if (!LargeText::draw(painter, origin, font, sample, colour))
+    else if (inBox ? !LargeText::drawInBox(painter, box, flags, sample)
+                   : !LargeText::draw(painter, origin, font, sample, colour))
         return {};
     return image;
 }
@@ -60,17 +67,21 @@ void TestLargeText::looksLikeQtsOwn_data() {
     QTest::addColumn<int>("pixels");
     QTest::addColumn<qreal>("ratio");
     QTest::addColumn<QColor>("colour");
-    QTest::newRow("70 px") << 70 << 1.0 << QColor(Qt::black);
-    QTest::newRow("160 px, red") << 160 << 1.0 << QColor(160, 0, 0);
-    QTest::newRow("40 px on a display at twice") << 40 << 2.0 << QColor(Qt::blue);
+    QTest::addColumn<bool>("inBox");
+    QTest::newRow("70 px") << 70 << 1.0 << QColor(Qt::black) << false;
+    QTest::newRow("160 px, red") << 160 << 1.0 << QColor(160, 0, 0) << false;
+    QTest::newRow("40 px on a display at twice") << 40 << 2.0 << QColor(Qt::blue) << false;
+    QTest::newRow("70 px, wrapped in a box") << 70 << 1.0 << QColor(Qt::black) << true;
+    QTest::newRow("40 px at twice, in a box") << 40 << 2.0 << QColor(Qt::darkGreen) << true;
 }
 
 void TestLargeText::looksLikeQtsOwn() {
     QFETCH(int, pixels);
     QFETCH(qreal, ratio);
     QFETCH(QColor, colour);
-    const QImage qt = drawn(pixels, ratio, colour, false);
-    const QImage kept = drawn(pixels, ratio, colour, true);
+    QFETCH(bool, inBox);
+    const QImage qt = drawn(pixels, ratio, colour, false, inBox);
+    const QImage kept = drawn(pixels, ratio, colour, true, inBox);
     QVERIFY2(!kept.isNull(), "large text gave way to Qt");
     // The same letters, in the same places, with the same weight: whole-pixel placing and the
     // glyph's own filling leave only the edges' smoothing to differ.
@@ -82,7 +93,7 @@ void TestLargeText::looksLikeQtsOwn() {
         difference(qt, kept) < 0.1 * qtInk,
         qPrintable(QStringLiteral("difference %1 of ink %2").arg(difference(qt, kept)).arg(qtInk)));
     // Drawn again from the kept glyphs, it comes out the same.
-    QCOMPARE(drawn(pixels, ratio, colour, true), kept);
+    QCOMPARE(drawn(pixels, ratio, colour, true, inBox), kept);
 }
 
 void TestLargeText::givesWayToQt() {

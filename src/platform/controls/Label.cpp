@@ -3,6 +3,7 @@
 #include "platform/Twips.h"
 
 #include "platform/Fonts.h"
+#include "platform/LargeText.h"
 #include "platform/controls/CaptionLimit.h"
 #include "platform/controls/KeyboardFocus.h"
 
@@ -96,7 +97,8 @@ void Label::paintEvent(QPaintEvent*) {
     // A disabled entry shows greyed text on its usual box.
     painter.setPen(isEnabled() ? foreColor_ : QColor(128, 128, 128));
     painter.setFont(fittingFont(textBox, flags));
-    painter.drawText(textBox, flags, shown_);
+    if (!LargeText::drawInBox(painter, textBox, flags, shown_))
+        painter.drawText(textBox, flags, shown_);
     if (hasFocus())
         KeyboardFocus::drawFocusOutline(painter, box, foreColor_);
 }
