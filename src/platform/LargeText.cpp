@@ -187,9 +187,12 @@ bool draw(QPainter& painter, const QPointF& origin, const QFont& font, const QSt
             return false;
     }
 
-    const qreal ratio = painter.device()->devicePixelRatioF();
+    // Glyphs are placed in whole device pixels and drawn one to one. The device transform
+    // also holds where a child window stands in the window it is painted into, which stays
+    // in force after the painter's own transform is reset.
     painter.save();
     painter.resetTransform();
+    const QTransform fromDevice = painter.deviceTransform().inverted();
     const QPointF baseline = origin - QPointF(0, line.ascent());
     for (const QGlyphRun& run : runs) {
         QRawFont deviceFont = run.rawFont();
@@ -200,11 +203,11 @@ bool draw(QPainter& painter, const QPointF& origin, const QFont& font, const QSt
             const Glyph* glyph = glyphOf(deviceFont, indexes[i], colour);
             if (!glyph || glyph->image.isNull())
                 continue;
-            // Whole device pixels: a shift of under half a pixel does not show at this size.
+            // A shift of under half a pixel does not show at this size.
             const QPointF at = device.map(baseline + positions[i]);
             const QPoint corner(qRound(at.x()) + glyph->offset.x(),
                                 qRound(at.y()) + glyph->offset.y());
-            painter.drawImage(QRectF(QPointF(corner) / ratio, QSizeF(glyph->image.size()) / ratio),
+            painter.drawImage(fromDevice.mapRect(QRectF(corner, glyph->image.size())),
                               glyph->image);
         }
     }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QTest>
+#include <QWidget>
 
 namespace {
 
@@ -53,6 +54,36 @@ double difference(const QImage& a, const QImage& b) {
     return sum;
 }
 
+// A caption in a child window, painted as the window system paints it: through its parent,
+// from where it stands in the parent.
+class Caption : public QWidget {
+public:
+    Caption(QWidget* parent, bool large) : QWidget(parent), large_(large) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(80);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        if (!large_ || !LargeText::drawInBox(painter, rect(), flags, sample))
+            painter.drawText(rect(), flags, sample);
+    }
+
+private:
+    bool large_;
+};
+
+QImage parentWithCaption(bool large) {
+    QWidget parent;
+    parent.resize(1400, 700);
+    parent.setStyleSheet(QStringLiteral("background: white"));
+    (new Caption(&parent, large))->setGeometry(300, 200, 1000, 400);
+    return parent.grab().toImage();
+}
+
 } // namespace
 
 class TestLargeText : public QObject {
@@ -60,6 +91,7 @@ class TestLargeText : public QObject {
 private slots:
     void looksLikeQtsOwn_data();
     void looksLikeQtsOwn();
+    void standsWhereItsWidgetStands();
     void givesWayToQt();
 };
 
@@ -94,6 +126,15 @@ void TestLargeText::looksLikeQtsOwn() {
         qPrintable(QStringLiteral("difference %1 of ink %2").arg(difference(qt, kept)).arg(qtInk)));
     // Drawn again from the kept glyphs, it comes out the same.
     QCOMPARE(drawn(pixels, ratio, colour, true, inBox), kept);
+}
+
+void TestLargeText::standsWhereItsWidgetStands() {
+    const QImage qt = parentWithCaption(false);
+    const QImage kept = parentWithCaption(true);
+    QVERIFY(ink(qt) > 0);
+    QVERIFY2(difference(qt, kept) < 0.1 * ink(qt),
+             qPrintable(
+                 QStringLiteral("difference %1 of ink %2").arg(difference(qt, kept)).arg(ink(qt))));
 }
 
 void TestLargeText::givesWayToQt() {
