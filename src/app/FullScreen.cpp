@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -61,35 +62,50 @@ std::vector<Screen*> liveScreens() {
     return screens;
 }
 
-// Frames on or off: a window changing its flags is hidden by Qt, so one on show comes back.
+// Frames on or off. A window on show is told of its new frame in place: Qt would hide it and
+// show it again, and some window managers then stack it anew, or lose it.
 void setFrameless(Screen& screen, bool frameless) {
-    if (screen.windowFlags().testFlag(Qt::FramelessWindowHint) == frameless)
+    Qt::WindowFlags flags = screen.windowFlags();
+    if (flags.testFlag(Qt::FramelessWindowHint) == frameless)
         return;
-    const bool shown = screen.isVisible();
-    screen.setWindowFlag(Qt::FramelessWindowHint, frameless);
-    if (shown)
-        screen.show();
+    flags.setFlag(Qt::FramelessWindowHint, frameless);
+    if (QWindow* native = screen.windowHandle(); native && screen.isVisible()) {
+        screen.overrideWindowFlags(flags);
+        native->setFlags(flags);
+    } else {
+        screen.setWindowFlags(flags);
+    }
 }
 
 // Every live screen at the new scale, the one in front kept in front.
 void placeAll(double fromTwipsPerPixel, bool frameless) {
     QWidget* const active = QApplication::activeWindow();
-    // A window whose frame comes or goes is shown again, which can put it anywhere: they are
-    // raised again in the order they stood, bottom first.
+    // Raised again in the order they stood, bottom first: the window system may have stacked
+    // them anew as their frames came or went.
     std::vector<Screen*> screens = liveScreens();
     std::sort(screens.begin(), screens.end(),
               [](const Screen* a, const Screen* b) { return a->frontSince() < b->frontSince(); });
     for (Screen* screen : screens) {
-        FullScreen::relayout(*screen, fromTwipsPerPixel);
         setFrameless(*screen, frameless);
+        FullScreen::relayout(*screen, fromTwipsPerPixel);
+    }
+    // The one in front is the active screen or, when the backdrop was clicked last, the screen
+    // that came to the front last.
+    auto* front = dynamic_cast<Screen*>(active);
+    if (!front || !front->isVisible()) {
+        front = nullptr;
+        for (Screen* screen : screens) {
+            if (screen->isVisible())
+                front = screen;
+        }
     }
     for (Screen* screen : screens) {
-        if (screen->isVisible() && screen != active)
+        if (screen->isVisible() && screen != front)
             screen->raise();
     }
-    if (auto* screen = dynamic_cast<Screen*>(active); screen && screen->isVisible()) {
-        screen->raise();
-        screen->activateWindow();
+    if (front) {
+        front->raise();
+        front->activateWindow();
     }
 }
 
