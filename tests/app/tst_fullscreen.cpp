@@ -8,6 +8,10 @@
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -55,6 +59,7 @@ private slots:
     void layoutFillsTheDisplay();
     void dropScoresTheSameAtAnyFactor_data();
     void dropScoresTheSameAtAnyFactor();
+    void fillsTheDisplayTheProgramIsOn();
     void onlyTheOptionAsksForFullScreen();
 };
 
@@ -160,11 +165,39 @@ void TestFullScreen::dropScoresTheSameAtAnyFactor() {
     QCOMPARE(board.size(), QSize(800, 600));
 }
 
+void TestFullScreen::fillsTheDisplayTheProgramIsOn() {
+    AppFixture app;
+    LeaveFullScreen leave;
+    intro0& menu = Screens::open<intro0>();
+    const QRect whiteboard = QGuiApplication::screens().constLast()->geometry();
+    QCOMPARE(whiteboard, QRect(1024, 0, 1920, 1080));
+    // The teacher has moved the program onto the whiteboard beside the laptop's display.
+    menu.move(whiteboard.center() - QPoint(400, 300));
+    QApplication::setActiveWindow(&menu);
+    QTRY_COMPARE(menu.screen()->geometry(), whiteboard);
+    FullScreen::enter();
+    QCOMPARE(FullScreen::area(), whiteboard);
+    QCOMPARE(QRect(menu.pos(), menu.size()), QRect(1024 + 240, 0, 1440, 1080));
+}
+
 void TestFullScreen::onlyTheOptionAsksForFullScreen() {
     QVERIFY(FullScreen::askedFor({"orvelles", "--full-screen"}));
     QVERIFY(!FullScreen::askedFor({"orvelles"}));
     QVERIFY(!FullScreen::askedFor({"--full-screen"}));
 }
 
-QTEST_MAIN(TestFullScreen)
+int main(int argc, char** argv) {
+    // Two displays side by side, a laptop's and a whiteboard's.
+    QTemporaryDir folder;
+    QFile config(folder.filePath(QStringLiteral("displays.json")));
+    if (!config.open(QIODevice::WriteOnly) || config.write(R"({"screens": [
+            {"name": "laptop", "x": 0, "y": 0, "width": 1024, "height": 768},
+            {"name": "whiteboard", "x": 1024, "y": 0, "width": 1920, "height": 1080}]})") < 0)
+        return 1;
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    QApplication application(argc, argv);
+    TestFullScreen test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_fullscreen.moc"
