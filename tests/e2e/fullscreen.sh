@@ -14,25 +14,12 @@ E2E_OUT="$3"
 content="$work"
 mkdir -p "$E2E_OUT"
 
-openbox --sm-disable < /dev/null > "$E2E_OUT/openbox.log" 2>&1 &
-wm=$!
-wait_until 50 xprop -root _NET_SUPPORTING_WM_CHECK > /dev/null 2>&1 ||
-    { echo "the window manager did not start"; exit 1; }
-sleep 1
+start_window_manager
 
 # 1920 by 1080 takes the 800 by 600 layout at 1.8 times: 1440 by 1080, 240 pixels in.
 E2E_SCALE_TENTHS=18
 E2E_SCREEN="1440 1080"
-(cd "$work" && exec "$program" --full-screen) < /dev/null > "$E2E_OUT/program.log" 2>&1 &
-E2E_PID=$!
-export E2E_PID
-if ! wait_until 300 top_is_screen; then
-    echo "the program showed no full-screen window:"
-    cat "$E2E_OUT/program.log"
-    exit 1
-fi
-
-correct_answer() { tr -d '\r' < "$1" | sed -n "$((8 + 7 * ($2 - 1)))p" | tr -d ' '; }
+start_program --full-screen
 
 # The program's windows with the size and place of the whole display.
 backdrops() {
@@ -217,4 +204,4 @@ wait_screen
 click_twips 10560 7920 1245 495 # Exit on the main menu: the title screen
 sleep 0.8
 click_twips 2760 5910 1335 375 # Exit
-finish_road "$wm"
+finish_road "$E2E_WM"

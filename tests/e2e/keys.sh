@@ -13,11 +13,7 @@ E2E_OUT="$3"
 content="$work"
 read -r -a walker <<< "${A11Y_WALKER:-}"
 
-openbox --sm-disable < /dev/null > "$E2E_OUT/openbox.log" 2>&1 &
-wm=$!
-wait_until 50 xprop -root _NET_SUPPORTING_WM_CHECK > /dev/null 2>&1 ||
-    { echo "the window manager did not start"; exit 1; }
-sleep 1
+start_window_manager
 
 if [ ${#walker[@]} -gt 0 ]; then
     # Qt joins the accessibility bus only if it is there when the program starts.
@@ -30,17 +26,7 @@ if [ ${#walker[@]} -gt 0 ]; then
     fi
 fi
 
-# start_program: a fresh run on the main menu, so each road begins where its first Tab is known.
-start_program() {
-    (cd "$work" && exec "$program") < /dev/null >> "$E2E_OUT/program.log" 2>&1 &
-    E2E_PID=$!
-    export E2E_PID
-    if ! wait_until 300 top_is_screen; then
-        echo "the program showed no window:"
-        cat "$E2E_OUT/program.log"
-        exit 1
-    fi
-}
+# Each road starts a fresh run on the main menu, so it begins where its first Tab is known.
 stop_program() {
     kill "$E2E_PID" 2> /dev/null
     wait "$E2E_PID" 2> /dev/null
@@ -76,9 +62,6 @@ check_focus() {
 
 # tabs N: N presses of Tab.
 tabs() { local i; for ((i = 0; i < $1; i++)); do key Tab; done; }
-
-# The correct answer (1 to 4) of question Q in a question file.
-correct_answer() { tr -d '\r' < "$1" | sed -n "$((8 + 7 * ($2 - 1)))p" | tr -d ' '; }
 
 keyboard_quiz() {
     echo "A pupil's quiz by keyboard: Rich and Poor"
@@ -276,7 +259,7 @@ keyboard_wizard
 stop_program
 keyboard_catalogue
 stop_program
-kill "$wm" 2> /dev/null
+kill "$E2E_WM" 2> /dev/null
 [ ${#walker[@]} -gt 0 ] && echo "accessibility: $walked screens walked, summaries in $E2E_OUT/a11y.txt"
 echo "$E2E_CHECKS checks, $E2E_FAILURES failed"
 [ "$E2E_FAILURES" -eq 0 ]

@@ -195,6 +195,32 @@ pixel_is() {
 
 file_has() { [ -f "$1" ] && grep -qF -- "$2" "$1"; }
 
+# Starts Openbox and waits until it manages windows; its process id goes in E2E_WM.
+start_window_manager() {
+    openbox --sm-disable < /dev/null > "$E2E_OUT/openbox.log" 2>&1 &
+    E2E_WM=$!
+    wait_until 50 xprop -root _NET_SUPPORTING_WM_CHECK > /dev/null 2>&1 ||
+        { echo "the window manager did not start"; exit 1; }
+    # It names itself before it is ready to manage windows.
+    sleep 1
+}
+
+# start_program [ARG...]: the road's program ($program) in its working folder ($work), its
+# output added to program.log; waits for its first screen. Its process id goes in E2E_PID.
+start_program() {
+    (cd "$work" && exec "$program" "$@") < /dev/null >> "$E2E_OUT/program.log" 2>&1 &
+    E2E_PID=$!
+    export E2E_PID
+    if ! wait_until 300 top_is_screen; then
+        echo "the program showed no window:"
+        cat "$E2E_OUT/program.log"
+        exit 1
+    fi
+}
+
+# The correct answer (1 to 4) of question Q in a question file.
+correct_answer() { tr -d '\r' < "$1" | sed -n "$((8 + 7 * ($2 - 1)))p" | tr -d ' '; }
+
 # After the title screen's Exit: the program must end by itself with status 0. Stops the window
 # manager $1 and says how the road went; fails when any check did.
 finish_road() {

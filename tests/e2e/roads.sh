@@ -13,24 +13,8 @@ E2E_OUT="$3"
 printing="$4"
 content="$work"
 
-openbox --sm-disable < /dev/null > "$E2E_OUT/openbox.log" 2>&1 &
-wm=$!
-wait_until 50 xprop -root _NET_SUPPORTING_WM_CHECK > /dev/null 2>&1 ||
-    { echo "the window manager did not start"; exit 1; }
-# It names itself before it is ready to manage windows.
-sleep 1
-
-(cd "$work" && exec "$program") < /dev/null > "$E2E_OUT/program.log" 2>&1 &
-E2E_PID=$!
-export E2E_PID
-if ! wait_until 300 top_is_screen; then
-    echo "the program showed no window:"
-    cat "$E2E_OUT/program.log"
-    exit 1
-fi
-
-# The correct answer (1 to 4) of question Q in a question file.
-correct_answer() { tr -d '\r' < "$1" | sed -n "$((8 + 7 * ($2 - 1)))p" | tr -d ' '; }
+start_window_manager
+start_program
 
 # Quiz screen: answer N is an option button; its text starts at its left edge.
 choose_answer() { click_twips 2400 $((5400 + 600 * ($1 - 1))) 600 525; }
@@ -130,4 +114,4 @@ sleep 0.8
 check "the title screen is up" test "$(window_size "$(top_window)")" = "364 438"
 window_shot_box title > /dev/null
 click_twips 2760 5910 1335 375 # Exit
-finish_road "$wm"
+finish_road "$E2E_WM"
