@@ -70,7 +70,9 @@ bool suits(const QPainter& painter, const QFont& font) {
     if (device.type() > QTransform::TxScale || device.m11() <= 0 ||
         !qFuzzyCompare(device.m11(), device.m22()))
         return false;
-    const qreal pixels = QFontInfo(font).pixelSize() * device.m11();
+    // The controls' fonts are sized in pixels; asking the font database is for the others.
+    const int size = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    const qreal pixels = size * device.m11();
     return pixels > qtCachedGlyphPixels && pixels <= largestKeptGlyphPixels;
 }
 
@@ -143,8 +145,9 @@ private:
 namespace LargeText {
 
 bool drawInBox(QPainter& painter, const QRectF& box, int flags, const QString& text) {
-    if (text.isEmpty() || text.isRightToLeft() || !painter.device() ||
-        !suits(painter, painter.font()))
+    // Every caption comes this way, so what turns most of them away at 1x is asked first.
+    if (text.isEmpty() || !painter.device() || !suits(painter, painter.font()) ||
+        text.isRightToLeft())
         return false;
     TextPiecesDevice device(*painter.device());
     {
