@@ -1,6 +1,7 @@
 #include "app/UserFolder.h"
 
 #include "formats/Errors.h"
+#include "formats/FileAccess.h"
 #include "formats/SafeFile.h"
 
 #include <QCryptographicHash>
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <optional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -22,13 +25,6 @@ QByteArray digest(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileAccessError("cannot read " + text(path) + ": " + text(file.errorString()));
-    return file.readAll();
-}
-
 bool isCatalogue(const QString& relative) {
     return relative.compare(QLatin1String(UserFolder::Catalogue), Qt::CaseInsensitive) == 0;
 }
@@ -37,13 +33,35 @@ bool isQuestionFile(const QString& relative) {
     return relative.startsWith(QLatin1String("multiple/"), Qt::CaseInsensitive);
 }
 
+// A file in the way of bringing the folder up to date (a link, a FIFO, a device) is left as it
+// is and named in the log: one planted file must neither stop every start nor be written
+// through.
+void leaveAlone(const FileAccessError& why) {
+    qWarning("The Orvelles left a file of its folder as it is: %s", why.what());
+}
+
+bool present(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
 // The record holds one "digest<TAB>relative path" line per file copied from the content.
-Digests readRecord(const QString& path) {
+// Nothing when it cannot be read; `usable` says whether it may be written.
+Digests readRecord(const QString& path, bool& usable) {
     Digests digests;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    usable = true;
+    if (!present(path))
         return digests;
-    for (const QByteArray& line : file.readAll().split('\n')) {
+    QByteArray bytes;
+    try {
+        FileAccess::checkWritable(path);
+        bytes = FileAccess::read(path, FileAccess::Kind::Record);
+    } catch (const FileAccessError& e) {
+        leaveAlone(e);
+        usable = false;
+        return digests;
+    }
+    for (const QByteArray& line : bytes.split('\n')) {
         const qsizetype tab = line.indexOf('\t');
         if (tab > 0)
             digests.insert(QString::fromUtf8(line.mid(tab + 1)), line.left(tab));
@@ -70,16 +88,28 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 // kept. Everything else is put right whenever it differs from the installed copy.
 void bringUp(const QString& source, const QString& relative, const QString& targetPath,
              Digests& copied) {
-    const QByteArray installed = readAll(QDir(source).filePath(relative));
+    const QByteArray installed =
+        FileAccess::read(QDir(source).filePath(relative), FileAccess::Kind::Content);
     const bool recorded = isQuestionFile(relative);
-    if (QFileInfo::exists(targetPath)) {
-        const QByteArray current = readAll(targetPath);
+    if (present(targetPath)) {
+        try {
+            FileAccess::checkWritable(targetPath);
+        } catch (const FileAccessError& e) {
+            leaveAlone(e);
+            return;
+        }
+        // A file too large to read is not what was copied: a worksheet is kept, the rest put right.
+        std::optional<QByteArray> current;
+        try {
+            current = FileAccess::read(targetPath, FileAccess::Kind::Content);
+        } catch (const FileAccessError&) {
+        }
         if (current == installed) {
             if (recorded)
                 copied.insert(relative, digest(installed));
             return;
         }
-        if (recorded && copied.value(relative) != digest(current)) {
+        if (recorded && (!current || copied.value(relative) != digest(*current))) {
             copied.remove(relative);
             return;
         }
@@ -92,15 +122,22 @@ void bringUp(const QString& source, const QString& relative, const QString& targ
 // Two machines starting together on a shared folder must not both write a catalogue.
 void makeCatalogue(const QString& source, const QString& target) {
     const QString path = QDir(target).filePath(QLatin1String(UserFolder::Catalogue));
-    if (QFileInfo::exists(path))
+    if (present(path))
         return;
+    try {
+        FileAccess::checkWritable(path);
+    } catch (const FileAccessError& e) {
+        leaveAlone(e);
+        return;
+    }
     const QString installed = QDir(source).filePath(QLatin1String(UserFolder::Catalogue));
-    const QByteArray bytes =
-        QFileInfo::exists(installed) ? readAll(installed) : QByteArray(UserFolder::EmptyCatalogue);
+    const QByteArray bytes = QFileInfo::exists(installed)
+                                 ? FileAccess::read(installed, FileAccess::Kind::QuestionFile)
+                                 : QByteArray(UserFolder::EmptyCatalogue);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         throw FileAccessError("cannot make folder " + text(QFileInfo(path).absolutePath()));
     FileLock lock(path);
-    if (!QFileInfo::exists(path))
+    if (!present(path))
         replaceFile(path, bytes);
 }
 
@@ -113,9 +150,11 @@ void prepare(const QString& source, const QString& target) {
         throw FileAccessError("cannot find the installed content in " + text(source));
     if (!QDir().mkpath(target))
         throw FileAccessError("cannot make folder " + text(target));
+    FileAccess::guardFolder(target);
     const QString recordPath = QDir(target).filePath(QLatin1String(Record));
     FileLock lock(recordPath);
-    const Digests recordRead = readRecord(recordPath);
+    bool recordUsable = true;
+    const Digests recordRead = readRecord(recordPath, recordUsable);
     Digests copied = recordRead;
     QDirIterator files(source, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
@@ -125,7 +164,7 @@ void prepare(const QString& source, const QString& target) {
     }
     makeCatalogue(source, target);
     // An unchanged record is not written again: most starts change nothing.
-    if (copied != recordRead)
+    if (copied != recordRead && recordUsable)
         writeRecord(recordPath, copied);
 }
 

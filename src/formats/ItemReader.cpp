@@ -1,16 +1,9 @@
 #include "formats/ItemReader.h"
 
 #include "formats/Errors.h"
-#include "formats/SafeFile.h"
+#include "formats/FileAccess.h"
 #include "formats/TextCodec.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QThread>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -28,48 +21,7 @@ ItemReader::ItemReader(QByteArray bytes) : bytes_(std::move(bytes)) {
 }
 
 ItemReader ItemReader::open(const QString& path) {
-    const std::string name = path.toStdString();
-    // A FIFO would block the read until a writer came and a device such as /dev/zero never
-    // ends. The name is looked at before opening, so no device is opened at all, and the handle
-    // after, without waiting for a writer, in case the name changed in between.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        throw FileAccessError(name + " is not a regular file");
-    int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    // An SMB server replaces a file by deleting the old one and renaming the new one into
-    // place, so for a moment the file is missing: look again before calling it gone.
-    if (fd < 0 && errno == ENOENT && folderKind(path) == FolderKind::SmbShare) {
-        for (int tries = 0; fd < 0 && errno == ENOENT && tries < 20; ++tries) {
-            QThread::msleep(50);
-            fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        }
-    }
-    if (fd < 0)
-        throw FileAccessError("cannot open " + name);
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        throw FileAccessError("cannot open " + name);
-    }
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        throw FileAccessError(name + " is not a regular file");
-    if (status.st_size > MaxFileBytes)
-        throw FileAccessError(name + " is too large to be a question file or catalogue");
-    // The size given is not trusted: a file that grows while it is read stops at the limit too.
-    QByteArray bytes;
-    char chunk[64 * 1024];
-    for (;;) {
-        const qint64 got = file.read(chunk, sizeof chunk);
-        if (got < 0)
-            throw FileAccessError("cannot read " + name);
-        if (got == 0)
-            break;
-        bytes.append(chunk, got);
-        if (bytes.size() > MaxFileBytes)
-            throw FileAccessError(name + " is too large to be a question file or catalogue");
-    }
-    return ItemReader(std::move(bytes));
+    return ItemReader(FileAccess::read(path, FileAccess::Kind::QuestionFile));
 }
 
 QString ItemReader::readItem() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formats/FileAccess.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -18,7 +20,7 @@ public:
 
     // The largest file open() reads. A question file is a few kilobytes and a full catalogue
     // some tens; anything this large is damaged and is refused rather than read into memory.
-    static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
+    static constexpr qint64 MaxFileBytes = FileAccess::capOf(FileAccess::Kind::QuestionFile);
 
     // Reads the whole file at once; throws FileAccessError when it cannot be read, is larger
     // than MaxFileBytes or is not a regular file (a FIFO or a device is refused without

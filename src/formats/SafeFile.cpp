@@ -1,6 +1,7 @@
 #include "formats/SafeFile.h"
 
 #include "formats/Errors.h"
+#include "formats/FileAccess.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QThread>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -223,7 +225,8 @@ ReplaceSteps* ReplaceSteps::use(ReplaceSteps* replacement) {
     return before;
 }
 
-void replaceFile(const QString& path, const QByteArray& bytes) {
+void replaceFile(const QString& given, const QByteArray& bytes) {
+    const QString path = FileAccess::checkWritable(given);
     if (folderKind(path) == FolderKind::SmbShare)
         return replaceOnShare(path, bytes);
     QSaveFile file(path);
@@ -233,6 +236,34 @@ void replaceFile(const QString& path, const QByteArray& bytes) {
     if (!written)
         throw FileAccessError("cannot write " + path.toStdString() + ": " +
                               file.errorString().toStdString());
+}
+
+void replaceFileNative(const QByteArray& given, const QByteArray& bytes) {
+    const QString asText = QFile::decodeName(given);
+    if (QFile::encodeName(asText) == given)
+        return replaceFile(asText, bytes);
+    const QByteArray path = FileAccess::checkWritableNative(given);
+    const std::string shown = '"' + FileAccess::displayName(path).toStdString() + '"';
+    QByteArray temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        throw FileAccessError("cannot write " + shown + ": " + std::strerror(errno));
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            break;
+        done += wrote;
+    }
+    const int error = done == bytes.size() ? 0 : errno;
+    const bool written = done == bytes.size() && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+    if (::close(fd) != 0 || !written || ::rename(temp.constData(), path.constData()) != 0) {
+        const std::string reason = std::strerror(error ? error : errno);
+        ::unlink(temp.constData());
+        throw FileAccessError("cannot write " + shown + ": " + reason);
+    }
 }
 
 FileLock::FileLock(const QString& path, std::chrono::milliseconds wait) {
@@ -261,6 +292,8 @@ FileLock::FileLock(const QString& path, std::chrono::milliseconds wait) {
         shareStamp_ = fileStamp(lockPath);
         return;
     }
+    // Qt reads a lock file that is in the way for its owner, which on a FIFO never returns.
+    FileAccess::checkWritable(lockPath);
     local_ = std::make_unique<QLockFile>(lockPath);
     local_->setStaleLockTime(StaleAfter);
     // QLockFile's own waiting backs off to sleeps of seconds; polling briefly keeps the

@@ -23,8 +23,13 @@ void forceFolderKind(std::optional<FolderKind> kind);
 
 // Replaces the file at `path` with `bytes` in one step: the new text goes to a temporary
 // file beside it, which takes the old one's place only when it is complete. Throws
-// FileAccessError on failure, leaving any earlier file as it was.
+// FileAccessError on failure, leaving any earlier file as it was, and before writing anything
+// where FileAccess::checkWritable refuses the path (a link, a device, a FIFO).
 void replaceFile(const QString& path, const QByteArray& bytes);
+
+// The same for a path given as the bytes the system uses: a name that is not UTF-8 (which Qt's
+// file classes cannot hold) is written as it is, not under another name.
+void replaceFileNative(const QByteArray& path, const QByteArray& bytes);
 
 // The four steps replaceFile takes on its QSaveFile. The program always uses these; tests put
 // a subclass in place to make any one step fail the way a full or failing disk makes it fail.

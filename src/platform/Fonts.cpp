@@ -1,8 +1,9 @@
 #include "platform/Fonts.h"
 
+#include "formats/Errors.h"
+#include "formats/FileAccess.h"
 #include "platform/Twips.h"
 
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHash>
 #include <QPair>
@@ -38,8 +39,11 @@ void registerDesignFaces() {
         if (families.contains(family, Qt::CaseInsensitive))
             return;
         for (const QString& file : files) {
-            if (QFileInfo::exists(wineFonts + file))
-                QFontDatabase::addApplicationFont(wineFonts + file);
+            try {
+                QFontDatabase::addApplicationFontFromData(
+                    FileAccess::read(wineFonts + file, FileAccess::Kind::Font));
+            } catch (const FileError&) {
+            }
         }
     };
     addIfMissing(QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")});

@@ -4,9 +4,12 @@
 #include "platform/Twips.h"
 #include "platform/wmf/WmfRecorder.h"
 
+#include "formats/Errors.h"
+#include "formats/FileAccess.h"
+
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
@@ -21,11 +24,7 @@ constexpr int maxPictureSide = 8192;
 
 // Metafiles are known by their first bytes: the placeable key, or the standard header's
 // type (1 or 2) and its header size of 9 words.
-bool looksLikeMetafile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(6);
+bool looksLikeMetafile(const QByteArray& head) {
     if (head.size() < 6)
         return false;
     const auto byte = [&](int i) { return static_cast<unsigned char>(head[i]); };
@@ -65,8 +64,10 @@ QString cacheKey(const QFileInfo& info) {
            QString::number(info.size());
 }
 
-QImage decode(const QString& path) {
-    QImageReader reader(path);
+QImage decode(const QByteArray& bytes) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide))
@@ -87,10 +88,16 @@ Picture Picture::load(const QString& programPath) {
         kept->lastUse = nextUse();
         picture = kept->picture;
     } else {
-        if (looksLikeMetafile(path))
-            picture.metafile_ = WmfPicture::load(path);
+        QByteArray bytes;
+        try {
+            bytes = FileAccess::read(path, FileAccess::Kind::Picture);
+        } catch (const FileError&) {
+            return {};
+        }
+        if (looksLikeMetafile(bytes))
+            picture.metafile_ = WmfPicture::fromData(bytes);
         else
-            picture.image_ = decode(path);
+            picture.image_ = decode(bytes);
         if (picture.isNull())
             return {};
         const qsizetype costKb =
@@ -163,11 +170,16 @@ QString Picture::description() const {
         return {};
     // Read only when a screen reader asks, which is seldom, so nothing is kept.
     const QFileInfo file(ContentPath::resolve(source_));
-    QFile list(file.dir().filePath(QStringLiteral("descriptions.txt")));
-    if (!list.open(QIODevice::ReadOnly | QIODevice::Text) || list.size() > 64 * 1024)
+    QByteArray list;
+    try {
+        list = FileAccess::read(file.dir().filePath(QStringLiteral("descriptions.txt")),
+                                FileAccess::Kind::Description);
+    } catch (const FileError&) {
         return {};
+    }
     const QString name = file.fileName() + QLatin1Char(':');
-    for (const QString& line : QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'))) {
+    for (QString line : QString::fromUtf8(list).split(QLatin1Char('\n'))) {
+        line.remove(QLatin1Char('\r'));
         if (line.startsWith(name, Qt::CaseInsensitive))
             return line.mid(name.size()).trimmed();
     }

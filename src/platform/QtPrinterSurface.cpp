@@ -1,5 +1,7 @@
 #include "platform/QtPrinterSurface.h"
 
+#include "formats/Errors.h"
+#include "formats/FileAccess.h"
 #include "platform/Fonts.h"
 #include "platform/Picture.h"
 #include "platform/PrintError.h"
@@ -36,6 +38,11 @@ std::unique_ptr<PrinterSurface> QtPrinterSurface::defaultPrinter() {
 
 std::unique_ptr<PrinterSurface> QtPrinterSurface::pdf(const QString& path) {
     return std::make_unique<QtPrinterSurface>([path]() -> std::unique_ptr<QPagedPaintDevice> {
+        try {
+            FileAccess::checkWritable(path);
+        } catch (const FileAccessError& e) {
+            throw PrintError(e.what());
+        }
         auto writer = std::make_unique<QPdfWriter>(path);
         writer->setResolution(600);
         writer->setPageSize(QPageSize(QPageSize::A4));

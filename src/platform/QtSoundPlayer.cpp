@@ -3,9 +3,12 @@
 #include "platform/ContentPath.h"
 #include "platform/SoundStream.h"
 
+#include "formats/Errors.h"
+#include "formats/FileAccess.h"
+
 #include <QAudioDevice>
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QWaveDecoder>
@@ -86,9 +89,13 @@ QtSoundPlayer::SoundState QtSoundPlayer::soundState(const QString& fileName) con
 }
 
 std::optional<QtSoundPlayer::Sound> QtSoundPlayer::decode(const QString& path) {
-    QFile file(path);
-    if (file.size() > MaxFileBytes || !file.open(QIODevice::ReadOnly))
+    QBuffer file;
+    try {
+        file.setData(FileAccess::read(path, FileAccess::Kind::Sound));
+    } catch (const FileError&) {
         return std::nullopt;
+    }
+    file.open(QIODevice::ReadOnly);
     QWaveDecoder decoder(&file);
     if (!decoder.open(QIODevice::ReadOnly))
         return std::nullopt;

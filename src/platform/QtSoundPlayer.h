@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/FileAccess.h"
 #include "platform/SoundPlayer.h"
 
 #include <QAudioFormat>
@@ -29,7 +30,7 @@ public:
     // Decoded files held in memory; the least recently played is dropped beyond it.
     static constexpr int MaxCachedSounds = 32;
     // Larger files are not read at all.
-    static constexpr qint64 MaxFileBytes = 32 * 1024 * 1024;
+    static constexpr qint64 MaxFileBytes = FileAccess::capOf(FileAccess::Kind::Sound);
 
     explicit QtSoundPlayer(QObject* parent = nullptr);
     ~QtSoundPlayer() override;

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -154,6 +156,48 @@ private slots:
         QCOMPARE(get(target_, QStringLiteral("multiple/Introduction.txt")),
                  QByteArray("written here first"));
         QCOMPARE(get(target_, QStringLiteral("images/globesm.jpg")), QByteArray("globe 1"));
+    }
+
+    // A node planted in a shared folder is neither written through nor waited on, and every
+    // other file is still brought up to date. The alarm fails a start that hangs.
+    void plantedNodesLeftAlone_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("node");
+        QTest::newRow("picture: link to a file elsewhere") << "images/globesm.jpg"
+                                                           << "elsewhere";
+        QTest::newRow("picture: link to /dev/zero") << "images/globesm.jpg"
+                                                    << "/dev/zero";
+        QTest::newRow("picture: FIFO") << "images/globesm.jpg"
+                                       << "fifo";
+        QTest::newRow("record: FIFO") << QString::fromLatin1(UserFolder::Record) << "fifo";
+        QTest::newRow("worksheets' folder: link elsewhere") << "multiple"
+                                                            << "elsewhere-folder";
+    }
+    void plantedNodesLeftAlone() {
+        QFETCH(QString, file);
+        QFETCH(QString, node);
+        UserFolder::prepare(source_, target_);
+        put(source_, QStringLiteral("wav/click.wav"), "click 2");
+        put(source_, QStringLiteral("images/globesm.jpg"), "globe 2");
+        put(source_, QStringLiteral("multiple/Introduction.txt"), "introduction 2");
+        const QString path = QDir(target_).filePath(file);
+        const QString elsewhere = root_.filePath(QStringLiteral("elsewhere"));
+        QVERIFY(QFile::remove(path) || QDir(path).removeRecursively());
+        const bool folder = node == "elsewhere-folder";
+        const QString theirs = folder ? elsewhere + QStringLiteral("/Introduction.txt") : elsewhere;
+        put(QFileInfo(theirs).path(), QFileInfo(theirs).fileName(), "someone else's");
+        if (node == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::link(node.startsWith("elsewhere") ? elsewhere : node, path));
+        ::alarm(20);
+        UserFolder::prepare(source_, target_);
+        ::alarm(0);
+        QCOMPARE(QFileInfo(path).isSymLink(), node != "fifo");
+        QCOMPARE(get(target_, QStringLiteral("wav/click.wav")), QByteArray("click 2"));
+        QCOMPARE(get(QFileInfo(theirs).path(), QFileInfo(theirs).fileName()),
+                 QByteArray("someone else's"));
+        QVERIFY(!QFileInfo::exists(elsewhere + QStringLiteral("/track.txt")));
     }
 
     void unwritableTargetFailsWithItsName() {

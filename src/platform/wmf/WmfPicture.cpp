@@ -1,11 +1,12 @@
 #include "platform/wmf/WmfPicture.h"
 
+#include "formats/Errors.h"
+#include "formats/FileAccess.h"
 #include "platform/wmf/WmfLimits.h"
 #include "platform/wmf/WmfParser.h"
 #include "platform/wmf/WmfQtPainter.h"
 #include "platform/wmf/WmfRecorder.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -60,11 +61,11 @@ WmfPicture WmfPicture::fromData(const QByteArray& data) {
 }
 
 WmfPicture WmfPicture::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > WmfLimits::maxFileBytes)
+    try {
+        return fromData(FileAccess::read(path, FileAccess::Kind::Page));
+    } catch (const FileError&) {
         return {};
-    // read(n) sets aside n bytes before reading: ask for what the file holds, not the limit.
-    return fromData(file.read(file.size()));
+    }
 }
 
 bool WmfPicture::isNull() const {

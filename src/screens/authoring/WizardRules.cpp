@@ -1,6 +1,7 @@
 #include "screens/authoring/WizardRules.h"
 
 #include "app/Messages.h"
+#include "formats/Errors.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -97,6 +98,11 @@ TitleUse titleUse(const QString& title) {
 }
 
 QString questionFile(const QString& title) {
+    // A name from a damaged or planted catalogue, or from a command line, must not lead out of
+    // the worksheets' folder.
+    if (title.contains(QLatin1Char('/')) || title.contains(QLatin1Char('\\')) || title.isEmpty() ||
+        isDotsAndBlanks(title))
+        throw FileAccessError('"' + title.toStdString() + "\" is not the name of a worksheet");
     return QStringLiteral("multiple/") + title + QStringLiteral(".txt");
 }
 

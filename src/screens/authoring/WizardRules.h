@@ -36,7 +36,8 @@ enum class TitleUse {
 
 TitleUse titleUse(const QString& title);
 
-// The question file of a worksheet, as the program writes the path.
+// The question file of a worksheet, as the program writes the path. Throws FileAccessError for
+// a title that would lead out of the worksheets' folder (a slash, a backslash, only dots).
 QString questionFile(const QString& title);
 
 inline const QString reservedTitleMessage = QStringLiteral(

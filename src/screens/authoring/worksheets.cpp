@@ -237,10 +237,14 @@ void worksheets::contextMenuEvent(QContextMenuEvent* event) {
             continue;
         // One menu for a name: its answer key on paper, and its export to other programs.
         QMenu menu(this);
-        // The quiz a catalogue name opens is headed "The Orvelles".
-        addAnswerKeyEntry(menu, WizardRules::questionFile(entry.Caption()),
-                          QStringLiteral("The Orvelles"));
-        menu.addSeparator();
+        // The quiz a catalogue name opens is headed "The Orvelles". A name that is no file
+        // name has no answer key to print.
+        try {
+            addAnswerKeyEntry(menu, WizardRules::questionFile(entry.Caption()),
+                              QStringLiteral("The Orvelles"));
+            menu.addSeparator();
+        } catch (const FileAccessError&) {
+        }
         CatalogueMenu::addExports(menu, this, entry.Caption());
         menu.exec(event->globalPos());
         return;

@@ -1,12 +1,12 @@
 #include "screens/exchange/Exports.h"
 
+#include "formats/Errors.h"
+#include "formats/FileAccess.h"
 #include "formats/ItemReader.h"
 #include "formats/SafeFile.h"
 #include "platform/ContentPath.h"
 #include "screens/authoring/WizardRules.h"
 #include "screens/exchange/QuizPage.h"
-
-#include <QFile>
 
 namespace Exports {
 
@@ -71,8 +71,12 @@ QByteArray bytes(Kind kind, const WorksheetContent& worksheet) {
         break;
     }
     // The quiz shows the main menu's picture beside the questions; a page without it still works.
-    QFile picture(ContentPath::resolve(QStringLiteral("Images\\globesm.jpg")));
-    const QByteArray jpeg = picture.open(QIODevice::ReadOnly) ? picture.readAll() : QByteArray();
+    QByteArray jpeg;
+    try {
+        jpeg = FileAccess::read(ContentPath::resolve(QStringLiteral("Images\\globesm.jpg")),
+                                FileAccess::Kind::Picture);
+    } catch (const FileError&) {
+    }
     return QuizPage::page(worksheet, jpeg, QStringLiteral("The Orvelles"));
 }
 

@@ -2,10 +2,10 @@
 
 #include "app/Messages.h"
 #include "formats/Errors.h"
+#include "formats/FileAccess.h"
 #include "screens/authoring/wizard.h"
 #include "screens/exchange/ExchangeDialogs.h"
 
-#include <QFile>
 #include <QMenu>
 #include <QShortcut>
 
@@ -32,11 +32,7 @@ void run(wizard& editor) {
         return;
     Exchange::Found found;
     try {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw FormatError(file.errorString().toStdString());
-        Exchange::checkSize(file.size());
-        found = Exchange::read(file.readAll());
+        found = Exchange::read(FileAccess::read(path, FileAccess::Kind::Import));
     } catch (const std::exception& error) {
         showMessage(QStringLiteral("The questions could not be imported. %1")
                         .arg(QString::fromUtf8(error.what())));
