@@ -19,6 +19,12 @@ struct FileAccessError : FileError {
     using FileError::FileError;
 };
 
+// A path that is not a regular file, or is reached through a link where nothing is written
+// through one: nothing was read or written, and the message names the file.
+struct RefusedFileError : FileAccessError {
+    using FileAccessError::FileAccessError;
+};
+
 // Another computer has held the folder's lock for the whole wait: nothing was saved.
 struct FolderBusyError : FileAccessError {
     using FileAccessError::FileAccessError;

@@ -25,7 +25,11 @@ std::string shown(const QByteArray& path) {
 }
 
 [[noreturn]] void refuse(const QByteArray& path, const std::string& why) {
-    throw FileAccessError(shown(path) + ' ' + why);
+    throw RefusedFileError(shown(path) + ' ' + why);
+}
+
+[[noreturn]] void fail(const QByteArray& path, const std::string& what) {
+    throw FileAccessError(shown(path) + ' ' + what + ": " + std::strerror(errno));
 }
 
 const char* whatItIs(mode_t mode) {
@@ -74,13 +78,13 @@ QByteArray readGuarded(const QByteArray& path, qint64 cap, bool capIsError) {
         refuse(path, whatItIs(status.st_mode));
     const int fd = openForReading(path);
     if (fd < 0)
-        refuse(path, std::string("cannot be opened: ") + std::strerror(errno));
+        fail(path, "cannot be opened");
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
     if (::fstat(fd, &status) != 0)
-        refuse(path, std::string("cannot be read: ") + std::strerror(errno));
+        fail(path, "cannot be read");
     if (!S_ISREG(status.st_mode))
         refuse(path, whatItIs(status.st_mode));
     if (capIsError && status.st_size > cap)
@@ -95,7 +99,7 @@ QByteArray readGuarded(const QByteArray& path, qint64 cap, bool capIsError) {
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            refuse(path, std::string("cannot be read: ") + std::strerror(errno));
+            fail(path, "cannot be read");
         if (got == 0)
             break;
         bytes.append(chunk, got);
@@ -224,7 +228,7 @@ QByteArray checkWritableNative(const QByteArray& path) {
     if (::lstat(path.constData(), &status) != 0) {
         if (errno == ENOENT)
             return path;
-        refuse(path, std::string("cannot be written: ") + std::strerror(errno));
+        fail(path, "cannot be written");
     }
     if (S_ISLNK(status.st_mode)) {
         if (!folder.isEmpty())

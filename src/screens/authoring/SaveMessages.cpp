@@ -16,6 +16,9 @@ const QString unsafeAgain = QStringLiteral(
 QString forFailure(const std::exception& error, const QString& usual) {
     if (dynamic_cast<const FolderBusyError*>(&error))
         return busy;
+    // A planted FIFO or link in a shared folder is for someone to remove: say which file it is.
+    if (dynamic_cast<const RefusedFileError*>(&error))
+        return usual + QStringLiteral("\n\n") + QString::fromUtf8(error.what());
     if (!dynamic_cast<const UnsafeFolderError*>(&error))
         return usual;
     // Every later try still fails, and must still say that nothing was kept, but the teacher

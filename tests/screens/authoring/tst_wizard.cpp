@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -80,7 +81,8 @@ void save(wizard& w) {
 }
 
 QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
 }
 
 } // namespace
@@ -256,6 +258,8 @@ void TestWizard::failedSave_data() {
     const QByteArray earlier = sampleQuestionFile("Sheet", "1");
     QTest::newRow("folder in the way")
         << "folder" << QByteArray() << QStringList{"Sheet.txt", "track.txt"};
+    QTest::newRow("FIFO in the way")
+        << "fifo" << QByteArray() << QStringList{"Sheet.txt", "track.txt"};
     QTest::newRow("disk full") << "full" << earlier << QStringList{"Sheet.txt", "track.txt"};
     QTest::newRow("no catalogue") << "nocatalogue" << sampleQuestionFile("Sheet")
                                   << QStringList{"Sheet.txt"};
@@ -270,6 +274,8 @@ void TestWizard::failedSave() {
     fillAll(w, QStringLiteral("Sheet"));
     if (trouble == "folder")
         QDir(app.content.path()).mkpath("multiple/Sheet.txt");
+    if (trouble == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(app.content.path() + "/multiple/Sheet.txt"), 0600), 0);
     if (trouble == "full")
         app.content.write("multiple/Sheet.txt", sampleQuestionFile("Sheet", "1"));
     if (trouble == "nocatalogue")
@@ -278,8 +284,15 @@ void TestWizard::failedSave() {
         FileSizeLimit diskFull(trouble == "full" ? 200 : RLIM_INFINITY);
         save(w);
     }
-    QCOMPARE(app.messages->texts, QStringList{problem});
-    QCOMPARE(app.content.read("multiple/Sheet.txt"), sheetAfter);
+    // A node in the way is named, so that someone can take it away.
+    const QString named = trouble == "folder" ? "\" is a folder, not a file"
+                          : trouble == "fifo" ? "\" is a pipe (FIFO), not a file"
+                                              : QString();
+    QCOMPARE(app.messages->texts.size(), 1);
+    QCOMPARE(app.messages->texts[0].section("\n\n", 0, 0), problem);
+    QCOMPARE(app.messages->texts[0].contains("Sheet.txt" + named), !named.isEmpty());
+    if (trouble != "fifo")
+        QCOMPARE(app.content.read("multiple/Sheet.txt"), sheetAfter);
     QCOMPARE(filesIn(app.content.path() + "/multiple"), filesAfter);
     if (trouble != "nocatalogue")
         QCOMPARE(app.content.read("multiple/track.txt"), emptyCatalogue);
