@@ -79,6 +79,8 @@ void writeRecord(const QString& path, const Digests& digests) {
 }
 
 void writeFile(const QString& path, const QByteArray& bytes) {
+    // Looked at before any folder is made, so that none is made through a planted link.
+    FileAccess::checkWritable(path);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         throw FileAccessError("cannot make folder " + text(QFileInfo(path).absolutePath()));
     replaceFile(path, bytes);
@@ -92,12 +94,6 @@ void bringUp(const QString& source, const QString& relative, const QString& targ
         FileAccess::read(QDir(source).filePath(relative), FileAccess::Kind::Content);
     const bool recorded = isQuestionFile(relative);
     if (present(targetPath)) {
-        try {
-            FileAccess::checkWritable(targetPath);
-        } catch (const FileAccessError& e) {
-            leaveAlone(e);
-            return;
-        }
         // A file too large to read is not what was copied: a worksheet is kept, the rest put right.
         std::optional<QByteArray> current;
         try {
@@ -117,6 +113,15 @@ void bringUp(const QString& source, const QString& relative, const QString& targ
     writeFile(targetPath, installed);
     if (recorded)
         copied.insert(relative, digest(installed));
+}
+
+void bringUpOrLeave(const QString& source, const QString& relative, const QString& targetPath,
+                    Digests& copied) {
+    try {
+        bringUp(source, relative, targetPath, copied);
+    } catch (const RefusedFileError& e) {
+        leaveAlone(e);
+    }
 }
 
 // Two machines starting together on a shared folder must not both write a catalogue.
@@ -160,7 +165,7 @@ void prepare(const QString& source, const QString& target) {
     while (files.hasNext()) {
         const QString relative = QDir(source).relativeFilePath(files.next());
         if (!isCatalogue(relative))
-            bringUp(source, relative, QDir(target).filePath(relative), copied);
+            bringUpOrLeave(source, relative, QDir(target).filePath(relative), copied);
     }
     makeCatalogue(source, target);
     // An unchanged record is not written again: most starts change nothing.
