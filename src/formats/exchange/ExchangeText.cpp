@@ -7,6 +7,12 @@
 
 namespace {
 
+// Characters looked at by the markup scans on this thread.
+thread_local qint64 steps = 0;
+
+// The longest entity body, "hellip" or "#x10FFFF", with room to spare; its ';' included.
+constexpr qsizetype maxEntityLength = 12;
+
 bool startsWith(const QByteArray& bytes, const char* prefix) {
     return bytes.startsWith(QByteArray(prefix));
 }
@@ -114,14 +120,18 @@ QString resolveEntities(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
+        ++steps;
         if (text[i] == QLatin1Char('&')) {
-            // Entity names are short; a lone ampersand stays as it is.
-            const qsizetype end = text.indexOf(QLatin1Char(';'), i + 1);
-            if (end > i + 1 && end - i <= 12) {
-                const char32_t code = entityCode(QStringView(text).mid(i + 1, end - i - 1));
+            // Entity names are short, so the ';' is looked for only that far: a lone ampersand
+            // stays as it is, and a text of many never has the rest of it searched again.
+            const QStringView window = QStringView(text).mid(i + 1, maxEntityLength);
+            steps += window.size();
+            const qsizetype length = window.indexOf(QLatin1Char(';'));
+            if (length > 0) {
+                const char32_t code = entityCode(window.left(length));
                 if (code != 0) {
                     out += QString::fromUcs4(&code, 1);
-                    i = end;
+                    i += length + 1;
                     continue;
                 }
             }
@@ -134,13 +144,20 @@ QString resolveEntities(const QString& text) {
 QString plainFromHtml(const QString& html) {
     QString out;
     out.reserve(html.size());
+    // The first '>' after the latest '<', kept until passed: a text of many '<' and no '>' is
+    // searched once, not once for each '<'. -1 once there is none left.
+    qsizetype close = 0;
     for (qsizetype i = 0; i < html.size(); ++i) {
+        ++steps;
         const QChar c = html[i];
         if (c != QLatin1Char('<')) {
             out += c;
             continue;
         }
-        const qsizetype close = html.indexOf(QLatin1Char('>'), i + 1);
+        if (close >= 0 && close <= i) {
+            close = html.indexOf(QLatin1Char('>'), i + 1);
+            steps += (close < 0 ? html.size() : close) - i;
+        }
         if (close < 0) {
             out += c;
             continue;
@@ -151,6 +168,7 @@ QString plainFromHtml(const QString& html) {
         qsizetype nameEnd = nameStart;
         while (nameEnd < close && html[nameEnd].isLetterOrNumber())
             ++nameEnd;
+        steps += nameEnd - i;
         // "3 < 5 and 6 > 4" is text, not a tag.
         if (nameEnd == nameStart && html[nameStart] != QLatin1Char('!')) {
             out += c;
@@ -161,6 +179,10 @@ QString plainFromHtml(const QString& html) {
         i = close;
     }
     return collapsed(resolveEntities(out));
+}
+
+qint64 scanSteps() {
+    return steps;
 }
 
 } // namespace ExchangeText
