@@ -120,20 +120,24 @@ QString resolveEntities(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        ++steps;
-        if (text[i] == QLatin1Char('&')) {
-            // Entity names are short, so the ';' is looked for only that far: a lone ampersand
-            // stays as it is, and a text of many never has the rest of it searched again.
-            const QStringView window = QStringView(text).mid(i + 1, maxEntityLength);
-            steps += window.size();
-            const qsizetype length = window.indexOf(QLatin1Char(';'));
-            if (length > 0) {
-                const char32_t code = entityCode(window.left(length));
-                if (code != 0) {
-                    out += QString::fromUcs4(&code, 1);
-                    i += length + 1;
-                    continue;
-                }
+        // Plain text up to the next '&' goes over in one piece.
+        const qsizetype amp = text.indexOf(QLatin1Char('&'), i);
+        const qsizetype runEnd = amp < 0 ? text.size() : amp;
+        out += QStringView(text).mid(i, runEnd - i);
+        steps += runEnd - i + 1;
+        if ((i = runEnd) == text.size())
+            break;
+        // Entity names are short, so the ';' is looked for only that far: a lone ampersand
+        // stays as it is, and a text of many never has the rest of it searched again.
+        const QStringView window = QStringView(text).mid(i + 1, maxEntityLength);
+        steps += window.size();
+        const qsizetype length = window.indexOf(QLatin1Char(';'));
+        if (length > 0) {
+            const char32_t code = entityCode(window.left(length));
+            if (code != 0) {
+                out += QString::fromUcs4(&code, 1);
+                i += length + 1;
+                continue;
             }
         }
         out += text[i];
@@ -148,12 +152,14 @@ QString plainFromHtml(const QString& html) {
     // searched once, not once for each '<'. -1 once there is none left.
     qsizetype close = 0;
     for (qsizetype i = 0; i < html.size(); ++i) {
-        ++steps;
+        // Text up to the next '<' goes over in one piece.
+        const qsizetype open = html.indexOf(QLatin1Char('<'), i);
+        const qsizetype runEnd = open < 0 ? html.size() : open;
+        out += QStringView(html).mid(i, runEnd - i);
+        steps += runEnd - i + 1;
+        if ((i = runEnd) == html.size())
+            break;
         const QChar c = html[i];
-        if (c != QLatin1Char('<')) {
-            out += c;
-            continue;
-        }
         if (close >= 0 && close <= i) {
             close = html.indexOf(QLatin1Char('>'), i + 1);
             steps += (close < 0 ? html.size() : close) - i;

@@ -15,6 +15,8 @@ constexpr char16_t firstStandIn = 0xE000;
 const QString escapable = QStringLiteral("\\~=#{}:n");
 
 QString protect(const QString& text) {
+    if (!text.contains(QLatin1Char('\\')))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
