@@ -21,6 +21,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -149,6 +150,42 @@ QByteArray text(int runs, int em) {
     return b.build();
 }
 
+// One polygon of `count` points, its edges nearly level and the width of the page: zigzag runs
+// kept within bands `band` pixels high, stacked down the page.
+QByteArray levelZigzag(int count, int band, int penWidth = 0, int hatch = -1,
+                       quint16 shape = WmfRecordType::Polygon) {
+    QList<QPoint> points;
+    for (int i = 0; i < count; ++i)
+        points.append(QPoint(i % 2 ? width : 0,
+                             band >= height ? (i * height) / count : 100 + (i * 7) % band));
+    WmfBuilder b = page();
+    if (penWidth > 0)
+        b.pen(0, penWidth, qRgb(0, 0, 0));
+    else
+        b.pen(5, 0, qRgb(0, 0, 0));
+    b.select(0);
+    b.brush(hatch >= 0 ? 2 : 0, qRgb(200, 30, 30), qMax(hatch, 0));
+    return b.select(1).record(WmfRecordType::SetPolyFillMode, {2}).points(shape, points).build();
+}
+
+// A star of `count` points on a circle, each edge jumping nearly across it.
+QByteArray star(int count, int radius) {
+    QList<QPoint> points;
+    for (int i = 0; i < count; ++i) {
+        const double a = 2 * M_PI * double((i * (count / 2 - 1)) % count) / count;
+        points.append(
+            QPoint(width / 2 + int(radius * std::cos(a)), height / 2 + int(radius * std::sin(a))));
+    }
+    return page()
+        .pen(5, 0, qRgb(0, 0, 0))
+        .select(0)
+        .brush(0, qRgb(200, 30, 30))
+        .select(1)
+        .record(WmfRecordType::SetPolyFillMode, {2})
+        .points(WmfRecordType::Polygon, points)
+        .build();
+}
+
 struct Case {
     const char* name;
     std::function<QByteArray()> make;
@@ -201,6 +238,17 @@ int main(int argc, char** argv) {
         {"limit-ellipses-3000-big", [] { return smallEllipses(3000, 100); }},
         {"limit-text-2000-em40", [] { return text(2000, 40); }},
         {"limit-text-200-em120", [] { return text(200, 120); }},
+        {"single-3000-band-15", [] { return levelZigzag(3000, 15); }},
+        {"single-3000-band-3", [] { return levelZigzag(3000, 3); }},
+        {"single-3000-page", [] { return levelZigzag(3000, height); }},
+        {"single-3000-band-pen", [] { return levelZigzag(3000, 15, 1); }},
+        {"single-3000-band-hatch", [] { return levelZigzag(3000, 15, 0, 2); }},
+        {"single-3000-star", [] { return star(3000, 250); }},
+        {"polyline-3000-band-pen3",
+         [] { return levelZigzag(3000, 15, 3, -1, WmfRecordType::Polyline); }},
+        {"polyline-3000-band-pen1",
+         [] { return levelZigzag(3000, 15, 1, -1, WmfRecordType::Polyline); }},
+        {"single-3000-star-huge", [] { return star(3000, 30000); }},
     };
     const QString only = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     if (QFileInfo(only).isDir()) {

@@ -1,6 +1,7 @@
 #include "formats/Errors.h"
 #include "formats/ItemReader.h"
 #include "formats/exchange/Exchange.h"
+#include "formats/exchange/ExchangeText.h"
 
 #include <QTest>
 
@@ -24,6 +25,14 @@ WorksheetContent awkward() {
     worksheet.questions[1].answers[2] = QStringLiteral("£5 \\ back <b>not bold</b> &amp;");
     worksheet.questions[2].text = QStringLiteral("\"Quoted\" it’s — ]]> end");
     return worksheet;
+}
+
+QByteArray moodleQuestion(const QByteArray& text) {
+    QByteArray answers;
+    for (const char* fraction : {"100", "0", "0", "0"})
+        answers += "<answer fraction=\"" + QByteArray(fraction) + "\"><text>a</text></answer>";
+    return "<quiz><question type=\"multichoice\"><questiontext><text>" + text +
+           "</text></questiontext>" + answers + "</question></quiz>";
 }
 
 } // namespace
@@ -95,6 +104,13 @@ private slots:
             << "Which?"
             << QStringList{"2 choices, not four", "ANSWER E names none of its choices",
                            "no ANSWER line"};
+        QByteArray aikenTwenty = "Twenty?\n";
+        for (char letter = 'A'; letter < 'U'; ++letter)
+            aikenTwenty += QByteArray(1, letter) + ") x\n";
+        QTest::newRow("gift twenty choices") << "Q {=a" + QByteArray(" ~b").repeated(19) + "}"
+                                             << QString() << QStringList{"20 choices, not four"};
+        QTest::newRow("aiken twenty choices") << aikenTwenty + "ANSWER: T\n"
+                                              << QString() << QStringList{"20 choices, not four"};
         QTest::newRow("aiken windows-1252")
             << QByteArray("Caf\xe9 \x80?\nA) a\nB) b\nC) c\nD) d\nANSWER: A\n")
             << QString::fromUtf8("Café €?") << QStringList();
@@ -169,6 +185,14 @@ private slots:
             << "document type";
         QTest::newRow("xml deep") << QByteArray("<quiz>" + QByteArray("<a>").repeated(100))
                                   << "too deeply";
+        QByteArray attributes;
+        for (int i = 0; i < 65; ++i)
+            attributes += " a" + QByteArray::number(i) + "=\"=>\"";
+        QTest::newRow("xml many attributes") << "<quiz><question" + attributes + "/></quiz>"
+                                             << "more than 64 attributes";
+        QTest::newRow("xml deep in text") << moodleQuestion("<a>" + QByteArray("<a>").repeated(20) +
+                                                            QByteArray("</a>").repeated(21))
+                                          << "too deeply";
         QTest::newRow("gift unknown only") << QByteArray("$CATEGORY: x\n") << "no questions";
     }
     void badInput() {
@@ -180,6 +204,32 @@ private slots:
         } catch (const FormatError& error) {
             QVERIFY2(QString::fromUtf8(error.what()).contains(message), error.what());
         }
+    }
+
+    // Markup scanned once: a text of many '<' with no '>', or '&' with no ';', must not be
+    // searched again from each of them. The work is counted, not timed.
+    void linearWork_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("text");
+        const qsizetype n = 64 * 1024;
+        for (const char* unit : {"<", "&", "<a ", "&#"}) {
+            const QByteArray run = QByteArray(unit).repeated(n / qstrlen(unit));
+            QTest::addRow("gift %s", unit) << "[html]Q " + run + " {=a ~b ~c ~d}"
+                                           << ("Q " + QString::fromLatin1(run)).trimmed();
+        }
+        QTest::newRow("moodle cdata <")
+            << moodleQuestion("<![CDATA[" + QByteArray(n, '<') + "]]>") << QString(n, u'<');
+        QTest::newRow("moodle escaped &")
+            << moodleQuestion(QByteArray("&amp;").repeated(n)) << QString(n, u'&');
+    }
+    void linearWork() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, text);
+        const qint64 before = ExchangeText::scanSteps();
+        const Exchange::Found found = Exchange::read(file);
+        QCOMPARE(found.fitting.value(0).text, text);
+        const qint64 steps = ExchangeText::scanSteps() - before;
+        QVERIFY2(steps < 32 * file.size(), qPrintable(QString::number(steps)));
     }
 
     void unstorableMarked() {

@@ -30,17 +30,30 @@ QList<Exchange::ReadQuestion> read(const QString& text) {
     Pending pending;
     const auto close = [&](const QString& fault) {
         if (pending.open && questions.size() <= Exchange::maxQuestions) {
-            pending.question.fault = fault;
+            // Past maxChoices only the choices' letters were kept; their count is the fault.
+            pending.question.fault =
+                fault.isEmpty() && pending.letters.size() > Exchange::maxChoices
+                    ? Exchange::choiceCountMisfit(pending.letters.size())
+                    : fault;
             pending.question.text = ExchangeText::collapsed(pending.question.text);
             questions.append(pending.question);
         }
         pending = Pending();
     };
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line = line.trimmed();
+    // Lines as views of the text, and the patterns tried only on lines that open as they do: a
+    // file of millions of short lines makes no string of each.
+    for (qsizetype from = 0; from <= text.size();) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), from);
+        if (end < 0)
+            end = text.size();
+        const QStringView line = QStringView(text).mid(from, end - from).trimmed();
+        from = end + 1;
         if (line.isEmpty())
             continue;
-        if (const auto answer = answerLine.match(line); answer.hasMatch()) {
+        if (const auto answer = line.startsWith(QLatin1String("ANSWER:"))
+                                    ? answerLine.match(line)
+                                    : QRegularExpressionMatch();
+            answer.hasMatch()) {
             if (!pending.open || pending.letters.isEmpty()) {
                 close(QStringLiteral("an ANSWER line with no choices before it"));
                 continue;
@@ -51,24 +64,32 @@ QList<Exchange::ReadQuestion> read(const QString& text) {
                     QStringLiteral("ANSWER %1 names none of its choices").arg(answer.captured(1)));
                 continue;
             }
-            pending.question.marks[right] = 100;
+            if (right < pending.question.marks.size())
+                pending.question.marks[right] = 100;
             close(QString());
             continue;
         }
-        const auto choice = choiceLine.match(line);
+        const auto choice = line.size() > 2 && line[0] >= QLatin1Char('A') &&
+                                    line[0] <= QLatin1Char('Z') &&
+                                    (line[1] == QLatin1Char('.') || line[1] == QLatin1Char(')'))
+                                ? choiceLine.match(line)
+                                : QRegularExpressionMatch();
         if (choice.hasMatch() && pending.open) {
             pending.letters += choice.captured(1);
-            pending.question.choices.append(ExchangeText::collapsed(choice.captured(2)));
-            pending.question.marks.append(0);
+            if (pending.letters.size() <= Exchange::maxChoices) {
+                pending.question.choices.append(ExchangeText::collapsed(choice.captured(2)));
+                pending.question.marks.append(0);
+            }
             continue;
         }
         if (pending.open && !pending.letters.isEmpty())
             close(QStringLiteral("no ANSWER line"));
         if (pending.open) {
-            pending.question.text += QLatin1Char(' ') + line;
+            pending.question.text += QLatin1Char(' ');
+            pending.question.text += line;
         } else {
             pending.open = true;
-            pending.question.text = line;
+            pending.question.text = line.toString();
         }
     }
     if (pending.open)

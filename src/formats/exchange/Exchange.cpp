@@ -32,6 +32,10 @@ void checkSize(qint64 bytes) {
                               .toStdString());
 }
 
+QString choiceCountMisfit(qsizetype count) {
+    return QStringLiteral("%1 choices, not four").arg(count);
+}
+
 Found read(const QByteArray& bytes) {
     checkSize(bytes.size());
     const QString text = ExchangeText::decode(bytes);
@@ -70,7 +74,7 @@ QString misfit(const ReadQuestion& question) {
     if (!question.fault.isEmpty())
         return question.fault;
     if (question.choices.size() != 4)
-        return QStringLiteral("%1 choices, not four").arg(question.choices.size());
+        return choiceCountMisfit(question.choices.size());
     int right = 0;
     for (const double mark : question.marks) {
         if (mark >= 100)

@@ -49,7 +49,14 @@ inline constexpr qsizetype maxFileBytes = 8 * 1024 * 1024;
 // Questions read from one file at most; the rest are counted as left out unread.
 inline constexpr int maxQuestions = 5000;
 
+// Choices read of one question. A question with more is left out for its count all the same,
+// so past this many only the count is kept, as its fault, and the rest are not read.
+inline constexpr int maxChoices = 16;
+
 QString formatName(Format format);
+
+// Why a question of `count` choices does not fit.
+QString choiceCountMisfit(qsizetype count);
 
 // Throws FormatError, saying so, for a file of more than maxFileBytes.
 void checkSize(qint64 bytes);

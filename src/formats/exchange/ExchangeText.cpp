@@ -7,6 +7,12 @@
 
 namespace {
 
+// Characters looked at by the markup scans on this thread.
+thread_local qint64 steps = 0;
+
+// The longest entity body, "hellip" or "#x10FFFF", with room to spare; its ';' included.
+constexpr qsizetype maxEntityLength = 12;
+
 bool startsWith(const QByteArray& bytes, const char* prefix) {
     return bytes.startsWith(QByteArray(prefix));
 }
@@ -114,16 +120,24 @@ QString resolveEntities(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&')) {
-            // Entity names are short; a lone ampersand stays as it is.
-            const qsizetype end = text.indexOf(QLatin1Char(';'), i + 1);
-            if (end > i + 1 && end - i <= 12) {
-                const char32_t code = entityCode(QStringView(text).mid(i + 1, end - i - 1));
-                if (code != 0) {
-                    out += QString::fromUcs4(&code, 1);
-                    i = end;
-                    continue;
-                }
+        // Plain text up to the next '&' goes over in one piece.
+        const qsizetype amp = text.indexOf(QLatin1Char('&'), i);
+        const qsizetype runEnd = amp < 0 ? text.size() : amp;
+        out += QStringView(text).mid(i, runEnd - i);
+        steps += runEnd - i + 1;
+        if ((i = runEnd) == text.size())
+            break;
+        // Entity names are short, so the ';' is looked for only that far: a lone ampersand
+        // stays as it is, and a text of many never has the rest of it searched again.
+        const QStringView window = QStringView(text).mid(i + 1, maxEntityLength);
+        steps += window.size();
+        const qsizetype length = window.indexOf(QLatin1Char(';'));
+        if (length > 0) {
+            const char32_t code = entityCode(window.left(length));
+            if (code != 0) {
+                out += QString::fromUcs4(&code, 1);
+                i += length + 1;
+                continue;
             }
         }
         out += text[i];
@@ -134,13 +148,22 @@ QString resolveEntities(const QString& text) {
 QString plainFromHtml(const QString& html) {
     QString out;
     out.reserve(html.size());
+    // The first '>' after the latest '<', kept until passed: a text of many '<' and no '>' is
+    // searched once, not once for each '<'. -1 once there is none left.
+    qsizetype close = 0;
     for (qsizetype i = 0; i < html.size(); ++i) {
+        // Text up to the next '<' goes over in one piece.
+        const qsizetype open = html.indexOf(QLatin1Char('<'), i);
+        const qsizetype runEnd = open < 0 ? html.size() : open;
+        out += QStringView(html).mid(i, runEnd - i);
+        steps += runEnd - i + 1;
+        if ((i = runEnd) == html.size())
+            break;
         const QChar c = html[i];
-        if (c != QLatin1Char('<')) {
-            out += c;
-            continue;
+        if (close >= 0 && close <= i) {
+            close = html.indexOf(QLatin1Char('>'), i + 1);
+            steps += (close < 0 ? html.size() : close) - i;
         }
-        const qsizetype close = html.indexOf(QLatin1Char('>'), i + 1);
         if (close < 0) {
             out += c;
             continue;
@@ -151,6 +174,7 @@ QString plainFromHtml(const QString& html) {
         qsizetype nameEnd = nameStart;
         while (nameEnd < close && html[nameEnd].isLetterOrNumber())
             ++nameEnd;
+        steps += nameEnd - i;
         // "3 < 5 and 6 > 4" is text, not a tag.
         if (nameEnd == nameStart && html[nameStart] != QLatin1Char('!')) {
             out += c;
@@ -161,6 +185,10 @@ QString plainFromHtml(const QString& html) {
         i = close;
     }
     return collapsed(resolveEntities(out));
+}
+
+qint64 scanSteps() {
+    return steps;
 }
 
 } // namespace ExchangeText

@@ -15,6 +15,8 @@ constexpr char16_t firstStandIn = 0xE000;
 const QString escapable = QStringLiteral("\\~=#{}:n");
 
 QString protect(const QString& text) {
+    if (!text.contains(QLatin1Char('\\')))
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -63,6 +65,7 @@ QString braceMessage(int line, const char* what) {
 }
 
 void readAnswers(const QString& block, bool html, Exchange::ReadQuestion& question) {
+    qsizetype count = 0;
     qsizetype i = block.indexOf(QRegularExpression(QStringLiteral("[~=]")));
     while (i >= 0 && i < block.size()) {
         const bool right = block[i] == QLatin1Char('=');
@@ -70,6 +73,10 @@ void readAnswers(const QString& block, bool html, Exchange::ReadQuestion& questi
         while (next < block.size() && block[next] != QLatin1Char('~') &&
                block[next] != QLatin1Char('='))
             ++next;
+        if (++count > Exchange::maxChoices) {
+            i = next;
+            continue;
+        }
         QString answer = block.mid(i + 1, next - i - 1);
         double mark = right ? 100 : 0;
         if (answer.startsWith(QLatin1Char('%'))) {
@@ -87,6 +94,8 @@ void readAnswers(const QString& block, bool html, Exchange::ReadQuestion& questi
         question.marks.append(mark);
         i = next;
     }
+    if (count > Exchange::maxChoices)
+        question.fault = Exchange::choiceCountMisfit(count);
 }
 
 QString kindOfAnswers(const QString& answers) {
@@ -178,7 +187,7 @@ bool looksLike(const QString& text) {
 
 QList<Exchange::ReadQuestion> read(const QString& text, QString& title) {
     QList<Exchange::ReadQuestion> questions;
-    const QStringList lines = protect(text).split(QLatin1Char('\n'));
+    const QString bare = protect(text);
     QString block;
     int blockLine = 0;
     const auto finish = [&] {
@@ -186,11 +195,18 @@ QList<Exchange::ReadQuestion> read(const QString& text, QString& title) {
             questions.append(readQuestion(block, blockLine));
         block.clear();
     };
-    for (int n = 0; n < lines.size(); ++n) {
-        QString line = lines[n];
+    // Lines as views of the text, so that a file of millions of short lines makes no string of
+    // each.
+    int n = 0;
+    for (qsizetype from = 0; from <= bare.size(); ++n) {
+        qsizetype end = bare.indexOf(QLatin1Char('\n'), from);
+        if (end < 0)
+            end = bare.size();
+        QStringView line = QStringView(bare).mid(from, end - from);
+        from = end + 1;
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        const QString trimmed = line.trimmed();
+        const QStringView trimmed = line.trimmed();
         if (trimmed.startsWith(QStringLiteral("//")))
             continue;
         if (trimmed.isEmpty()) {
@@ -199,12 +215,13 @@ QList<Exchange::ReadQuestion> read(const QString& text, QString& title) {
         }
         if (trimmed.startsWith(QStringLiteral("$CATEGORY:"))) {
             finish();
-            title = restore(categoryTitle(trimmed.mid(10)));
+            title = restore(categoryTitle(trimmed.mid(10).toString()));
             continue;
         }
         if (block.isEmpty())
             blockLine = n + 1;
-        block += line + QLatin1Char('\n');
+        block += line;
+        block += QLatin1Char('\n');
     }
     finish();
     return questions;

@@ -11,6 +11,74 @@ namespace {
 
 // Question files are shallow; deeper nesting is either damage or an attack on the reader.
 constexpr int maxDepth = 16;
+// A question file's elements carry one to three attributes. Qt's reader compares each attribute
+// of an element with every other, so thousands on one element would take minutes.
+constexpr int maxAttributes = 64;
+
+constexpr const char* doctypeMessage = "The XML file declares its own document type, which a "
+                                       "question file never needs; it was not read.";
+constexpr const char* depthMessage =
+    "The XML file nests its elements too deeply to be a question file.";
+
+// Where the tag opened before `i` ends: past its '>', or at a '<' that breaks it off. Counts the
+// '=' outside quoted values, refusing a tag with too many attributes; `empty` tells "<a/>".
+qsizetype endOfTag(const QString& text, qsizetype i, bool& empty) {
+    int attributes = 0;
+    empty = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('>')) {
+            empty = text[i - 1] == QLatin1Char('/');
+            return i + 1;
+        }
+        if (c == QLatin1Char('<'))
+            return i;
+        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            i = text.indexOf(c, i + 1);
+            if (i < 0)
+                return text.size();
+        } else if (c == QLatin1Char('=') && ++attributes > maxAttributes) {
+            throw FormatError(QStringLiteral("The XML file has an element with more than %1 "
+                                             "attributes, which a question file never has; it "
+                                             "was not read.")
+                                  .arg(maxAttributes)
+                                  .toStdString());
+        }
+    }
+    return text.size();
+}
+
+// Refuses, before Qt's reader sees them, an element with too many attributes, nesting too deep
+// (also inside a <text>, whose children Qt skips unseen) and a document type declaration. One
+// pass: comments, CDATA and processing instructions are skipped whole.
+void checkMarkup(const QString& text) {
+    const auto skipPast = [&](qsizetype from, QLatin1String end) {
+        const qsizetype at = text.indexOf(end, from);
+        return at < 0 ? text.size() : at + end.size();
+    };
+    int depth = 0;
+    for (qsizetype i = text.indexOf(QLatin1Char('<')); i >= 0;
+         i = text.indexOf(QLatin1Char('<'), i)) {
+        const QStringView rest = QStringView(text).mid(i);
+        bool empty = false;
+        if (rest.startsWith(QLatin1String("<!--"))) {
+            i = skipPast(i + 4, QLatin1String("-->"));
+        } else if (rest.startsWith(QLatin1String("<![CDATA["))) {
+            i = skipPast(i + 9, QLatin1String("]]>"));
+        } else if (rest.startsWith(QLatin1String("<?"))) {
+            i = skipPast(i + 2, QLatin1String("?>"));
+        } else if (rest.startsWith(QLatin1String("<!DOCTYPE"))) {
+            throw FormatError(doctypeMessage);
+        } else if (rest.startsWith(QLatin1String("</"))) {
+            i = endOfTag(text, i + 2, empty);
+            --depth;
+        } else {
+            i = endOfTag(text, i + 1, empty);
+            if (!empty && ++depth > maxDepth)
+                throw FormatError(depthMessage);
+        }
+    }
+}
 
 class Reader {
 public:
@@ -45,14 +113,13 @@ private:
             switch (xml_.readNext()) {
             case QXmlStreamReader::StartElement:
                 if (++depth_ > maxDepth)
-                    fail("The XML file nests its elements too deeply to be a question file.");
+                    fail(depthMessage);
                 return true;
             case QXmlStreamReader::EndElement:
                 --depth_;
                 return false;
             case QXmlStreamReader::DTD:
-                fail("The XML file declares its own document type, which a question file "
-                     "never needs; it was not read.");
+                fail(doctypeMessage);
             default:
                 break;
             }
@@ -156,6 +223,7 @@ bool looksLike(const QString& text) {
 }
 
 QList<Exchange::ReadQuestion> read(const QString& text, QString& title) {
+    checkMarkup(text);
     return Reader(text).read(title);
 }
 

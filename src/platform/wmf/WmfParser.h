@@ -83,6 +83,7 @@ private:
     void chargeStroke(qreal length, double fill);
     bool spendArea(const QRectF& r, qreal perCoverage = 4, double perCall = 0);
     bool spendEdges(const QList<QPolygonF>& polygons, bool closed);
+    double levelWork(const QList<QPolygonF>& polygons, const QRectF& frame, const QRectF& box);
     void noteBounds(const QRectF& r);
     void lineTo(WmfBytes p);
     void polyline(WmfBytes p);
@@ -139,5 +140,6 @@ private:
     bool clipSent_ = false;
     quint64 sentClipId_ = 0;
     quint64 clipCounter_ = 0;
-    QPolygonF pendingLine_; // LINETOs joined into one polyline, drawn before anything else
+    QPolygonF pendingLine_;        // LINETOs joined into one polyline, drawn before anything else
+    std::vector<double> rowCells_; // levelWork's rows, kept between calls
 };

@@ -45,6 +45,21 @@ QByteArray zigzagWithPen(int count) {
         .build();
 }
 
+// 3,000 long level edges zigzagging inside a band 15 pixels high: few cross a sampled scan line,
+// but each touches hundreds of the rasterizer's cells on every row of the band.
+QByteArray levelEdges() {
+    QList<QPoint> points;
+    for (int i = 0; i < 3000; ++i)
+        points.append(QPoint(i % 2 ? 704 : 0, 100 + (i * 7) % 15));
+    return page()
+        .pen(5, 0, qRgb(0, 0, 0))
+        .select(0)
+        .brush(0, qRgb(200, 0, 0))
+        .select(1)
+        .points(WmfRecordType::Polygon, points)
+        .build();
+}
+
 QByteArray rectangles(int count) {
     WmfBuilder b = page();
     for (int i = 0; i < count; ++i)
@@ -96,6 +111,7 @@ void TestWmfCost::costlyPageIsNotShown_data() {
     QTest::newRow("plain polygon") << zigzag(4) << true;
     QTest::newRow("polygon of 1,024 crossing edges") << zigzag(1024) << false;
     QTest::newRow("200,000 small rectangles") << rectangles(200'000) << false;
+    QTest::newRow("polygon of 3,000 level edges in a band") << levelEdges() << false;
 }
 
 void TestWmfCost::costlyPageIsNotShown() {

@@ -1,6 +1,7 @@
 #include "platform/wmf/WmfBuilder.h"
 #include "platform/wmf/WmfTestSupport.h"
 
+#include "platform/wmf/WmfLimits.h"
 #include "platform/wmf/WmfPicture.h"
 
 #include <QTest>
@@ -246,6 +247,17 @@ void TestWmfParser::saveRestore_data() {
                                          .rectangle(0, 0, 1, 1)
                                          .build()
                                   << QColor(blue);
+    // Saves past the cap are dropped, so going back one returns to the last save kept.
+    WmfBuilder deep = three();
+    for (int i = 0; i < WmfLimits::maxSaveDepth; ++i)
+        deep.record(R::SaveDc, {});
+    QTest::newRow("saves past the cap dropped") << deep.select(1)
+                                                       .record(R::SaveDc, {})
+                                                       .select(2)
+                                                       .record(R::RestoreDc, {-1})
+                                                       .rectangle(0, 0, 1, 1)
+                                                       .build()
+                                                << QColor(red);
     QTest::newRow("nothing saved")
         << three().select(1).record(R::RestoreDc, {-1}).rectangle(0, 0, 1, 1).build()
         << QColor(green);
