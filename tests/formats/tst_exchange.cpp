@@ -111,6 +111,9 @@ private slots:
                                              << QString() << QStringList{"20 choices, not four"};
         QTest::newRow("aiken twenty choices") << aikenTwenty + "ANSWER: T\n"
                                               << QString() << QStringList{"20 choices, not four"};
+        QTest::newRow("aiken question opening like xml")
+            << QByteArray("<quiz> or <test>?\nA) a\nB) b\nC) c\nD) d\nANSWER: B\n")
+            << "<quiz> or <test>?" << QStringList();
         QTest::newRow("aiken windows-1252")
             << QByteArray("Caf\xe9 \x80?\nA) a\nB) b\nC) c\nD) d\nANSWER: A\n")
             << QString::fromUtf8("Café €?") << QStringList();

@@ -25,10 +25,13 @@ bool looksLike(const QString& text) {
                                             QRegularExpression::MultilineOption));
 }
 
-QList<Exchange::ReadQuestion> read(const QString& text) {
+QList<Exchange::ReadQuestion> read(const QString& text, int* unread) {
     QList<Exchange::ReadQuestion> questions;
+    int beyond = 0;
     Pending pending;
     const auto close = [&](const QString& fault) {
+        if (pending.open && questions.size() > Exchange::maxQuestions)
+            ++beyond;
         if (pending.open && questions.size() <= Exchange::maxQuestions) {
             // Past maxChoices only the choices' letters were kept; their count is the fault.
             pending.question.fault =
@@ -94,6 +97,8 @@ QList<Exchange::ReadQuestion> read(const QString& text) {
     }
     if (pending.open)
         close(QStringLiteral("no ANSWER line"));
+    if (unread)
+        *unread = beyond;
     return questions;
 }
 

@@ -7,7 +7,7 @@ namespace Aiken {
 
 bool looksLike(const QString& text);
 
-QList<Exchange::ReadQuestion> read(const QString& text);
+QList<Exchange::ReadQuestion> read(const QString& text, int* unread = nullptr);
 
 // Throws FormatError for a text the format cannot hold apart from its own lines.
 QByteArray write(const WorksheetContent& worksheet);

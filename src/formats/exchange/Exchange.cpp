@@ -36,6 +36,27 @@ QString choiceCountMisfit(qsizetype count) {
     return QStringLiteral("%1 choices, not four").arg(count);
 }
 
+namespace {
+
+// An Aiken question may itself begin with "<quiz": a file that looks like XML but is no XML quiz
+// is read as Aiken when it looks like Aiken.
+bool readXml(const QString& text, Found& found, QList<ReadQuestion>& questions) {
+    if (!MoodleXml::looksLike(text))
+        return false;
+    try {
+        found.format = Format::MoodleXml;
+        questions = MoodleXml::read(text, found.title, &found.unread);
+        return true;
+    } catch (const FormatError&) {
+        if (!Aiken::looksLike(text))
+            throw;
+        found = Found();
+        return false;
+    }
+}
+
+} // namespace
+
 Found read(const QByteArray& bytes) {
     checkSize(bytes.size());
     const QString text = ExchangeText::decode(bytes);
@@ -48,17 +69,16 @@ Found read(const QByteArray& bytes) {
             "The file is a web page, not a question file in GIFT, Aiken or Moodle XML.");
     Found found;
     QList<ReadQuestion> questions;
-    if (MoodleXml::looksLike(text)) {
-        found.format = Format::MoodleXml;
-        questions = MoodleXml::read(text, found.title);
-    } else if (Aiken::looksLike(text)) {
-        found.format = Format::Aiken;
-        questions = Aiken::read(text);
-    } else if (Gift::looksLike(text)) {
-        found.format = Format::Gift;
-        questions = Gift::read(text, found.title);
-    } else {
-        throw FormatError("The file is not a question file in GIFT, Aiken or Moodle XML.");
+    if (!readXml(text, found, questions)) {
+        if (Aiken::looksLike(text)) {
+            found.format = Format::Aiken;
+            questions = Aiken::read(text, &found.unread);
+        } else if (Gift::looksLike(text)) {
+            found.format = Format::Gift;
+            questions = Gift::read(text, found.title, &found.unread);
+        } else {
+            throw FormatError("The file is not a question file in GIFT, Aiken or Moodle XML.");
+        }
     }
     if (questions.isEmpty())
         throw FormatError(QStringLiteral("The %1 file holds no questions.")

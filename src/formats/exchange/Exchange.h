@@ -41,6 +41,11 @@ struct Found {
     // Where each fitting question stands among all questions of the file, from 1.
     QList<int> fittingNumbers;
     QList<LeftOut> leftOut;
+    // Questions after the first one past maxQuestions: counted, not read.
+    int unread = 0;
+
+    // Every question of the file that does not fit, read or not.
+    qsizetype leftOutCount() const { return leftOut.size() + unread; }
 };
 
 // Files larger than this are refused before any reading; a bank of thousands of questions

@@ -185,14 +185,17 @@ bool looksLike(const QString& text) {
     return bare.contains(QLatin1Char('{')) || bare.contains(QStringLiteral("$CATEGORY:"));
 }
 
-QList<Exchange::ReadQuestion> read(const QString& text, QString& title) {
+QList<Exchange::ReadQuestion> read(const QString& text, QString& title, int* unread) {
     QList<Exchange::ReadQuestion> questions;
+    int beyond = 0;
     const QString bare = protect(text);
     QString block;
     int blockLine = 0;
     const auto finish = [&] {
         if (!block.trimmed().isEmpty() && questions.size() <= Exchange::maxQuestions)
             questions.append(readQuestion(block, blockLine));
+        else if (!block.trimmed().isEmpty())
+            ++beyond;
         block.clear();
     };
     // Lines as views of the text, so that a file of millions of short lines makes no string of
@@ -224,6 +227,8 @@ QList<Exchange::ReadQuestion> read(const QString& text, QString& title) {
         block += QLatin1Char('\n');
     }
     finish();
+    if (unread)
+        *unread = beyond;
     return questions;
 }
 

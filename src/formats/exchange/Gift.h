@@ -9,7 +9,7 @@ bool looksLike(const QString& text);
 
 // Every question of the file in order; `title` gets the last category named. Throws
 // FormatError for braces that do not pair up.
-QList<Exchange::ReadQuestion> read(const QString& text, QString& title);
+QList<Exchange::ReadQuestion> read(const QString& text, QString& title, int* unread = nullptr);
 
 QByteArray write(const WorksheetContent& worksheet);
 

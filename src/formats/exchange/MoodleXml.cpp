@@ -84,6 +84,9 @@ class Reader {
 public:
     explicit Reader(const QString& text) : xml_(text) {}
 
+    // Questions past the most read, counted and skipped.
+    int unread() const { return unread_; }
+
     QList<Exchange::ReadQuestion> read(QString& title) {
         if (!nextStart() || xml_.name() != QLatin1String("quiz"))
             fail("The file is XML, but not a quiz of questions (its outer element is not <quiz>).");
@@ -96,6 +99,7 @@ public:
             if (type == QLatin1String("category")) {
                 readCategory(title);
             } else if (questions_.size() > Exchange::maxQuestions) {
+                ++unread_;
                 skip();
             } else {
                 questions_.append(readQuestion(type));
@@ -201,6 +205,7 @@ private:
 
     QXmlStreamReader xml_;
     QList<Exchange::ReadQuestion> questions_;
+    int unread_ = 0;
     int depth_ = 0;
 };
 
@@ -222,9 +227,13 @@ bool looksLike(const QString& text) {
     return start.startsWith(QStringLiteral("<?xml")) || start.startsWith(QStringLiteral("<quiz"));
 }
 
-QList<Exchange::ReadQuestion> read(const QString& text, QString& title) {
+QList<Exchange::ReadQuestion> read(const QString& text, QString& title, int* unread) {
     checkMarkup(text);
-    return Reader(text).read(title);
+    Reader reader(text);
+    QList<Exchange::ReadQuestion> questions = reader.read(title);
+    if (unread)
+        *unread = reader.unread();
+    return questions;
 }
 
 QByteArray write(const WorksheetContent& worksheet) {

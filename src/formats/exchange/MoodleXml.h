@@ -9,7 +9,7 @@ bool looksLike(const QString& text);
 
 // Throws FormatError for XML that is not well formed, holds a DTD, nests too deep, or has
 // another root than <quiz>.
-QList<Exchange::ReadQuestion> read(const QString& text, QString& title);
+QList<Exchange::ReadQuestion> read(const QString& text, QString& title, int* unread = nullptr);
 
 QByteArray write(const WorksheetContent& worksheet);
 

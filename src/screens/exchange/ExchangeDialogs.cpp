@@ -55,7 +55,7 @@ QList<int> pickFromList(QWidget* parent, const Exchange::Found& found) {
         for (const Exchange::LeftOut& question : found.leftOut)
             reasons << QStringLiteral("%1: %2").arg(question.number).arg(question.reason);
         auto* leftOut = new QLabel(QStringLiteral("%1 left out — %2")
-                                       .arg(found.leftOut.size())
+                                       .arg(found.leftOutCount())
                                        .arg(reasons.mid(0, 12).join(QStringLiteral("; "))),
                                    &dialog);
         leftOut->setWordWrap(true);

@@ -88,7 +88,7 @@ QString report(const Exchange::Found& found) {
     QString out = QStringLiteral("%1 file: %2 question(s) fit a worksheet, %3 left out.\n")
                       .arg(Exchange::formatName(found.format))
                       .arg(found.fitting.size())
-                      .arg(found.leftOut.size());
+                      .arg(found.leftOutCount());
     if (!found.title.isEmpty())
         out += QStringLiteral("Category: %1\n").arg(found.title);
     for (int i = 0; i < found.fitting.size(); ++i) {
@@ -105,6 +105,13 @@ QString report(const Exchange::Found& found) {
         out += QStringLiteral("left out %1 (%2): %3\n")
                    .arg(question.number)
                    .arg(question.reason, question.text);
+    if (found.unread > 0) {
+        const qsizetype first = found.fittingNumbers.size() + found.leftOut.size() + 1;
+        out += QStringLiteral("left out %1 to %2 (beyond the first %3 questions): not read\n")
+                   .arg(first)
+                   .arg(first + found.unread - 1)
+                   .arg(Exchange::maxQuestions);
+    }
     return out;
 }
 

@@ -41,7 +41,7 @@ void run(wizard& editor) {
     if (found.fitting.isEmpty()) {
         showMessage(QStringLiteral("None of the %1 questions in this file fit a worksheet (a "
                                    "worksheet needs four choices and one right answer).")
-                        .arg(found.leftOut.size()));
+                        .arg(found.leftOutCount()));
         return;
     }
     const QList<int> picks = ExchangeDialogs::current().pick(&editor, found);
