@@ -146,7 +146,7 @@ start_mount || { echo "the share did not mount" >&2; cat "$tmp/smbnetfs.out" >&2
 
 cat > "$tmp/ctl" <<CTL
 #!/usr/bin/env bash
-# stop | start the private Samba server
+# stop | start the private Samba server; revive: wait for it and remount the share if dead
 set -e
 conf=$conf; tmp=$tmp; port=$port; mnt=$mnt; share=$share
 $(declare -f start_server stop_server server_answers start_mount stop_mount mount_alive revive)
