@@ -139,6 +139,8 @@ private:
     QElapsedTimer since_;
 };
 
+void (*breakerTaken)(const QString& lockPath) = nullptr;
+
 void removeStaleLock(const QString& lockPath, const QByteArray& staleStamp, Watch& breakerWatch) {
     // Only the copy holding the breaker deletes a lock, after seeing under it that the lock is
     // still the stale one; a breaker left by a copy that died meanwhile goes stale in turn.
@@ -148,10 +150,15 @@ void removeStaleLock(const QString& lockPath, const QByteArray& staleStamp, Watc
             retryOnShare([&] { return ::unlink(native(breaker).constData()); });
         return;
     }
+    if (breakerTaken)
+        breakerTaken(lockPath);
     if (fileStamp(lockPath) == staleStamp)
         retryOnShare([&] { return ::unlink(native(lockPath).constData()); });
     retryOnShare([&] { return ::unlink(native(breaker).constData()); });
 }
+
+ShareSteps realShareSteps;
+ShareSteps* shareSteps = &realShareSteps;
 
 void replaceOnShare(const QString& path, const QByteArray& bytes) {
     // A question file is written before the catalogue's lock is taken, so the folder is checked
@@ -168,8 +175,7 @@ void replaceOnShare(const QString& path, const QByteArray& bytes) {
         throw FileAccessError("cannot write " + text(path) + ": " + std::strerror(errno));
     // A write cut short by the server going away is not resumed: the file is written again
     // whole by the next save, and the new one is read back before it replaces the old one.
-    bool whole =
-        ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() && ::fsync(fd) == 0;
+    bool whole = shareSteps->write(fd, bytes) == bytes.size() && ::fsync(fd) == 0;
     QByteArray back(bytes.size() + 1, Qt::Uninitialized);
     whole = whole && ::pread(fd, back.data(), size_t(back.size()), 0) == bytes.size() &&
             back.left(bytes.size()) == bytes;
@@ -181,7 +187,7 @@ void replaceOnShare(const QString& path, const QByteArray& bytes) {
             errno = error ? error : EIO;
         fail("write");
     }
-    if (!retryOnShare([&] { return ::rename(native(temp).constData(), native(path).constData()); }))
+    if (!retryOnShare([&] { return shareSteps->rename(native(temp), native(path)); }))
         fail(errno == EBUSY ? "replace (it is open on another computer)" : "replace");
 }
 
@@ -310,4 +316,22 @@ FileLock::~FileLock() {
     // A lock taken over as stale while this copy was stalled is someone else's by now.
     if (!sharePath_.isEmpty() && fileStamp(sharePath_) == shareStamp_)
         retryOnShare([&] { return ::unlink(native(sharePath_).constData()); });
+}
+
+qint64 ShareSteps::write(int fd, const QByteArray& bytes) {
+    return ::write(fd, bytes.constData(), size_t(bytes.size()));
+}
+
+int ShareSteps::rename(const QByteArray& from, const QByteArray& to) {
+    return ::rename(from.constData(), to.constData());
+}
+
+ShareSteps* ShareSteps::use(ShareSteps* replacement) {
+    ShareSteps* before = shareSteps == &realShareSteps ? nullptr : shareSteps;
+    shareSteps = replacement ? replacement : &realShareSteps;
+    return before;
+}
+
+void FileLock::onBreakerTaken(void (*hook)(const QString& lockPath)) {
+    breakerTaken = hook;
 }

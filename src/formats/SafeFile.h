@@ -46,6 +46,19 @@ public:
     static ReplaceSteps* use(ReplaceSteps* steps);
 };
 
+// The steps replaceFile takes on an SMB share: writing the new file beside the old one (on its
+// descriptor) and putting it in the old one's place. The program always uses these; tests put a
+// subclass in place to make the server damage a write while saying it went whole.
+class ShareSteps {
+public:
+    virtual ~ShareSteps() = default;
+    virtual qint64 write(int fd, const QByteArray& bytes);
+    virtual int rename(const QByteArray& from, const QByteArray& to);
+
+    // Makes replaceFile use `steps` (nullptr: the real ones); returns the steps used before.
+    static ShareSteps* use(ShareSteps* steps);
+};
+
 // Holds the lock file `path` + ".lock" for a read-change-write of `path`, so that two
 // copies of the program working on one shared folder take turns. A lock left behind by a
 // copy that died is taken over once it is older than StaleAfter. On an SMB share the lock is
@@ -63,6 +76,11 @@ public:
     ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
+
+    // Calls `hook` (nullptr: nothing) with the lock's path whenever a share lock's breaker has
+    // just been taken, before the stale lock is looked at again; tests have another copy act
+    // at that moment.
+    static void onBreakerTaken(void (*hook)(const QString& lockPath));
 
 private:
     std::unique_ptr<QLockFile> local_;

@@ -1,6 +1,6 @@
 // Adds and removes worksheets in a folder through the program's own saving code, so that
 // several copies can be run at once on a shared folder and their work checked afterwards.
-//   sharedriver run FOLDER COPY OPERATIONS SEED   logs "begin|done|fail add|del NAME" lines
+//   sharedriver run FOLDER COPY OPERATIONS SEED   logs "begin|done|fail|retry add|del NAME" lines
 //   sharedriver check FOLDER LOG...               exits 1 when a name is lost, doubled or torn
 #include "formats/Catalogue.h"
 #include "formats/Errors.h"
@@ -16,6 +16,7 @@
 #include <QSet>
 #include <QTextStream>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -50,41 +51,51 @@ void say(const char* what, const QString& op, const QString& name, const QString
 }
 
 int run(const QString& folder, const QString& copy, int operations, quint32 seed) {
+    // A save that fails is tried again, as a teacher would, with pauses that add up to longer
+    // than the server's outage and a reconnection.
+    constexpr int Tries = 6;
     QRandomGenerator random(seed);
     QStringList mine;
     QElapsedTimer saving;
     qint64 savingNs = 0;
-    int saves = 0, failures = 0;
+    int saves = 0, failedTries = 0, givenUp = 0;
     for (int i = 0; i < operations; ++i) {
         const bool add = mine.isEmpty() || random.bounded(10) < 6;
         const QString name = add ? copy + QLatin1Char('-') + QString::number(i)
                                  : mine.at(int(random.bounded(qint64(mine.size()))));
         const QString op = add ? QStringLiteral("add") : QStringLiteral("del");
         say("begin", op, name);
-        saving.start();
-        try {
-            CatalogueState state;
-            if (add) {
-                writeQuestionFile(questionFileIn(folder, name), worksheetNamed(name));
-                trackworksheets(catalogueIn(folder), name, state);
-                mine << name;
-            } else {
-                state.SelectedWorksheet = name;
-                delworksheet(catalogueIn(folder), state);
-                mine.removeOne(name);
+        for (int attempt = 1;; ++attempt) {
+            saving.start();
+            try {
+                CatalogueState state;
+                if (add) {
+                    writeQuestionFile(questionFileIn(folder, name), worksheetNamed(name));
+                    trackworksheets(catalogueIn(folder), name, state);
+                    mine << name;
+                } else {
+                    state.SelectedWorksheet = name;
+                    delworksheet(catalogueIn(folder), state);
+                    mine.removeOne(name);
+                }
+                savingNs += saving.nsecsElapsed();
+                ++saves;
+                say("done", op, name);
+                break;
+            } catch (const FileError& error) {
+                ++failedTries;
+                say("fail", op, name, QString::fromStdString(error.what()));
+                if (attempt == Tries) {
+                    ++givenUp;
+                    break;
+                }
+                QThread::msleep(250UL << std::min(attempt - 1, 3));
+                say("retry", op, name);
             }
-            savingNs += saving.nsecsElapsed();
-            ++saves;
-            say("done", op, name);
-        } catch (const FileError& error) {
-            ++failures;
-            say("fail", op, name, QString::fromStdString(error.what()));
-            // As a teacher would, wait a moment before the next try rather than spend the
-            // remaining operations on an outage.
-            QThread::msleep(250);
         }
     }
-    std::printf("copy %s: %d saves, %d failed, %.1f ms a save\n", qPrintable(copy), saves, failures,
+    std::printf("copy %s: %d saves, %d given up, %d tries failed, %.1f ms a save\n",
+                qPrintable(copy), saves, givenUp, failedTries,
                 saves ? savingNs / 1e6 / saves : 0.0);
     return 0;
 }

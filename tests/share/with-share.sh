@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Runs a command with a private SMB share mounted: Samba on loopback only (port 4450), reached
 # through smbnetfs (FUSE). The share's folder is passed to the command as $ORVELLES_SHARE, its
-# server-side folder as $ORVELLES_SHARE_BACKING, and `$ORVELLES_SHARE_CTL stop|start` stops and
-# starts the server. Everything is unmounted and stopped at the end, whatever the command did.
+# server-side folder as $ORVELLES_SHARE_BACKING, and `$ORVELLES_SHARE_CTL stop|start|revive`
+# stops and starts the server, or waits for it to answer and remounts the share if it does not
+# (revive prints "remounted" each time; it fails when the share cannot be brought back).
+# Everything is unmounted and stopped at the end, whatever the command did.
 # Exits 77 (skipped) without root, /dev/fuse or the programs.
 set -euo pipefail
 
 skip() { echo "SKIP: $*" >&2; exit 77; }
 [ "$(id -u)" -eq 0 ] || skip "the share test needs root (it starts smbd and mounts through FUSE)"
 [ -c /dev/fuse ] || skip "the share test needs /dev/fuse"
-for prog in smbd smbpasswd smbnetfs fusermount; do
-    command -v "$prog" > /dev/null || skip "the share test needs $prog (packages samba smbnetfs fuse3)"
+for prog in smbd smbpasswd smbclient smbnetfs fusermount timeout; do
+    command -v "$prog" > /dev/null || skip "the share test needs $prog (packages samba smbclient smbnetfs fuse3)"
 done
 [ $# -ge 1 ] || { echo "usage: $0 command [args...]" >&2; exit 2; }
 
@@ -47,7 +49,8 @@ CONF
 start_server() {
     smbd --foreground --configfile="$conf" < /dev/null > "$tmp/smbd.out" 2>&1 &
     echo $! > "$tmp/smbd.pid"
-    for _ in $(seq 100); do
+    # A loaded machine can take seconds to start it.
+    for _ in $(seq 600); do
         (exec 3<>/dev/tcp/127.0.0.1/"$port") 2> /dev/null && return 0
         sleep 0.05
     done
@@ -65,10 +68,64 @@ stop_server() {
     rm -f "$tmp/smbd.pid"
 }
 
+# The server answers when a client of its own (not the mount) can list the share.
+server_answers() {
+    timeout -k 2 10 smbclient -s "$conf" -p "$port" -U root%pw -c ls //127.0.0.1/school \
+        > /dev/null 2>&1
+}
+
+# -s: single-threaded, so that a close has reached the server before the next call.
+start_mount() {
+    HOME=$tmp/home smbnetfs "$mnt" -f -s -o "config=$tmp/home/smbnetfs.conf,log_file=$tmp/smbnetfs.log" \
+        >> "$tmp/smbnetfs.out" 2>&1 &
+    echo $! > "$tmp/smbnetfs.pid"
+    disown $! # a mount killed for a remount is no news
+    for _ in $(seq 200); do [ -d "$share" ] && return 0; sleep 0.05; done
+    return 1
+}
+
+# Killing smbnetfs ends any call stuck in the mount (ENOTCONN); the lazy unmount lets a new
+# mount take the folder while processes still hold files in the old one.
+stop_mount() {
+    local pid
+    if pid=$(cat "$tmp/smbnetfs.pid" 2> /dev/null); then
+        kill "$pid" 2> /dev/null || true
+        for _ in $(seq 40); do kill -0 "$pid" 2> /dev/null || break; sleep 0.05; done
+        kill -9 "$pid" 2> /dev/null || true
+        rm -f "$tmp/smbnetfs.pid"
+    fi
+    fusermount -u "$mnt" 2> /dev/null || fusermount -uz "$mnt" 2> /dev/null || true
+}
+
+# A file written and read back through the mount within a time limit: a hung or dropped
+# mount fails this where a cached listing might not.
+mount_alive() {
+    local status=0
+    timeout -k 2 10 sh -c 'printf ok > "$1" && [ "$(cat "$1")" = ok ]' sh "$share/.alive" \
+        2> "$tmp/alive.err" || status=$?
+    [ $status -eq 124 ] && echo "timed out" > "$tmp/alive.err"
+    return $status
+}
+
+revive() {
+    local tries
+    for tries in $(seq 120); do server_answers && break; sleep 0.5; done
+    server_answers || { echo "the server does not answer" >&2; return 1; }
+    for tries in 1 2 3; do
+        mount_alive && return 0
+        # The first call after a restart reconnects; a second failure is a dead mount.
+        sleep 1
+        mount_alive && return 0
+        echo "remounted ($(head -c 200 "$tmp/alive.err" | sed 's/.*: //' | paste -sd' '))"
+        stop_mount
+        start_mount || true
+    done
+    mount_alive
+}
+
 cleanup() {
     local status=$?
-    fusermount -u "$mnt" 2> /dev/null || fusermount -uz "$mnt" 2> /dev/null || true
-    [ -f "$tmp/smbnetfs.pid" ] && kill "$(cat "$tmp/smbnetfs.pid")" 2> /dev/null || true
+    stop_mount
     stop_server
     rm -rf "$tmp"
     exit $status
@@ -76,6 +133,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
+share=$mnt/127.0.0.1:$port/school
 printf 'pw\npw\n' | smbpasswd -c "$conf" -s -a root > /dev/null
 start_server
 
@@ -84,21 +142,15 @@ smb_query_browsers "false"
 auth "127.0.0.1" "root" "pw"
 CONF
 chmod 600 "$tmp/home/smbnetfs.conf"
-# -s: single-threaded, so that a close has reached the server before the next call.
-HOME=$tmp/home smbnetfs "$mnt" -f -s -o "config=$tmp/home/smbnetfs.conf,log_file=$tmp/smbnetfs.log" \
-    > "$tmp/smbnetfs.out" 2>&1 &
-echo $! > "$tmp/smbnetfs.pid"
-share=$mnt/127.0.0.1:$port/school
-for _ in $(seq 100); do [ -d "$share" ] && break; sleep 0.05; done
-[ -d "$share" ] || { echo "the share did not mount" >&2; cat "$tmp/smbnetfs.out" >&2; exit 1; }
+start_mount || { echo "the share did not mount" >&2; cat "$tmp/smbnetfs.out" >&2; exit 1; }
 
 cat > "$tmp/ctl" <<CTL
 #!/usr/bin/env bash
-# stop | start the private Samba server
+# stop | start the private Samba server; revive: wait for it and remount the share if dead
 set -e
-conf=$conf; tmp=$tmp; port=$port
-$(declare -f start_server stop_server)
-case "\$1" in stop) stop_server ;; start) start_server ;; *) exit 2 ;; esac
+conf=$conf; tmp=$tmp; port=$port; mnt=$mnt; share=$share
+$(declare -f start_server stop_server server_answers start_mount stop_mount mount_alive revive)
+case "\$1" in stop) stop_server ;; start) start_server ;; revive) revive ;; *) exit 2 ;; esac
 CTL
 chmod +x "$tmp/ctl"
 
