@@ -96,6 +96,11 @@ TitleUse titleUse(const QString& title) {
     return TitleUse::Fine;
 }
 
+QString replaceQuestion(const QString& savedName) {
+    return QStringLiteral("There is already a worksheet called ") + savedName +
+           QStringLiteral(". Do you want to replace it with this one?");
+}
+
 QString questionFile(const QString& title) {
     return QStringLiteral("multiple/") + title + QStringLiteral(".txt");
 }
