@@ -32,6 +32,20 @@ public:
     }
 
 protected:
+    bool event(QEvent* event) override {
+        // Clicked, or handed the focus by the window manager when a screen went: keys typed
+        // into the backdrop would go nowhere, so the screen in front takes them.
+        if (event->type() == QEvent::WindowActivate) {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (isActiveWindow())
+                        FullScreen::bringFrontForward();
+                },
+                Qt::QueuedConnection);
+        }
+        return QWidget::event(event);
+    }
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Colours::background); }
     void closeEvent(QCloseEvent* event) override {
         event->ignore();
@@ -77,6 +91,16 @@ void setFrameless(Screen& screen, bool frameless) {
     }
 }
 
+// The visible screen shown or brought to the front last.
+Screen* latestScreen() {
+    Screen* front = nullptr;
+    for (Screen* screen : liveScreens()) {
+        if (screen->isVisible() && (!front || screen->frontSince() > front->frontSince()))
+            front = screen;
+    }
+    return front;
+}
+
 // Every live screen at the new scale, the one in front kept in front.
 void placeAll(double fromTwipsPerPixel, bool frameless) {
     QWidget* const active = QApplication::activeWindow();
@@ -92,13 +116,8 @@ void placeAll(double fromTwipsPerPixel, bool frameless) {
     // The one in front is the active screen or, when the backdrop was clicked last, the screen
     // that came to the front last.
     auto* front = dynamic_cast<Screen*>(active);
-    if (!front || !front->isVisible()) {
-        front = nullptr;
-        for (Screen* screen : screens) {
-            if (screen->isVisible())
-                front = screen;
-        }
-    }
+    if (!front || !front->isVisible())
+        front = latestScreen();
     for (Screen* screen : screens) {
         if (screen->isVisible() && screen != front)
             screen->raise();
@@ -188,6 +207,19 @@ void leave() {
     placeAll(from, false);
 }
 
+void bringFrontForward() {
+    if (!isOn())
+        return;
+    // A message box waiting for an answer stays in front of its screen.
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front)
+        front = latestScreen();
+    if (front) {
+        front->raise();
+        front->activateWindow();
+    }
+}
+
 void toggle() {
     if (isOn())
         leave();
@@ -218,10 +250,19 @@ void relayout(Screen& screen, double fromTwipsPerPixel) {
     // Every screen stands centred on the display, at any scale.
     const QScreen* on = screen.screen() ? screen.screen() : QGuiApplication::primaryScreen();
     const QRect display = isOn() ? area() : on ? on->geometry() : QRect();
-    screen.Move(Twips::fromPixels(display.x()) +
-                    (Twips::fromPixels(display.width()) - screen.Width()) / 2,
-                Twips::fromPixels(display.y()) +
-                    (Twips::fromPixels(display.height()) - screen.Height()) / 2);
+    const double left =
+        Twips::fromPixels(display.x()) + (Twips::fromPixels(display.width()) - screen.Width()) / 2;
+    const double top = Twips::fromPixels(display.y()) +
+                       (Twips::fromPixels(display.height()) - screen.Height()) / 2;
+    if (isOn()) {
+        // Placed by its client area, which is all of it: move() counts the frame as Qt last
+        // heard of it, and a frame just taken away is still there for Qt until the window
+        // manager's answer comes in, so the screen stood a title bar too low.
+        screen.setGeometry(
+            QRect(QPoint(Twips::toPixels(left), Twips::toPixels(top)), screen.size()));
+    } else {
+        screen.Move(left, top);
+    }
 }
 
 void watchKey() {

@@ -21,6 +21,9 @@ void enter();
 void enter(const QRect& area);
 void leave();
 void toggle();
+// While full screen is on: raises and activates the screen shown or brought to the front last
+// (or the message box it waits on), for when a screen has gone or the backdrop was activated.
+void bringFrontForward();
 
 // The area in pixels the screens are centred on while full screen is on.
 QRect area();

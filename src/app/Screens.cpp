@@ -55,6 +55,9 @@ void Screens::unload(Screen& screen) {
         return;
     screen.markUnloaded();
     screen.hide();
+    // Left to itself, the window manager may hand the focus to the backdrop, or to a screen
+    // behind the one now in front.
+    FullScreen::bringFrontForward();
     // Its pictures are let go only once its controls are gone with it.
     QObject::connect(&screen, &QObject::destroyed, [] { Picture::dropUnused(); });
     screen.deleteLater();

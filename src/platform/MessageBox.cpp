@@ -7,15 +7,18 @@
 
 MessageBox::Answer QtMessageBox::show(const QString& text, Buttons buttons,
                                       const QString& caption) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text,
-                    buttons == Buttons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel
-                                                 : QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox::StandardButtons shown = QMessageBox::Ok;
+    if (buttons == Buttons::OkCancel)
+        shown = QMessageBox::Ok | QMessageBox::Cancel;
+    else if (buttons == Buttons::YesNo)
+        shown = QMessageBox::Yes | QMessageBox::No;
+    QMessageBox box(QMessageBox::NoIcon, caption, text, shown, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
     // The window system puts the program's name in an empty title; a blank keeps it empty.
     if (caption.isEmpty())
         box.setWindowTitle(QStringLiteral(" "));
-    box.setDefaultButton(QMessageBox::Ok);
+    // A question whose Yes throws work away is not answered by a stray Enter.
+    box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Ok);
     // A scaled layout takes its boxes with it: the same face, as many times larger.
     if (const double factor = Twips::layoutFactor(); factor != 1.0) {
         QFont font = QApplication::font(&box);
@@ -25,5 +28,14 @@ MessageBox::Answer QtMessageBox::show(const QString& text, Buttons buttons,
             font.setPointSizeF(font.pointSizeF() * factor);
         box.setFont(font);
     }
-    return box.exec() == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }

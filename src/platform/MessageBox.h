@@ -2,11 +2,12 @@
 
 #include <QString>
 
-// The program's message boxes: a text, an OK button (or OK and Cancel), no icon, a caption.
+// The program's message boxes: a text, an OK button (or OK and Cancel, or Yes and No), no icon,
+// a caption.
 class MessageBox {
 public:
-    enum class Buttons { Ok, OkCancel };
-    enum class Answer { Ok, Cancel };
+    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~MessageBox() = default;
     virtual Answer show(const QString& text, Buttons buttons, const QString& caption) = 0;

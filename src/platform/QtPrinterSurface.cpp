@@ -16,7 +16,7 @@ QtPrinterSurface::QtPrinterSurface(std::function<std::unique_ptr<QPagedPaintDevi
     : makeDevice_(std::move(device)) {}
 
 QtPrinterSurface::~QtPrinterSurface() {
-    // A document that was never ended is dropped rather than printed half-way.
+    // Only a page that failed while it was being drawn at the end leaves the painter active.
     if (!painter_.isActive())
         return;
     if (auto* printer = dynamic_cast<QPrinter*>(device_.get()))
@@ -63,16 +63,20 @@ QColor QtPrinterSurface::paletteColour(int number) {
     return palette[static_cast<size_t>(number)];
 }
 
-void QtPrinterSurface::begin() {
+QPagedPaintDevice& QtPrinterSurface::device() {
     if (ended_)
         throw PrintError("the document has already been ended");
-    if (painter_.isActive())
-        return;
-    device_ = makeDevice_ ? makeDevice_() : nullptr;
-    if (!device_ || !painter_.begin(device_.get()))
-        throw PrintError("the printer cannot start the document");
-    painter_.setRenderHint(QPainter::Antialiasing);
-    painter_.setRenderHint(QPainter::TextAntialiasing);
+    if (!device_) {
+        device_ = makeDevice_ ? makeDevice_() : nullptr;
+        if (!device_)
+            throw PrintError("the printer cannot start the document");
+    }
+    return *device_;
+}
+
+void QtPrinterSurface::record(std::function<void(QPainter&)> drawing) {
+    device();
+    page_.push_back(std::move(drawing));
 }
 
 double QtPrinterSurface::toDevice(double twips) const {
@@ -108,13 +112,11 @@ void QtPrinterSurface::setPenWidth(int width) {
 }
 
 double QtPrinterSurface::pageWidth() {
-    begin();
-    return toTwips(device_->width());
+    return toTwips(device().width());
 }
 
 double QtPrinterSurface::pageHeight() {
-    begin();
-    return toTwips(device_->height());
+    return toTwips(device().height());
 }
 
 void QtPrinterSurface::setX(double x) {
@@ -126,18 +128,20 @@ void QtPrinterSurface::setY(double y) {
 }
 
 double QtPrinterSurface::textWidth(const QString& text) {
-    begin();
-    return toTwips(QFontMetricsF(deviceFont(), device_.get()).horizontalAdvance(text));
+    return toTwips(QFontMetricsF(deviceFont(), &device()).horizontalAdvance(text));
 }
 
 void QtPrinterSurface::draw(const QString& text) {
-    begin();
+    device();
     const QFont font = deviceFont();
     const QFontMetricsF metrics(font, device_.get());
     if (!text.isEmpty()) {
-        painter_.setFont(font);
-        painter_.setPen(colour_);
-        painter_.drawText(QPointF(toDevice(x_), toDevice(y_) + metrics.ascent()), text);
+        const QPointF at(toDevice(x_), toDevice(y_) + metrics.ascent());
+        record([font, colour = colour_, at, text](QPainter& painter) {
+            painter.setFont(font);
+            painter.setPen(colour);
+            painter.drawText(at, text);
+        });
     }
     x_ += toTwips(metrics.horizontalAdvance(text));
 }
@@ -153,37 +157,46 @@ void QtPrinterSurface::printText(const QString& text) {
 }
 
 void QtPrinterSurface::drawLine(double x1, double y1, double x2, double y2) {
-    begin();
+    device();
     // Pen widths count in screen pixels, 15 twips each.
-    painter_.setPen(QPen(colour_, toDevice(15.0 * penWidth_), Qt::SolidLine, Qt::SquareCap));
-    painter_.drawLine(QPointF(toDevice(x1), toDevice(y1)), QPointF(toDevice(x2), toDevice(y2)));
+    const QPen pen(colour_, toDevice(15.0 * penWidth_), Qt::SolidLine, Qt::SquareCap);
+    const QLineF line(toDevice(x1), toDevice(y1), toDevice(x2), toDevice(y2));
+    record([pen, line](QPainter& painter) {
+        painter.setPen(pen);
+        painter.drawLine(line);
+    });
 }
 
 void QtPrinterSurface::drawPicture(const Picture& picture, double x, double y) {
-    begin();
-    if (picture.isNull())
-        throw PrintError("there is no picture to print");
     const QSizeF size = picture.sizeTwips();
-    picture.paint(painter_, QRectF(toDevice(x), toDevice(y), toDevice(size.width()),
-                                   toDevice(size.height())));
+    drawPictureIn(picture, x, y, size.width(), size.height());
 }
 
 void QtPrinterSurface::drawPictureIn(const Picture& picture, double x, double y, double width,
                                      double height) {
-    begin();
+    device();
     if (picture.isNull())
         throw PrintError("there is no picture to print");
-    picture.paint(painter_, QRectF(toDevice(x), toDevice(y), toDevice(width), toDevice(height)));
+    const QRectF target(toDevice(x), toDevice(y), toDevice(width), toDevice(height));
+    record([picture, target](QPainter& painter) { picture.paint(painter, target); });
 }
 
 void QtPrinterSurface::fillRect(double x, double y, double width, double height) {
-    begin();
-    painter_.fillRect(QRectF(toDevice(x), toDevice(y), toDevice(width), toDevice(height)), colour_);
+    device();
+    const QRectF area(toDevice(x), toDevice(y), toDevice(width), toDevice(height));
+    record([area, colour = colour_](QPainter& painter) { painter.fillRect(area, colour); });
 }
 
 void QtPrinterSurface::endDocument() {
-    begin();
+    QPagedPaintDevice& paper = device();
     ended_ = true;
+    if (!painter_.begin(&paper))
+        throw PrintError("the printer cannot start the document");
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    for (const auto& drawing : page_)
+        drawing(painter_);
+    page_.clear();
     if (!painter_.end())
         throw PrintError("the printer did not take the document");
 }

@@ -7,13 +7,16 @@
 #include <QPainter>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPagedPaintDevice;
 
 // The printer surface on a Qt paint device: the system's default printer, or a PDF file.
-// The page starts with the first drawing operation. Twips are mapped to the device's own
-// resolution; the origin is the top-left corner of the printable area. Lines that run past
-// the page's edges are cut there.
+// The device is made at the first operation, but the page is drawn on it only when the
+// document ends: a print job cannot be taken back once started (a CUPS printer ignores
+// QPrinter::abort()), so a document that fails before its end sends nothing. Twips are mapped
+// to the device's own resolution; the origin is the top-left corner of the printable area.
+// Lines that run past the page's edges are cut there.
 class QtPrinterSurface : public PrinterSurface {
 public:
     // `device` is made when the document starts; a null device or one that cannot be painted
@@ -48,7 +51,9 @@ public:
     static QColor paletteColour(int number);
 
 private:
-    void begin();
+    // The device, made at the first call; fails once the document has ended.
+    QPagedPaintDevice& device();
+    void record(std::function<void(QPainter&)> drawing);
     QFont deviceFont() const;
     double toDevice(double twips) const;
     double toTwips(double device) const;
@@ -56,6 +61,8 @@ private:
 
     std::function<std::unique_ptr<QPagedPaintDevice>()> makeDevice_;
     std::unique_ptr<QPagedPaintDevice> device_;
+    // The page's drawing, done on the device when the document ends.
+    std::vector<std::function<void(QPainter&)>> page_;
     QPainter painter_;
     QString fontName_ = QStringLiteral("Times New Roman");
     double fontPoints_ = 12;

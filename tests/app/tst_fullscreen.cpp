@@ -7,6 +7,7 @@
 #include "screens/navigation/TopicMenus.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
+#include "support/Worksheets.h"
 
 #include <QApplication>
 #include <QFile>
@@ -50,6 +51,19 @@ bool dropNearFirstTarget(DragBoard& board, double x, double y) {
     return board.rules().standsIn(0, board.rules().target(0));
 }
 
+// Gives the focus to the backdrop as soon as it is shown, as Openbox gives it to new windows.
+class FocusNewWindows : public QObject {
+public:
+    FocusNewWindows() { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched == FullScreen::backdrop())
+            FullScreen::backdrop()->activateWindow();
+        return false;
+    }
+};
+
 } // namespace
 
 class TestFullScreen : public QObject {
@@ -60,6 +74,8 @@ private slots:
     void dropScoresTheSameAtAnyFactor_data();
     void dropScoresTheSameAtAnyFactor();
     void fillsTheDisplayTheProgramIsOn();
+    void screenInFrontTakesTheKeys_data();
+    void screenInFrontTakesTheKeys();
     void onlyTheOptionAsksForFullScreen();
 };
 
@@ -91,9 +107,10 @@ void TestFullScreen::layoutFillsTheDisplay() {
 
     FullScreen::enter(QRect(QPoint(0, 0), display));
     QCOMPARE(Twips::layoutFactor(), factor);
-    QCOMPARE(menu.size(), window);
-    QCOMPARE(menu.pos(), QPoint((display.width() - window.width()) / 2,
-                                (display.height() - window.height()) / 2));
+    // The client area, since the frame just taken away may still be counted in pos().
+    QCOMPARE(menu.geometry(), QRect(QPoint((display.width() - window.width()) / 2,
+                                           (display.height() - window.height()) / 2),
+                                    window));
     QVERIFY(menu.windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(menu.isVisible());
     QCOMPARE(FullScreen::backdrop()->geometry(), QRect(QPoint(0, 0), display));
@@ -107,8 +124,7 @@ void TestFullScreen::layoutFillsTheDisplay() {
     QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
     orvelles* topics = Screens::find<orvelles>();
     QVERIFY(topics && topics->isVisible());
-    QCOMPARE(topics->pos(), menu.pos());
-    QCOMPARE(topics->size(), menu.size());
+    QCOMPARE(topics->geometry(), menu.geometry());
     QVERIFY(topics->windowFlags().testFlag(Qt::FramelessWindowHint));
 
     FullScreen::leave();
@@ -177,7 +193,58 @@ void TestFullScreen::fillsTheDisplayTheProgramIsOn() {
     QTRY_COMPARE(menu.screen()->geometry(), whiteboard);
     FullScreen::enter();
     QCOMPARE(FullScreen::area(), whiteboard);
-    QCOMPARE(QRect(menu.pos(), menu.size()), QRect(1024 + 240, 0, 1440, 1080));
+    QCOMPARE(menu.geometry(), QRect(1024 + 240, 0, 1440, 1080));
+}
+
+void TestFullScreen::screenInFrontTakesTheKeys_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("front");
+    QTest::newRow("F11 twice on the board, Exit")
+        << QStringList{"full", "topics", "board", "F11", "F11", "exit"} << "orvelles";
+    QTest::newRow("F11 twice on the quiz, Exit")
+        << QStringList{"full", "topics", "quiz", "F11", "F11", "exit"} << "orvelles";
+    QTest::newRow("started in a window, F11 on the board")
+        << QStringList{"topics", "board", "F11"} << "orvelleslab";
+    QTest::newRow("F11 on the topic menu, board opened and left")
+        << QStringList{"topics", "F11", "board", "exit", "exit"} << "intro0";
+    QTest::newRow("backdrop clicked") << QStringList{"full", "topics", "backdrop"} << "orvelles";
+}
+
+// After each step the screen that came to the front last is the active window, so clicks and
+// keys reach it; the backdrop never keeps them.
+void TestFullScreen::screenInFrontTakesTheKeys() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, front);
+    AppFixture app;
+    LeaveFullScreen leave;
+    FocusNewWindows windowManager;
+    FullScreen::watchKey();
+    app.content.write("multiple/Introduction.txt", sampleQuestionFile("Introduction"));
+    intro0& menu = Screens::open<intro0>();
+    QApplication::setActiveWindow(&menu);
+    const auto active = [] { return dynamic_cast<Screen*>(QApplication::activeWindow()); };
+    for (const QString& step : steps) {
+        if (step == "full") {
+            FullScreen::enter();
+        } else if (step == "topics") {
+            QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
+        } else if (step == "board" || step == "quiz") {
+            QTest::mouseClick(&Screens::find<orvelles>()->Label3(step == "board"
+                                                                     ? TopicMenu::Entry::Labelling
+                                                                     : TopicMenu::Entry::Quiz),
+                              Qt::LeftButton);
+        } else if (step == "F11") {
+            QTest::keyClick(QApplication::activeWindow(), Qt::Key_F11);
+        } else if (step == "exit") {
+            QTest::keyClick(active(), Qt::Key_Escape);
+        } else if (step == "backdrop") {
+            FullScreen::backdrop()->activateWindow();
+        }
+        AppFixture::settle();
+        QTRY_VERIFY2(active() && active()->isVisible() && !active()->isUnloaded(),
+                     qPrintable(step));
+    }
+    QCOMPARE(active()->objectName(), front);
 }
 
 void TestFullScreen::onlyTheOptionAsksForFullScreen() {

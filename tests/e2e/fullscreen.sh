@@ -2,7 +2,8 @@
 # Runs inside a 1920 by 1080 X display (see run.sh): starts the program full screen and walks
 # a short pupil's road at 1.8 times the layout, clicking and dragging where the scaled controls
 # are: a quiz, a labelling board and a Key Facts page, which is then read again at 1x after F11
-# has left full screen.
+# has left full screen. Then F11 from that window, and F11 twice on a board before its Exit: the
+# screens must stand in place and the one in front must take the keys.
 #
 #   fullscreen.sh PROGRAM WORK OUT
 set -uo pipefail
@@ -199,8 +200,57 @@ else
 fi
 rm -f "$E2E_OUT"/.*.png
 
-click_twips 10560 7920 1245 495 # Exit the topic menu
+echo "F11 from a window, and Exit after F11 twice"
+# Each F11 changes the frames of windows on show; a window placed before the window manager had
+# taken its frame away stood a title bar low (241,20), its bottom row off the display.
+full_screen() {
+    E2E_SCALE_TENTHS=18
+    E2E_SCREEN="1440 1080"
+    wait_until 100 top_is_screen
+    sleep 0.4
+}
+windowed() {
+    E2E_SCALE_TENTHS=10
+    E2E_SCREEN="800 600"
+    wait_until 100 top_is_screen
+    sleep 0.4
+}
+# Whether window $1 stands at $2, waiting a little for the window manager to move it.
+origin_is() { [ "$(window_origin "$1")" = "$2" ]; }
+stands_at() { wait_until 20 origin_is "$1" "$2"; }
+key F11
+full_screen
+check "F11 on a window puts the topic menu 240 pixels in, at the top" \
+    stands_at "$(top_window)" "240 0"
+check "and leaves it the active window" is_active "$(top_window)"
+click_twips 3600 7920 3195 495 # Labelling Activity
 wait_screen
+board="$(top_window)"
+key F11
+windowed
+key F11
+full_screen
+check "F11 twice puts the board back 240 pixels in, at the top" stands_at "$board" "240 0"
+check "F11 twice leaves the board in front" test "$(top_window)" = "$board"
+check "and active" is_active "$board"
+click_twips 10560 7920 1245 495 # Exit the board
+wait_screen
+# Before, the backdrop was raised and made active here: the display showed nothing else, and
+# clicks and keys went nowhere.
+check "Exit after F11 twice leaves a screen on top, not the backdrop" \
+    test "$(top_window)" != "$(backdrops)"
+check "and active" is_active "$(top_window)"
+check "the display shows the topic menu, not only the backdrop" \
+    not_plain "$(shot full-screen-after-exit)"
+topic="$(top_window)"
+key Escape # the topic menu's Exit, from the keyboard
+wait_screen
+check "Escape reaches the topic menu: the main menu comes to the front" \
+    test "$(top_window)" != "$topic"
+check "and is active" is_active "$(top_window)"
+key F11
+windowed
+
 click_twips 10560 7920 1245 495 # Exit on the main menu: the title screen
 sleep 0.8
 click_twips 2760 5910 1335 375 # Exit

@@ -52,6 +52,17 @@ stacked_windows() {
 
 top_window() { stacked_windows | tail -n 1; }
 
+# Whether window $1 (a decimal id, as stacked_windows gives) is the one the window manager has
+# made active, the one keys go to.
+is_active() {
+    local active
+    active="$(xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | grep -o '0x[0-9a-f]*')"
+    [ -n "$1" ] && [ -n "$active" ] && [ "$((active))" = "$1" ]
+}
+
+# Whether a picture has more than one colour: a display showing nothing but the backdrop has one.
+not_plain() { [ "$(convert "$1" -format %k info:)" -gt 1 ]; }
+
 window_size() {
     [ -n "$1" ] || return 1
     xdotool getwindowgeometry --shell "$1" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}' | sed 's/ $//'

@@ -6,7 +6,8 @@
 #include <QStringList>
 #include <functional>
 
-// Records each message box shown and answers as told (OK unless a Cancel is queued).
+// Records each message box shown and answers as told: what is queued, else OK, or Yes to a
+// question.
 class RecordingMessageBox : public MessageBox {
 public:
     struct Shown {
@@ -20,7 +21,9 @@ public:
         texts.append(text);
         if (onShow)
             onShow();
-        return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
 
     QList<Shown> shown;

@@ -97,6 +97,11 @@ TitleUse titleUse(const QString& title) {
     return TitleUse::Fine;
 }
 
+QString replaceQuestion(const QString& savedName) {
+    return QStringLiteral("There is already a worksheet called ") + savedName +
+           QStringLiteral(". Do you want to replace it with this one?");
+}
+
 QString questionFile(const QString& title) {
     // A name from a damaged or planted catalogue, or from a command line, must not lead out of
     // the worksheets' folder.

@@ -10,11 +10,13 @@ struct DraftQuestion {
     QString text;
     std::array<QString, 4> answers;
     std::array<bool, 4> ticked{};
+    bool operator==(const DraftQuestion&) const = default;
 };
 
 struct WorksheetDraft {
     QString title;
     std::array<DraftQuestion, 10> questions;
+    bool operator==(const WorksheetDraft&) const = default;
 };
 
 namespace WizardRules {
@@ -39,6 +41,14 @@ TitleUse titleUse(const QString& title);
 // The question file of a worksheet, as the program writes the path. Throws FileAccessError for
 // a title that would lead out of the worksheets' folder (a slash, a backslash, only dots).
 QString questionFile(const QString& title);
+
+// The question asked before a worksheet saved under another spelling of its name is replaced.
+QString replaceQuestion(const QString& savedName);
+
+// The question asked before the wizard is left with typing that was never saved.
+inline const QString leaveUnsavedQuestion =
+    QStringLiteral("Your worksheet has not been saved. Do you want to leave the wizard and lose "
+                   "what you have typed?");
 
 inline const QString reservedTitleMessage = QStringLiteral(
     "This title belongs to one of the program's own files. Please choose another title for "

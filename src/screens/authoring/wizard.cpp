@@ -3,6 +3,7 @@
 #include "app/Messages.h"
 #include "app/Module1.h"
 #include "app/Screens.h"
+#include "app/Services.h"
 #include "app/Sound.h"
 #include "app/StandardWindow.h"
 #include "formats/Catalogue.h"
@@ -13,6 +14,8 @@
 #include "platform/controls/MenuEntry.h"
 #include "screens/authoring/SaveMessages.h"
 #include "screens/exchange/WizardImport.h"
+
+#include <QFileInfo>
 
 namespace {
 
@@ -143,6 +146,23 @@ void wizard::Form_Load() {
     Check1.forEach([](int, CheckBox& tick) { tick.setBackColor(Colours::background); });
 }
 
+void wizard::showEvent(QShowEvent* event) {
+    // The edit path fills the boxes before the wizard is shown: that is no unsaved typing.
+    if (!keptTaken_) {
+        kept_ = draft();
+        keptTaken_ = true;
+    }
+    Screen::showEvent(event);
+}
+
+void wizard::closeRequested() {
+    if (draft() != kept_ &&
+        Services::messages().show(WizardRules::leaveUnsavedQuestion, MessageBox::Buttons::YesNo,
+                                  QStringLiteral("The Orvelles")) != MessageBox::Answer::Yes)
+        return;
+    Label3_Click(Button::Exit);
+}
+
 void wizard::Form_MouseMove(const MouseArgs&) {
     clearLights(Label3);
 }
@@ -212,6 +232,8 @@ void wizard::saveworksheet() {
         if (use == WizardRules::TitleUse::NotAFileName)
             throw FileAccessError("not a file name: " + title.toStdString());
         const QString path = ContentPath::resolve(WizardRules::questionFile(title));
+        if (!mayReplace(path, title))
+            return;
         writeQuestionFile(path, WizardRules::content(draft()));
         trackworksheets();
     } catch (const std::exception& error) {
@@ -219,7 +241,21 @@ void wizard::saveworksheet() {
             error, QStringLiteral("There was a problem saving your worksheet")));
         return;
     }
+    kept_ = draft();
     showMessage(QStringLiteral("Your worksheet has been saved."));
+}
+
+bool wizard::mayReplace(const QString& path, const QString& title) {
+    // Files are found without regard to case, so "ALPHA" would write over "Alpha.txt". The same
+    // name exactly is the worksheet being edited, saved again as it always was.
+    const QFileInfo file(path);
+    const QString name = file.fileName();
+    const QString typed = QFileInfo(WizardRules::questionFile(title)).fileName();
+    if (name == typed || !file.exists())
+        return true;
+    return Services::messages().show(WizardRules::replaceQuestion(name.chopped(4)),
+                                     MessageBox::Buttons::YesNo,
+                                     QStringLiteral("The Orvelles")) == MessageBox::Answer::Yes;
 }
 
 void wizard::trackworksheets() {

@@ -20,7 +20,8 @@ public:
 
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
-    void closeRequested() override { Label3_Click(Button::Exit); }
+    // Escape and the frame's close button: unlike Exit, they ask before unsaved typing is lost.
+    void closeRequested() override;
 
     void Label3_Click(int Index);
     void Label3_MouseMove(int Index, const MouseArgs& args);
@@ -49,9 +50,17 @@ public:
     // "Exit" and "Save Worksheet"; see Button.
     ControlArray<Label> Label3;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildQuestion(int q);
     void buildAnswer(int q, int a);
     void wireEvents();
     void setTabOrder();
+    bool mayReplace(const QString& path, const QString& title);
+
+    // What the boxes held when the wizard was first shown or last saved.
+    WorksheetDraft kept_;
+    bool keptTaken_ = false;
 };

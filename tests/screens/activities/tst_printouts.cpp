@@ -10,6 +10,12 @@
 #include "support/RecordingPrinter.h"
 #include "support/Worksheets.h"
 
+#include "platform/Picture.h"
+#include "platform/PrintError.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -80,6 +86,8 @@ private slots:
     void certificateNameTakesAnyLetter_data();
     void certificateNameTakesAnyLetter();
     void pdfPages();
+    void failedPageReachesNoPrinter_data();
+    void failedPageReachesNoPrinter();
 };
 
 void TestPrintouts::worksheetOperations() {
@@ -270,6 +278,48 @@ void TestPrintouts::pdfPages() {
             QVERIFY(v >= 0 && v <= (i % 2 ? w : h));
         }
     }
+}
+
+void TestPrintouts::failedPageReachesNoPrinter_data() {
+    QTest::addColumn<bool>("printer");
+    QTest::addColumn<bool>("fails");
+    // A printer writing PDF runs the engine of a CUPS printer, whose abort() does nothing.
+    QTest::newRow("PDF writer, printed") << false << false;
+    QTest::newRow("PDF writer, page refused") << false << true;
+    QTest::newRow("printer, printed") << true << false;
+    QTest::newRow("printer, page refused") << true << true;
+}
+
+void TestPrintouts::failedPageReachesNoPrinter() {
+    QFETCH(bool, printer);
+    QFETCH(bool, fails);
+    AppFixture app;
+    const QString path = app.content.path() + "/page.pdf";
+    std::unique_ptr<PrinterSurface> surface = QtPrinterSurface::pdf(path);
+    if (printer) {
+        surface = std::make_unique<QtPrinterSurface>([path] {
+            auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            device->setOutputFormat(QPrinter::PdfFormat);
+            device->setOutputFileName(path);
+            return std::unique_ptr<QPagedPaintDevice>(std::move(device));
+        });
+    }
+    QImage dot(8, 8, QImage::Format_RGB32);
+    dot.fill(Qt::red);
+    QVERIFY(dot.save(app.content.path() + "/dot.png"));
+    // As the reading screen prints a page: a line, then the page, refused when it was loaded.
+    bool thrown = false;
+    try {
+        surface->printLine(QStringLiteral("Key Facts"));
+        surface->drawPicture(fails ? Picture() : Picture::load(QStringLiteral("dot.png")), 1000,
+                             1000);
+        surface->endDocument();
+    } catch (const PrintError&) {
+        thrown = true;
+    }
+    QCOMPARE(thrown, fails);
+    surface.reset();
+    QCOMPARE(QFileInfo::exists(path), !fails);
 }
 
 QTEST_MAIN(TestPrintouts)

@@ -106,6 +106,10 @@ private slots:
     void tabOrder();
     void controlsFitWithoutOverlap();
     void openedByTheMainMenuAndLeftByExit();
+    void leavingAsksOnlyWithUnsavedTyping_data();
+    void leavingAsksOnlyWithUnsavedTyping();
+    void titleDifferingInCaseAsksBeforeReplacing_data();
+    void titleDifferingInCaseAsksBeforeReplacing();
 };
 
 void TestWizard::checksInOrder_data() {
@@ -427,6 +431,107 @@ void TestWizard::openedByTheMainMenuAndLeftByExit() {
     QCOMPARE(app.sound->played, (QStringList{click, click}));
     QTest::mouseClick(&menu.Label2(intro0::Entry::Wizard), Qt::LeftButton);
     QCOMPARE(Screens::find<wizard>()->Text1->Text(), QString());
+}
+
+void TestWizard::leavingAsksOnlyWithUnsavedTyping_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("left");
+    const int yes = int(MessageBox::Answer::Yes);
+    const int no = int(MessageBox::Answer::No);
+    QTest::newRow("nothing typed, Escape") << QStringList{} << "escape" << no << false << true;
+    QTest::newRow("typed, Escape on a tick box, No")
+        << QStringList{"title", "question 1"} << "escape" << no << true << false;
+    QTest::newRow("typed, Escape on a tick box, Yes")
+        << QStringList{"title", "question 1"} << "escape" << yes << true << true;
+    QTest::newRow("a tick only, frame closed, No")
+        << QStringList{"tick 3"} << "close" << no << true << false;
+    QTest::newRow("saved, Escape")
+        << QStringList{"fill", "save"} << "escape" << no << false << true;
+    QTest::newRow("filled by the catalogue's edit path, Escape")
+        << QStringList{"edit"} << "escape" << no << false << true;
+    QTest::newRow("changed after saving, Escape")
+        << QStringList{"fill", "save", "tick 0"} << "escape" << no << true << false;
+    QTest::newRow("typed, Exit") << QStringList{"title"} << "exit" << no << false << true;
+}
+
+void TestWizard::leavingAsksOnlyWithUnsavedTyping() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, way);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, left);
+    AppFixture app;
+    // The catalogue's edit path fills the boxes before the wizard is shown.
+    wizard& w = steps.contains("edit") ? Screens::touch<wizard>() : openWizard(app);
+    if (steps.contains("edit")) {
+        w.Text1->setText(QStringLiteral("Kings"));
+        w.Check1(1).setValue(true);
+        Screens::open(w);
+    }
+    for (const QString& step : steps) {
+        if (step == "edit")
+            continue;
+        if (step == "title")
+            type(*w.Text1, QStringLiteral("Rivers"));
+        else if (step == "save")
+            save(w);
+        else
+            apply(w, step);
+    }
+    app.messages->texts.clear();
+    app.messages->answers = {MessageBox::Answer(answer)};
+    w.Check1(0).setFocus();
+    if (way == "escape")
+        QTest::keyClick(&w.Check1(0), Qt::Key_Escape);
+    else if (way == "close")
+        w.close();
+    else
+        QTest::mouseClick(&w.Label3(wizard::Button::Exit), Qt::LeftButton);
+    AppFixture::settle();
+    QCOMPARE(app.messages->texts,
+             asked ? QStringList{WizardRules::leaveUnsavedQuestion} : QStringList{});
+    if (asked)
+        QCOMPARE(app.messages->shown.constLast().buttons, MessageBox::Buttons::YesNo);
+    QCOMPARE(Screens::find<wizard>() == nullptr, left);
+    // Kept open, the wizard still holds what was typed.
+    if (!left)
+        QVERIFY(w.isVisible() && w.draft() != WorksheetDraft());
+}
+
+void TestWizard::titleDifferingInCaseAsksBeforeReplacing_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("replaced");
+    const int yes = int(MessageBox::Answer::Yes);
+    const int no = int(MessageBox::Answer::No);
+    QTest::newRow("the same name") << "Alpha" << no << false << true;
+    QTest::newRow("in capitals, No") << "ALPHA" << no << true << false;
+    QTest::newRow("in capitals, Yes") << "ALPHA" << yes << true << true;
+    QTest::newRow("another name") << "Beta" << no << false << false;
+}
+
+void TestWizard::titleDifferingInCaseAsksBeforeReplacing() {
+    QFETCH(QString, title);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, replaced);
+    AppFixture app;
+    wizard& w = openWizard(app);
+    const QByteArray alpha = sampleQuestionFile(QStringLiteral("Alpha"), QStringLiteral("3"));
+    app.content.write("multiple/Alpha.txt", alpha);
+    app.content.write("multiple/track.txt", " 1 \r\nAlpha\r\n");
+    fillAll(w, title);
+    app.messages->answers = {MessageBox::Answer(answer)};
+    save(w);
+    const QString question = WizardRules::replaceQuestion(QStringLiteral("Alpha"));
+    QCOMPARE(app.messages->texts.contains(question), asked);
+    QCOMPARE(app.messages->texts.contains(saved), !asked || replaced);
+    QCOMPARE(app.content.read("multiple/Alpha.txt") != alpha, replaced);
+    QCOMPARE(app.content.read("multiple/track.txt").count("\r\n"), title == "Beta" ? 3 : 2);
 }
 
 QTEST_MAIN(TestWizard)
