@@ -105,8 +105,8 @@ private slots:
         QFETCH(QString, message);
         AppFixture app;
         app.content.write("in.txt", file);
-        dialogs_.file = file.startsWith("/dev/") ? QString::fromLatin1(file)
-                                                 : app.content.path() + "/in.txt";
+        dialogs_.file =
+            file.startsWith("/dev/") ? QString::fromLatin1(file) : app.content.path() + "/in.txt";
         dialogs_.picks = {11, 0, 5};
         wizard& editor = Screens::touch<wizard>();
         editor.Text2(3).setText(QStringLiteral("kept"));
