@@ -45,7 +45,8 @@ QList<Exchange::ReadQuestion> read(const QString& text, int* unread) {
     };
     // Lines as views of the text, and the patterns tried only on lines that open as they do: a
     // file of millions of short lines makes no string of each.
-    for (qsizetype from = 0; from <= text.size();) {
+    int n = 0;
+    for (qsizetype from = 0; from <= text.size(); ++n) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), from);
         if (end < 0)
             end = text.size();
@@ -93,6 +94,7 @@ QList<Exchange::ReadQuestion> read(const QString& text, int* unread) {
         } else {
             pending.open = true;
             pending.question.text = line.toString();
+            pending.question.line = n + 1;
         }
     }
     if (pending.open)

@@ -24,6 +24,8 @@ struct ReadQuestion {
     QList<double> marks;
     // Set when the file's own rules were broken for this question (no ANSWER line, ...).
     QString fault;
+    // Where the question starts in the file, from 1; 0 where the reader cannot tell.
+    int line = 0;
 };
 
 struct LeftOut {
@@ -31,6 +33,8 @@ struct LeftOut {
     int number = 0;
     QString text;
     QString reason;
+    // Where the question starts in the file, from 1; 0 where the reader cannot tell.
+    int line = 0;
 };
 
 struct Found {

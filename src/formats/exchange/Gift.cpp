@@ -116,6 +116,7 @@ QString kindOfAnswers(const QString& answers) {
 
 Exchange::ReadQuestion readQuestion(QString block, int line) {
     Exchange::ReadQuestion question;
+    question.line = line;
     block = block.trimmed();
     if (block.startsWith(QStringLiteral("::"))) {
         const qsizetype end = block.indexOf(QStringLiteral("::"), 2);

@@ -174,6 +174,7 @@ private:
 
     Exchange::ReadQuestion readQuestion(const QString& type) {
         Exchange::ReadQuestion question;
+        question.line = static_cast<int>(xml_.lineNumber());
         question.kind = type == QLatin1String("multichoice") ? type
                         : type.isEmpty()                     ? QStringLiteral("untyped")
                                                              : type;
