@@ -43,11 +43,13 @@ QStringList reading(const QByteArray& bytes) {
                                                          q.answers[3],
                                                          QString::number(q.correct)}
                                                  .join(QStringLiteral(" | "));
+        if (!found.notes[i].isEmpty())
+            questions[found.fittingNumbers[i]] += QStringLiteral("\nnote: ") + found.notes[i];
     }
     for (const Exchange::LeftOut& q : found.leftOut)
         questions[q.number] = QStringLiteral("left out: line %1 | %2").arg(q.line).arg(q.reason);
     for (const auto& [number, line] : questions)
-        lines << line;
+        lines << line.split(QLatin1Char('\n'));
     return lines;
 }
 

@@ -124,7 +124,10 @@ void classify(const QList<ReadQuestion>& questions, Found& found) {
         }
         const QString reason = misfit(question);
         if (!reason.isEmpty()) {
-            found.leftOut.append({i + 1, question.text, reason, question.line});
+            found.leftOut.append(
+                {i + 1, question.text,
+                 question.note.isEmpty() ? reason : reason + QStringLiteral("; ") + question.note,
+                 question.line});
             continue;
         }
         QuestionEntry entry;
@@ -136,6 +139,7 @@ void classify(const QList<ReadQuestion>& questions, Found& found) {
         }
         found.fitting.append(entry);
         found.fittingNumbers.append(i + 1);
+        found.notes.append(question.note);
     }
 }
 
