@@ -4,7 +4,6 @@
 #include "formats/TextCodec.h"
 #include "formats/exchange/HtmlEntities.h"
 
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace {
@@ -141,6 +140,9 @@ QString resolveEntities(const QString& text) {
 }
 
 QString plainFromHtml(const QString& html, Media* media) {
+    // Most texts of the platform's own format hold no markup at all.
+    if (!html.contains(QLatin1Char('<')) && !html.contains(QLatin1Char('&')))
+        return collapsed(html);
     QString out;
     out.reserve(html.size());
     // The first '>' after the latest '<', kept until passed: a text of many '<' and no '>' is
@@ -222,8 +224,12 @@ QString mediaNote(const Media& media) {
 QString categoryTitle(const QString& path) {
     QString category = path.trimmed();
     // The platform's contexts: "$course$/", "$system$/", "$module$/", "$cat1$/" and the like.
-    static const QRegularExpression context(QStringLiteral("^\\$[A-Za-z0-9]+\\$/"));
-    category.remove(context);
+    qsizetype word = 1;
+    while (word < category.size() && word < 32 && category[word].isLetterOrNumber())
+        ++word;
+    if (category.startsWith(QLatin1Char('$')) && word > 1 &&
+        QStringView(category).mid(word).startsWith(QLatin1String("$/")))
+        category.remove(0, word + 2);
     if (category == QLatin1String("top"))
         return {};
     if (category.startsWith(QStringLiteral("top/")))

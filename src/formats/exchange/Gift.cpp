@@ -143,14 +143,17 @@ void readAnswers(const Answers& answers, TextFormat format, Exchange::ReadQuesti
         question.fault = Exchange::choiceCountMisfit(answers.count);
 }
 
-QString kindOfAnswers(const QString& block, const Answers& answers) {
-    const QString inside = block.left(block.indexOf(QLatin1String("####"))).trimmed();
-    const QString bare = inside.section(QLatin1Char('#'), 0, 0).trimmed().toUpper();
+QString kindOfAnswers(QStringView block, const Answers& answers) {
+    const qsizetype general = block.indexOf(QLatin1String("####"));
+    const QStringView inside = (general < 0 ? block : block.left(general)).trimmed();
+    const qsizetype feedback = inside.indexOf(QLatin1Char('#'));
+    const QStringView bare = (feedback < 0 ? inside : inside.left(feedback)).trimmed();
     if (inside.isEmpty())
         return QStringLiteral("essay");
-    if (bare == QLatin1String("T") || bare == QLatin1String("F") || bare == QLatin1String("TRUE") ||
-        bare == QLatin1String("FALSE"))
-        return QStringLiteral("true/false");
+    for (const char* truth : {"T", "F", "TRUE", "FALSE"}) {
+        if (bare.compare(QLatin1String(truth), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("true/false");
+    }
     if (inside.startsWith(QLatin1Char('#')))
         return QStringLiteral("numerical");
     if (answers.count > 0 && answers.matching)
