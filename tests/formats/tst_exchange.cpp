@@ -169,10 +169,6 @@ private slots:
             << QByteArray("Dear parents,\nthe trip is on Friday.\n") << "not a question file";
         QTest::newRow("picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "NUL";
         QTest::newRow("50 MB") << QByteArray(50 * 1024 * 1024, 'a') << "50 MB";
-        QTest::newRow("unclosed brace")
-            << QByteArray("Q {=a ~b ~c ~d\n\nR {=a ~b ~c ~d}") << "never closed";
-        QTest::newRow("stray brace") << QByteArray("Q } {=a ~b ~c ~d}") << "no '{' before it";
-        QTest::newRow("two pairs") << QByteArray("Q {=a ~b} {~c ~d}") << "more than one pair";
         QTest::newRow("nul") << QByteArray("Q {=a ~b\0 ~c ~d}", 17) << "NUL";
         QTest::newRow("utf-16") << QByteArray("\xFF\xFEQ\0") << "UTF-16";
         QTest::newRow("invalid utf-8 with bom")

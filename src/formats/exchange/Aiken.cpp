@@ -7,8 +7,11 @@
 
 namespace {
 
-const QRegularExpression choiceLine(QStringLiteral("^([A-Z])[.)]\\s+(.*)$"));
-const QRegularExpression answerLine(QStringLiteral("^ANSWER:\\s*([A-Z])\\s*$"));
+// A letter, then ')' or '.', then the choice: the platform takes "A)text" without a blank, but
+// a '.' needs one, so that "U.S. coins" stays a question.
+const QRegularExpression choiceLine(QStringLiteral("^([A-Z])(?:\\)\\s*|\\.\\s+)(\\S.*)$"));
+// "ANSWER: B", and as the platform reads them "ANSWER: B." and "ANSWER: A (Madrid)".
+const QRegularExpression answerLine(QStringLiteral("^ANSWER:\\s*([A-Z])(?![A-Za-z0-9]).*$"));
 
 struct Pending {
     Exchange::ReadQuestion question;
@@ -21,7 +24,7 @@ struct Pending {
 namespace Aiken {
 
 bool looksLike(const QString& text) {
-    return text.contains(QRegularExpression(QStringLiteral("^\\s*ANSWER:\\s*[A-Z]\\s*$"),
+    return text.contains(QRegularExpression(QStringLiteral("^\\s*ANSWER:\\s*[A-Z](?![A-Za-z0-9])"),
                                             QRegularExpression::MultilineOption));
 }
 
@@ -45,7 +48,8 @@ QList<Exchange::ReadQuestion> read(const QString& text, int* unread) {
     };
     // Lines as views of the text, and the patterns tried only on lines that open as they do: a
     // file of millions of short lines makes no string of each.
-    for (qsizetype from = 0; from <= text.size();) {
+    int n = 0;
+    for (qsizetype from = 0; from <= text.size(); ++n) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), from);
         if (end < 0)
             end = text.size();
@@ -53,31 +57,28 @@ QList<Exchange::ReadQuestion> read(const QString& text, int* unread) {
         from = end + 1;
         if (line.isEmpty())
             continue;
-        if (const auto answer = line.startsWith(QLatin1String("ANSWER:"))
-                                    ? answerLine.match(line)
-                                    : QRegularExpressionMatch();
-            answer.hasMatch()) {
-            if (!pending.open || pending.letters.isEmpty()) {
+        if (line.startsWith(QLatin1String("ANSWER:"))) {
+            const auto answer = answerLine.match(line);
+            if (!answer.hasMatch())
+                close(QStringLiteral("an ANSWER line that names no letter"));
+            else if (pending.letters.isEmpty())
                 close(QStringLiteral("an ANSWER line with no choices before it"));
-                continue;
-            }
-            const qsizetype right = pending.letters.indexOf(answer.captured(1));
-            if (right < 0) {
+            else if (const qsizetype right = pending.letters.indexOf(answer.captured(1)); right < 0)
                 close(
                     QStringLiteral("ANSWER %1 names none of its choices").arg(answer.captured(1)));
-                continue;
+            else {
+                if (right < pending.question.marks.size())
+                    pending.question.marks[right] = 100;
+                close(QString());
             }
-            if (right < pending.question.marks.size())
-                pending.question.marks[right] = 100;
-            close(QString());
             continue;
         }
-        const auto choice = line.size() > 2 && line[0] >= QLatin1Char('A') &&
+        const auto choice = pending.open && line.size() > 2 && line[0] >= QLatin1Char('A') &&
                                     line[0] <= QLatin1Char('Z') &&
                                     (line[1] == QLatin1Char('.') || line[1] == QLatin1Char(')'))
                                 ? choiceLine.match(line)
                                 : QRegularExpressionMatch();
-        if (choice.hasMatch() && pending.open) {
+        if (choice.hasMatch()) {
             pending.letters += choice.captured(1);
             if (pending.letters.size() <= Exchange::maxChoices) {
                 pending.question.choices.append(ExchangeText::collapsed(choice.captured(2)));
@@ -85,18 +86,18 @@ QList<Exchange::ReadQuestion> read(const QString& text, int* unread) {
             }
             continue;
         }
-        if (pending.open && !pending.letters.isEmpty())
-            close(QStringLiteral("no ANSWER line"));
-        if (pending.open) {
-            pending.question.text += QLatin1Char(' ');
-            pending.question.text += line;
-        } else {
-            pending.open = true;
-            pending.question.text = line.toString();
-        }
+        // A question is one line: any other line starts the next question, and the one before
+        // is left out, whatever it lacks, without taking this line or its choices.
+        if (pending.open)
+            close(pending.letters.isEmpty() ? QStringLiteral("a line with no choices under it")
+                                            : QStringLiteral("no ANSWER line"));
+        pending.open = true;
+        pending.question.text = line.toString();
+        pending.question.line = n + 1;
     }
     if (pending.open)
-        close(QStringLiteral("no ANSWER line"));
+        close(pending.letters.isEmpty() ? QStringLiteral("a line with no choices under it")
+                                        : QStringLiteral("no ANSWER line"));
     if (unread)
         *unread = beyond;
     return questions;
@@ -110,7 +111,7 @@ QByteArray write(const WorksheetContent& worksheet) {
         if (question.correct < 1 || question.correct > 4)
             throw FormatError("a question without one correct answer");
         const QString text = ExchangeText::collapsed(question.text);
-        if (choiceLine.match(text).hasMatch() || answerLine.match(text).hasMatch())
+        if (choiceLine.match(text).hasMatch() || text.startsWith(QLatin1String("ANSWER:")))
             throw FormatError(QStringLiteral("Question %1 reads like an answer line, which Aiken "
                                              "cannot tell apart; please choose another format.")
                                   .arg(number)

@@ -117,14 +117,17 @@ void classify(const QList<ReadQuestion>& questions, Found& found) {
     for (int i = 0; i < questions.size(); ++i) {
         const ReadQuestion& question = questions[i];
         if (i >= maxQuestions) {
-            found.leftOut.append(
-                {i + 1, question.text,
-                 QStringLiteral("beyond the first %1 questions").arg(maxQuestions)});
+            found.leftOut.append({i + 1, question.text,
+                                  QStringLiteral("beyond the first %1 questions").arg(maxQuestions),
+                                  question.line});
             continue;
         }
         const QString reason = misfit(question);
         if (!reason.isEmpty()) {
-            found.leftOut.append({i + 1, question.text, reason});
+            found.leftOut.append(
+                {i + 1, question.text,
+                 question.note.isEmpty() ? reason : reason + QStringLiteral("; ") + question.note,
+                 question.line});
             continue;
         }
         QuestionEntry entry;
@@ -136,6 +139,7 @@ void classify(const QList<ReadQuestion>& questions, Found& found) {
         }
         found.fitting.append(entry);
         found.fittingNumbers.append(i + 1);
+        found.notes.append(question.note);
     }
 }
 

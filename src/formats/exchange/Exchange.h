@@ -24,6 +24,10 @@ struct ReadQuestion {
     QList<double> marks;
     // Set when the file's own rules were broken for this question (no ANSWER line, ...).
     QString fault;
+    // Where the question starts in the file, from 1; 0 where the reader cannot tell.
+    int line = 0;
+    // What of it a worksheet cannot keep ("its picture is left out"), or empty.
+    QString note;
 };
 
 struct LeftOut {
@@ -31,6 +35,8 @@ struct LeftOut {
     int number = 0;
     QString text;
     QString reason;
+    // Where the question starts in the file, from 1; 0 where the reader cannot tell.
+    int line = 0;
 };
 
 struct Found {
@@ -40,6 +46,8 @@ struct Found {
     QList<QuestionEntry> fitting;
     // Where each fitting question stands among all questions of the file, from 1.
     QList<int> fittingNumbers;
+    // For each fitting question, what of it is left out ("its picture is left out"), or empty.
+    QStringList notes;
     QList<LeftOut> leftOut;
     // Questions after the first one past maxQuestions: counted, not read.
     int unread = 0;

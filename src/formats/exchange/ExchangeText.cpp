@@ -2,6 +2,7 @@
 
 #include "formats/Errors.h"
 #include "formats/TextCodec.h"
+#include "formats/exchange/HtmlEntities.h"
 
 #include <QStringDecoder>
 
@@ -10,8 +11,8 @@ namespace {
 // Characters looked at by the markup scans on this thread.
 thread_local qint64 steps = 0;
 
-// The longest entity body, "hellip" or "#x10FFFF", with room to spare; its ';' included.
-constexpr qsizetype maxEntityLength = 12;
+// The longest entity name, "CounterClockwiseContourIntegral", and the longest number, "#x10FFFF".
+constexpr qsizetype maxEntityLength = 31;
 
 bool startsWith(const QByteArray& bytes, const char* prefix) {
     return bytes.startsWith(QByteArray(prefix));
@@ -37,47 +38,32 @@ bool holdsUtf8Sequence(const QByteArray& bytes) {
     return false;
 }
 
-struct NamedEntity {
-    const char* name;
-    char16_t code;
-};
-
-constexpr NamedEntity namedEntities[] = {
-    {"amp", u'&'},         {"lt", u'<'},          {"gt", u'>'},          {"quot", u'"'},
-    {"apos", u'\''},       {"nbsp", u' '},        {"ndash", u'\u2013'},  {"mdash", u'\u2014'},
-    {"lsquo", u'\u2018'},  {"rsquo", u'\u2019'},  {"ldquo", u'\u201C'},  {"rdquo", u'\u201D'},
-    {"hellip", u'\u2026'}, {"copy", u'\u00A9'},   {"eacute", u'\u00E9'}, {"egrave", u'\u00E8'},
-    {"agrave", u'\u00E0'}, {"aacute", u'\u00E1'}, {"ccedil", u'\u00E7'}, {"uuml", u'\u00FC'},
-    {"ouml", u'\u00F6'},   {"auml", u'\u00E4'},   {"szlig", u'\u00DF'},  {"pound", u'\u00A3'},
-    {"euro", u'\u20AC'},   {"deg", u'\u00B0'},    {"times", u'\u00D7'},  {"divide", u'\u00F7'},
-};
-
-// The character an entity body ("amp", "#233", "#xE9") stands for, or 0.
-char32_t entityCode(QStringView body) {
-    if (body.startsWith(QLatin1Char('#'))) {
-        bool ok = false;
-        const bool hex =
-            body.size() > 1 && (body[1] == QLatin1Char('x') || body[1] == QLatin1Char('X'));
-        const uint code = body.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
-        if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return 0;
-        return code;
-    }
-    for (const NamedEntity& entity : namedEntities) {
-        if (body == QLatin1String(entity.name))
-            return entity.code;
-    }
-    return 0;
+// The characters an entity body ("amp", "#233", "#xE9") stands for, or an empty string.
+QString entityText(QStringView body) {
+    if (!body.startsWith(QLatin1Char('#')))
+        return HtmlEntities::lookup(body);
+    bool ok = false;
+    const bool hex =
+        body.size() > 1 && (body[1] == QLatin1Char('x') || body[1] == QLatin1Char('X'));
+    const uint code = body.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+    if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return {};
+    const char32_t character = code;
+    return QString::fromUcs4(&character, 1);
 }
 
-bool isBlockTag(QStringView tag) {
-    static const char* const blocks[] = {"br", "p",  "div", "li", "tr", "td", "h1",    "h2",
-                                         "h3", "h4", "h5",  "h6", "ul", "ol", "table", "hr"};
-    for (const char* block : blocks) {
-        if (tag.compare(QLatin1String(block), Qt::CaseInsensitive) == 0)
+bool isTag(QStringView tag, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        if (tag.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
             return true;
     }
     return false;
+}
+
+bool isBlockTag(QStringView tag) {
+    return isTag(tag,
+                 {"br", "p",  "div", "li", "tr",    "td", "th",         "h1",  "h2", "h3", "h4",
+                  "h5", "h6", "ul",  "ol", "table", "hr", "blockquote", "pre", "dd", "dt"});
 }
 
 } // namespace
@@ -95,11 +81,17 @@ QString decode(const QByteArray& bytes) {
     const QByteArray body = bom ? bytes.mid(3) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(body);
-    if (!utf8.hasError())
-        return text;
-    if (bom || holdsUtf8Sequence(body))
-        throw FormatError("The file is not valid UTF-8: some of its bytes are damaged.");
-    return TextCodec::decode(body);
+    if (utf8.hasError()) {
+        if (bom || holdsUtf8Sequence(body))
+            throw FormatError("The file is not valid UTF-8: some of its bytes are damaged.");
+        text = TextCodec::decode(body);
+    }
+    // An old Mac file ends its lines with CR alone.
+    if (text.contains(QLatin1Char('\r'))) {
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
+    return text;
 }
 
 QString collapsed(const QString& text) {
@@ -127,16 +119,18 @@ QString resolveEntities(const QString& text) {
         steps += runEnd - i + 1;
         if ((i = runEnd) == text.size())
             break;
-        // Entity names are short, so the ';' is looked for only that far: a lone ampersand
-        // stays as it is, and a text of many never has the rest of it searched again.
-        const QStringView window = QStringView(text).mid(i + 1, maxEntityLength);
-        steps += window.size();
-        const qsizetype length = window.indexOf(QLatin1Char(';'));
-        if (length > 0) {
-            const char32_t code = entityCode(window.left(length));
-            if (code != 0) {
-                out += QString::fromUcs4(&code, 1);
-                i += length + 1;
+        // An entity is '#' or a letter, then letters and digits, then ';': looked at only that
+        // far, so a lone ampersand stays as it is and a text of many is scanned once.
+        qsizetype end = i + 1;
+        while (end < text.size() && end - i <= maxEntityLength &&
+               (text[end].isLetterOrNumber() || (end == i + 1 && text[end] == QLatin1Char('#'))))
+            ++end;
+        steps += end - i;
+        if (end < text.size() && text[end] == QLatin1Char(';') && end > i + 1) {
+            const QString characters = entityText(QStringView(text).mid(i + 1, end - i - 1));
+            if (!characters.isEmpty()) {
+                out += characters;
+                i = end;
                 continue;
             }
         }
@@ -145,7 +139,10 @@ QString resolveEntities(const QString& text) {
     return out;
 }
 
-QString plainFromHtml(const QString& html) {
+QString plainFromHtml(const QString& html, Media* media) {
+    // Most texts of the platform's own format hold no markup at all.
+    if (!html.contains(QLatin1Char('<')) && !html.contains(QLatin1Char('&')))
+        return collapsed(html);
     QString out;
     out.reserve(html.size());
     // The first '>' after the latest '<', kept until passed: a text of many '<' and no '>' is
@@ -160,6 +157,16 @@ QString plainFromHtml(const QString& html) {
         if ((i = runEnd) == html.size())
             break;
         const QChar c = html[i];
+        // A comment runs to its "-->", '>' or not on the way; unclosed, to the end, as a browser
+        // reads it.
+        if (QStringView(html).mid(i).startsWith(QLatin1String("<!--"))) {
+            const qsizetype end = html.indexOf(QLatin1String("-->"), i + 4);
+            steps += (end < 0 ? html.size() : end) - i;
+            if (end < 0)
+                break;
+            i = end + 2;
+            continue;
+        }
         if (close >= 0 && close <= i) {
             close = html.indexOf(QLatin1Char('>'), i + 1);
             steps += (close < 0 ? html.size() : close) - i;
@@ -169,7 +176,8 @@ QString plainFromHtml(const QString& html) {
             continue;
         }
         qsizetype nameStart = i + 1;
-        if (nameStart < close && html[nameStart] == QLatin1Char('/'))
+        const bool closing = nameStart < close && html[nameStart] == QLatin1Char('/');
+        if (closing)
             ++nameStart;
         qsizetype nameEnd = nameStart;
         while (nameEnd < close && html[nameEnd].isLetterOrNumber())
@@ -180,11 +188,53 @@ QString plainFromHtml(const QString& html) {
             out += c;
             continue;
         }
-        if (isBlockTag(QStringView(html).mid(nameStart, nameEnd - nameStart)))
+        const QStringView name = QStringView(html).mid(nameStart, nameEnd - nameStart);
+        if (isBlockTag(name))
             out += QLatin1Char(' ');
         i = close;
+        if (closing)
+            continue;
+        if (media && isTag(name, {"img", "svg", "picture", "video", "object", "embed", "canvas"}))
+            media->picture = true;
+        if (media && isTag(name, {"audio", "bgsound"}))
+            media->sound = true;
+        // What a script or style holds is never shown: skipped to its end tag, or the end.
+        if (isTag(name, {"script", "style"})) {
+            const QString end = QStringLiteral("</") + name.toString();
+            const qsizetype at = html.indexOf(end, close + 1, Qt::CaseInsensitive);
+            steps += (at < 0 ? html.size() : at) - close;
+            if (at < 0)
+                break;
+            i = at - 1;
+        }
     }
     return collapsed(resolveEntities(out));
+}
+
+QString mediaNote(const Media& media) {
+    if (media.picture && media.sound)
+        return QStringLiteral("its picture and sound are left out");
+    if (media.picture)
+        return QStringLiteral("its picture is left out");
+    if (media.sound)
+        return QStringLiteral("its sound is left out");
+    return {};
+}
+
+QString categoryTitle(const QString& path) {
+    QString category = path.trimmed();
+    // The platform's contexts: "$course$/", "$system$/", "$module$/", "$cat1$/" and the like.
+    qsizetype word = 1;
+    while (word < category.size() && word < 32 && category[word].isLetterOrNumber())
+        ++word;
+    if (category.startsWith(QLatin1Char('$')) && word > 1 &&
+        QStringView(category).mid(word).startsWith(QLatin1String("$/")))
+        category.remove(0, word + 2);
+    if (category == QLatin1String("top"))
+        return {};
+    if (category.startsWith(QStringLiteral("top/")))
+        category = category.mid(4);
+    return category.section(QLatin1Char('/'), -1).trimmed();
 }
 
 qint64 scanSteps() {

@@ -3,7 +3,6 @@
 #include "formats/Errors.h"
 #include "formats/exchange/ExchangeText.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -42,43 +41,90 @@ QString restore(QString text) {
     return text;
 }
 
-QString plain(const QString& protectedText, bool html) {
-    const QString text = restore(protectedText);
-    return html ? ExchangeText::plainFromHtml(text) : ExchangeText::collapsed(text);
-}
+// The formats a text may name in front of it. The platform's own, "moodle", takes HTML as
+// "html" does, and so does Markdown; only "plain" shows markup as typed.
+enum class TextFormat { Moodle, Html, Markdown, Plain };
 
-QString categoryTitle(QString category) {
-    category = category.trimmed();
-    if (category.startsWith(QLatin1Char('$'))) {
-        const qsizetype end = category.indexOf(QStringLiteral("$/"), 1);
-        category = end > 0 ? category.mid(end + 2) : QString();
-    }
-    if (category.startsWith(QStringLiteral("top/")))
-        category = category.mid(4);
-    return category.section(QLatin1Char('/'), -1).trimmed();
-}
-
-QString braceMessage(int line, const char* what) {
-    return QStringLiteral("The GIFT file has %1 in the question at line %2.")
-        .arg(QLatin1String(what))
-        .arg(line);
-}
-
-void readAnswers(const QString& block, bool html, Exchange::ReadQuestion& question) {
-    qsizetype count = 0;
-    qsizetype i = block.indexOf(QRegularExpression(QStringLiteral("[~=]")));
-    while (i >= 0 && i < block.size()) {
-        const bool right = block[i] == QLatin1Char('=');
-        qsizetype next = i + 1;
-        while (next < block.size() && block[next] != QLatin1Char('~') &&
-               block[next] != QLatin1Char('='))
-            ++next;
-        if (++count > Exchange::maxChoices) {
-            i = next;
-            continue;
+// A format marker ("[html]", "[plain]", ...) at the start of `text`, taken off with the blanks
+// before it; any other bracket is text.
+TextFormat takeFormat(QString& text, TextFormat fallback) {
+    qsizetype start = 0;
+    while (start < text.size() && text[start].isSpace())
+        ++start;
+    if (start == text.size() || text[start] != QLatin1Char('['))
+        return fallback;
+    static const std::pair<const char*, TextFormat> markers[] = {
+        {"[html]", TextFormat::Html},
+        {"[moodle]", TextFormat::Moodle},
+        {"[markdown]", TextFormat::Markdown},
+        {"[plain]", TextFormat::Plain}};
+    for (const auto& [marker, format] : markers) {
+        if (QStringView(text).mid(start).startsWith(QLatin1String(marker), Qt::CaseInsensitive)) {
+            text.remove(0, start + qstrlen(marker));
+            return format;
         }
-        QString answer = block.mid(i + 1, next - i - 1);
-        double mark = right ? 100 : 0;
+    }
+    return fallback;
+}
+
+QString plain(const QString& protectedText, TextFormat format, ExchangeText::Media& media) {
+    const QString text = restore(protectedText);
+    return format == TextFormat::Plain ? ExchangeText::collapsed(text)
+                                       : ExchangeText::plainFromHtml(text, &media);
+}
+
+// The answers inside a question's braces, general feedback ("####...") and each answer's own
+// feedback ("#...") left out.
+struct Answers {
+    qsizetype count = 0;
+    // The first maxChoices answers: '=' or '~', then the text up to any feedback.
+    QList<QChar> signs;
+    QStringList texts;
+    bool anyWrong = false;
+    // Every answer "=item -> match".
+    bool matching = true;
+};
+
+Answers splitAnswers(QStringView block) {
+    Answers answers;
+    const qsizetype general = block.indexOf(QLatin1String("####"));
+    if (general >= 0)
+        block = block.left(general);
+    qsizetype i = 0;
+    while (i < block.size() && block[i] != QLatin1Char('~') && block[i] != QLatin1Char('='))
+        ++i;
+    while (i < block.size()) {
+        const QChar sign = block[i];
+        qsizetype feedback = -1;
+        qsizetype next = i + 1;
+        // Inside feedback an '=' or '~' after a blank starts the next answer; one inside a word
+        // ("2+2=4", style="...") is part of the feedback.
+        for (; next < block.size(); ++next) {
+            const QChar c = block[next];
+            if (c == QLatin1Char('#') && feedback < 0)
+                feedback = next;
+            else if ((c == QLatin1Char('~') || c == QLatin1Char('=')) &&
+                     (feedback < 0 || block[next - 1].isSpace()))
+                break;
+        }
+        const QStringView text = block.mid(i + 1, (feedback < 0 ? next : feedback) - i - 1);
+        answers.anyWrong = answers.anyWrong || sign == QLatin1Char('~');
+        answers.matching =
+            answers.matching && sign == QLatin1Char('=') && text.contains(QLatin1String("->"));
+        if (++answers.count <= Exchange::maxChoices) {
+            answers.signs.append(sign);
+            answers.texts.append(text.toString());
+        }
+        i = next;
+    }
+    return answers;
+}
+
+void readAnswers(const Answers& answers, TextFormat format, Exchange::ReadQuestion& question,
+                 ExchangeText::Media& media) {
+    for (qsizetype a = 0; a < answers.signs.size(); ++a) {
+        QString answer = answers.texts[a];
+        double mark = answers.signs[a] == QLatin1Char('=') ? 100 : 0;
         if (answer.startsWith(QLatin1Char('%'))) {
             const qsizetype close = answer.indexOf(QLatin1Char('%'), 1);
             if (close > 0) {
@@ -89,72 +135,80 @@ void readAnswers(const QString& block, bool html, Exchange::ReadQuestion& questi
                 answer = answer.mid(close + 1);
             }
         }
-        answer = answer.section(QLatin1Char('#'), 0, 0);
-        question.choices.append(plain(answer, html));
+        const TextFormat own = takeFormat(answer, format);
+        question.choices.append(plain(answer, own, media));
         question.marks.append(mark);
-        i = next;
     }
-    if (count > Exchange::maxChoices)
-        question.fault = Exchange::choiceCountMisfit(count);
+    if (answers.count > Exchange::maxChoices)
+        question.fault = Exchange::choiceCountMisfit(answers.count);
 }
 
-QString kindOfAnswers(const QString& answers) {
-    const QString bare = answers.section(QLatin1Char('#'), 0, 0).trimmed().toUpper();
-    if (answers.trimmed().isEmpty())
+QString kindOfAnswers(QStringView block, const Answers& answers) {
+    const qsizetype general = block.indexOf(QLatin1String("####"));
+    const QStringView inside = (general < 0 ? block : block.left(general)).trimmed();
+    const qsizetype feedback = inside.indexOf(QLatin1Char('#'));
+    const QStringView bare = (feedback < 0 ? inside : inside.left(feedback)).trimmed();
+    if (inside.isEmpty())
         return QStringLiteral("essay");
-    if (bare == QLatin1String("T") || bare == QLatin1String("F") || bare == QLatin1String("TRUE") ||
-        bare == QLatin1String("FALSE"))
-        return QStringLiteral("true/false");
-    if (answers.trimmed().startsWith(QLatin1Char('#')))
+    for (const char* truth : {"T", "F", "TRUE", "FALSE"}) {
+        if (bare.compare(QLatin1String(truth), Qt::CaseInsensitive) == 0)
+            return QStringLiteral("true/false");
+    }
+    if (inside.startsWith(QLatin1Char('#')))
         return QStringLiteral("numerical");
-    if (answers.contains(QStringLiteral("->")))
+    if (answers.count > 0 && answers.matching)
         return QStringLiteral("matching");
-    if (!answers.contains(QLatin1Char('~')))
+    if (!answers.anyWrong)
         return QStringLiteral("short answer");
     return QStringLiteral("multichoice");
 }
 
-Exchange::ReadQuestion readQuestion(QString block, int line) {
+// A question the file's rules cannot read: left out for `reason`, the rest of the file read on.
+Exchange::ReadQuestion broken(const QString& text, const char* reason, int line) {
     Exchange::ReadQuestion question;
+    question.line = line;
+    question.text = ExchangeText::collapsed(restore(text));
+    question.fault = QLatin1String(reason);
+    return question;
+}
+
+Exchange::ReadQuestion readQuestion(QString block, int line) {
     block = block.trimmed();
     if (block.startsWith(QStringLiteral("::"))) {
         const qsizetype end = block.indexOf(QStringLiteral("::"), 2);
         if (end < 0)
-            throw FormatError(
-                braceMessage(line, "a question name that is never closed").toStdString());
+            return broken(block, "a question name that is never closed", line);
         block = block.mid(end + 2).trimmed();
     }
-    bool html = false;
-    if (block.startsWith(QLatin1Char('['))) {
-        const qsizetype end = block.indexOf(QLatin1Char(']'));
-        if (end > 0) {
-            html = block.mid(1, end - 1).compare(QLatin1String("html"), Qt::CaseInsensitive) == 0;
-            block = block.mid(end + 1);
-        }
-    }
+    Exchange::ReadQuestion question;
+    question.line = line;
+    ExchangeText::Media media;
+    const TextFormat format = takeFormat(block, TextFormat::Moodle);
     const qsizetype open = block.indexOf(QLatin1Char('{'));
     const qsizetype close = block.indexOf(QLatin1Char('}'));
     if (open < 0 && close < 0) {
         question.kind = QStringLiteral("description");
-        question.text = plain(block, html);
+        question.text = plain(block, format, media);
         return question;
     }
     if (open >= 0 && close < 0)
-        throw FormatError(braceMessage(line, "a '{' that is never closed").toStdString());
+        return broken(block.left(open), "a '{' that is never closed", line);
     if (open < 0 || close < open)
-        throw FormatError(braceMessage(line, "a '}' with no '{' before it").toStdString());
+        return broken(block.left(close), "a '}' with no '{' before it", line);
     const qsizetype nested = block.indexOf(QLatin1Char('{'), open + 1);
     if ((nested >= 0 && nested < close) || block.indexOf(QLatin1Char('{'), close) >= 0 ||
         block.indexOf(QLatin1Char('}'), close + 1) >= 0)
-        throw FormatError(braceMessage(line, "more than one pair of braces").toStdString());
-    const QString answers = block.mid(open + 1, close - open - 1);
+        return broken(block.left(open), "more than one pair of braces", line);
+    const QString inside = block.mid(open + 1, close - open - 1);
     const QString after = block.mid(close + 1).trimmed();
     question.text = plain(after.isEmpty() ? block.left(open)
                                           : block.left(open) + QStringLiteral(" _____ ") + after,
-                          html);
-    question.kind = kindOfAnswers(answers);
+                          format, media);
+    const Answers answers = splitAnswers(inside);
+    question.kind = kindOfAnswers(inside, answers);
     if (question.kind == QLatin1String("multichoice"))
-        readAnswers(answers, html, question);
+        readAnswers(answers, format, question, media);
+    question.note = ExchangeText::mediaNote(media);
     return question;
 }
 
@@ -205,10 +259,8 @@ QList<Exchange::ReadQuestion> read(const QString& text, QString& title, int* unr
         qsizetype end = bare.indexOf(QLatin1Char('\n'), from);
         if (end < 0)
             end = bare.size();
-        QStringView line = QStringView(bare).mid(from, end - from);
+        const QStringView line = QStringView(bare).mid(from, end - from);
         from = end + 1;
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
         const QStringView trimmed = line.trimmed();
         if (trimmed.startsWith(QStringLiteral("//")))
             continue;
@@ -218,7 +270,7 @@ QList<Exchange::ReadQuestion> read(const QString& text, QString& title, int* unr
         }
         if (trimmed.startsWith(QStringLiteral("$CATEGORY:"))) {
             finish();
-            title = restore(categoryTitle(trimmed.mid(10).toString()));
+            title = restore(ExchangeText::categoryTitle(trimmed.mid(10).toString()));
             continue;
         }
         if (block.isEmpty())
@@ -254,7 +306,10 @@ QByteArray write(const WorksheetContent& worksheet) {
             QStringLiteral("::Question %1::%2%3 {\n").arg(number).arg(format, field(question.text));
         for (int a = 0; a < 4; ++a) {
             const bool right = a + 1 == question.correct;
-            const QString answer = field(question.answers[a]);
+            QString answer = field(question.answers[a]);
+            // So does an answer: it names its format, the question's, first.
+            if (answer.startsWith(QLatin1Char('[')))
+                answer.prepend(html ? QStringLiteral("[html]") : QStringLiteral("[plain]"));
             // An answer that opens with "%" would read as a weight: an explicit one goes first.
             if (answer.startsWith(QLatin1Char('%')))
                 out += (right ? QStringLiteral("~%100%") : QStringLiteral("~%0%")) + answer;

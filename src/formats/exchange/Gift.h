@@ -7,8 +7,8 @@ namespace Gift {
 
 bool looksLike(const QString& text);
 
-// Every question of the file in order; `title` gets the last category named. Throws
-// FormatError for braces that do not pair up.
+// Every question of the file in order; `title` gets the last category named. A question whose
+// braces or name do not close comes back with its fault, and the questions after it are read.
 QList<Exchange::ReadQuestion> read(const QString& text, QString& title, int* unread = nullptr);
 
 QByteArray write(const WorksheetContent& worksheet);

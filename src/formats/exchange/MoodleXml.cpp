@@ -141,8 +141,8 @@ private:
             skip();
     }
 
-    // The <text> child of the element just started, made plain for its format.
-    QString readText(const QString& format) {
+    // The <text> child of the element just started, as the file holds it.
+    QString readText() {
         QString text;
         while (nextStart()) {
             if (xml_.name() == QLatin1String("text")) {
@@ -152,43 +152,47 @@ private:
                 skip();
             }
         }
-        const bool html = format.isEmpty() || format == QLatin1String("html") ||
-                          format == QLatin1String("moodle_auto_format");
-        return html ? ExchangeText::plainFromHtml(text) : ExchangeText::collapsed(text);
+        return text;
+    }
+
+    // Text as the platform shows it in its format: only "plain_text" shows markup as typed.
+    static QString plain(const QString& text, QStringView format, ExchangeText::Media& media) {
+        return format == QLatin1String("plain_text") ? ExchangeText::collapsed(text)
+                                                     : ExchangeText::plainFromHtml(text, &media);
     }
 
     void readCategory(QString& title) {
         while (nextStart()) {
-            if (xml_.name() == QLatin1String("category")) {
-                QString path = readText(QStringLiteral("plain_text"));
-                if (path.startsWith(QLatin1Char('$')))
-                    path = path.section(QStringLiteral("$/"), 1);
-                if (path.startsWith(QStringLiteral("top/")))
-                    path = path.mid(4);
-                title = path.section(QLatin1Char('/'), -1);
-            } else {
+            if (xml_.name() == QLatin1String("category"))
+                title = ExchangeText::categoryTitle(ExchangeText::collapsed(readText()));
+            else
                 skip();
-            }
         }
     }
 
     Exchange::ReadQuestion readQuestion(const QString& type) {
         Exchange::ReadQuestion question;
+        question.line = static_cast<int>(xml_.lineNumber());
         question.kind = type == QLatin1String("multichoice") ? type
                         : type.isEmpty()                     ? QStringLiteral("untyped")
                                                              : type;
         bool single = true;
+        QString text;
+        QString textFormat;
+        // Each answer's text and its own format, empty where it names none.
+        QList<std::pair<QString, QString>> answers;
         while (nextStart()) {
             const auto name = xml_.name();
             const QString format = xml_.attributes().value(QLatin1String("format")).toString();
             if (name == QLatin1String("questiontext")) {
-                question.text = readText(format);
+                textFormat = format;
+                text = readText();
             } else if (name == QLatin1String("answer")) {
                 bool ok = false;
                 const double mark =
                     xml_.attributes().value(QLatin1String("fraction")).toDouble(&ok);
                 question.marks.append(ok ? mark : 0);
-                question.choices.append(readText(format));
+                answers.append({readText(), format});
             } else if (name == QLatin1String("single")) {
                 const QString value =
                     xml_.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
@@ -198,6 +202,12 @@ private:
                 skip();
             }
         }
+        ExchangeText::Media media;
+        question.text = plain(text, textFormat, media);
+        // An answer that names no format has the question's.
+        for (const auto& [answer, format] : answers)
+            question.choices.append(plain(answer, format.isEmpty() ? textFormat : format, media));
+        question.note = ExchangeText::mediaNote(media);
         if (!single && question.kind == QLatin1String("multichoice"))
             question.fault = QStringLiteral("it lets the pupil tick several answers");
         return question;

@@ -24,6 +24,8 @@ QList<int> pickFromList(QWidget* parent, const Exchange::Found& found) {
     for (int i = 0; i < found.fitting.size(); ++i) {
         const QuestionEntry& entry = found.fitting[i];
         QString shown = entry.text;
+        if (!found.notes.value(i).isEmpty())
+            shown += QStringLiteral(" (%1)").arg(found.notes[i]);
         for (const QString& text :
              {entry.text, entry.answers[0], entry.answers[1], entry.answers[2], entry.answers[3]}) {
             const QString marked = Exchange::unstorableMarked(text);
@@ -53,7 +55,12 @@ QList<int> pickFromList(QWidget* parent, const Exchange::Found& found) {
     if (!found.leftOut.isEmpty()) {
         QStringList reasons;
         for (const Exchange::LeftOut& question : found.leftOut)
-            reasons << QStringLiteral("%1: %2").arg(question.number).arg(question.reason);
+            reasons << (question.line > 0
+                            ? QStringLiteral("%1 (line %2): %3")
+                                  .arg(question.number)
+                                  .arg(question.line)
+                                  .arg(question.reason)
+                            : QStringLiteral("%1: %2").arg(question.number).arg(question.reason));
         auto* leftOut = new QLabel(QStringLiteral("%1 left out — %2")
                                        .arg(found.leftOutCount())
                                        .arg(reasons.mid(0, 12).join(QStringLiteral("; "))),

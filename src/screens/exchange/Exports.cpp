@@ -94,6 +94,8 @@ QString report(const Exchange::Found& found) {
     for (int i = 0; i < found.fitting.size(); ++i) {
         const QuestionEntry& entry = found.fitting[i];
         out += QStringLiteral("fits %1: %2\n").arg(found.fittingNumbers[i]).arg(entry.text);
+        if (!found.notes.value(i).isEmpty())
+            out += QStringLiteral("  %1\n").arg(found.notes[i]);
         for (const QString& text :
              {entry.text, entry.answers[0], entry.answers[1], entry.answers[2], entry.answers[3]}) {
             const QString marked = Exchange::unstorableMarked(text);
@@ -102,9 +104,11 @@ QString report(const Exchange::Found& found) {
         }
     }
     for (const Exchange::LeftOut& question : found.leftOut)
-        out += QStringLiteral("left out %1 (%2): %3\n")
-                   .arg(question.number)
-                   .arg(question.reason, question.text);
+        out +=
+            QStringLiteral("left out %1%2 (%3): %4\n")
+                .arg(question.number)
+                .arg(question.line > 0 ? QStringLiteral(", line %1").arg(question.line) : QString())
+                .arg(question.reason, question.text);
     if (found.unread > 0) {
         const qsizetype first = found.fittingNumbers.size() + found.leftOut.size() + 1;
         out += QStringLiteral("left out %1 to %2 (beyond the first %3 questions): not read\n")

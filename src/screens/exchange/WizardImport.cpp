@@ -39,9 +39,18 @@ void run(wizard& editor) {
         return;
     }
     if (found.fitting.isEmpty()) {
+        // Why the first few were left out, so that a single slip can be found and mended.
+        QStringList reasons;
+        for (const Exchange::LeftOut& question : found.leftOut.mid(0, 3))
+            reasons << QStringLiteral("question %1%2: %3")
+                           .arg(question.number)
+                           .arg(question.line > 0 ? QStringLiteral(" (line %1)").arg(question.line)
+                                                  : QString())
+                           .arg(question.reason);
         showMessage(QStringLiteral("None of the %1 questions in this file fit a worksheet (a "
-                                   "worksheet needs four choices and one right answer).")
-                        .arg(found.leftOutCount()));
+                                   "worksheet needs four choices and one right answer). %2.")
+                        .arg(found.leftOutCount())
+                        .arg(reasons.join(QStringLiteral("; "))));
         return;
     }
     const QList<int> picks = ExchangeDialogs::current().pick(&editor, found);

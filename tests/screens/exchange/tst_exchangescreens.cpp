@@ -94,7 +94,8 @@ private slots:
         for (int q = 1; q <= 12; ++q)
             gift += QStringLiteral("Q%1? {~a%1 ~b%1 =c%1 ~d%1}\n\n").arg(q).toUtf8();
         QTest::newRow("gift") << gift + "TF {T}\n" << QString();
-        QTest::newRow("broken braces") << QByteArray("Q {=a ~b ~c ~d") << "never closed";
+        QTest::newRow("broken braces")
+            << QByteArray("Q {=a ~b ~c ~d") << "question 1 (line 1): a '{' that is never closed";
         QTest::newRow("nothing fits") << QByteArray("Q {T}\n\nR {=a ~b}") << "None of the 2";
         QTest::newRow("nul") << QByteArray("Q\0", 2) << "NUL";
         // Chosen in the file dialog: a device is refused before any of it is read.
@@ -134,7 +135,7 @@ private slots:
         QVERIFY(app.content.read("sheet.xml").contains("<question type=\"multichoice\">"));
         QCOMPARE(runExchangeCommand({"--import", out}), 0);
         QCOMPARE(runExchangeCommand({"--export", "pdf", "Introduction", out + "2"}), 2);
-        app.content.write("bad.txt", "Q {=a");
+        app.content.write("bad.txt", "Dear parents,\nthe trip is on Friday.\n");
         QCOMPARE(runExchangeCommand({"--import", app.content.path() + "/bad.txt"}), 1);
         QCOMPARE(runExchangeCommand({"--full-screen"}), std::nullopt);
         QVERIFY(!app.content.exists("sheet.xml2"));
