@@ -21,6 +21,11 @@ struct WorksheetDraft {
 
 namespace WizardRules {
 
+// The characters each box of the wizard holds.
+inline constexpr int TitleLength = 25;
+inline constexpr int QuestionLength = 60;
+inline constexpr int AnswerLength = 30;
+
 // The message of the first check the draft fails, in the order the teacher is told about
 // them; empty when every check passes. A text of blanks counts as filled.
 QString firstProblem(const WorksheetDraft& draft);

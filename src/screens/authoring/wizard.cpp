@@ -62,7 +62,8 @@ wizard::wizard() : Screen(QStringLiteral("wizard")) {
                             {0, 0, 4320, 540}, {tahoma, 18, true, Colours::yellow}));
     Label1.add(1, makeLabel(this, label1, 1, QStringLiteral("Worksheet Title"),
                             {5160, 120, 2280, 345}, {tahoma, 14.25, true, Colours::yellow}));
-    Text1 = makeTextBox(this, QStringLiteral("Text1"), -1, {7560, 120, 4215, 375}, 12, 25);
+    Text1 = makeTextBox(this, QStringLiteral("Text1"), -1, {7560, 120, 4215, 375}, 12,
+                        WizardRules::TitleLength);
     // The labels beside the fields are drawn, so a screen reader hears these names instead.
     Text1->setAccessibleName(QStringLiteral("Worksheet Title"));
     for (int q = 1; q <= 10; ++q)
@@ -84,8 +85,8 @@ void wizard::buildQuestion(int q) {
     Label1.add(1 + q, makeLabel(this, QStringLiteral("Label1"), 1 + q,
                                 QStringLiteral("Question") + numberText(q),
                                 {x, 600 + top, 1500, 240}, {tahoma, 9.75, true, Colours::yellow}));
-    Text2.add(q - 1,
-              makeTextBox(this, QStringLiteral("Text2"), q - 1, {x, 840 + top, 5655, 375}, 12, 60));
+    Text2.add(q - 1, makeTextBox(this, QStringLiteral("Text2"), q - 1, {x, 840 + top, 5655, 375},
+                                 12, WizardRules::QuestionLength));
     Text2(q - 1).setAccessibleName(QStringLiteral("Question") + numberText(q));
     for (int a = 0; a < 4; ++a)
         buildAnswer(q, a);
@@ -106,8 +107,9 @@ void wizard::buildAnswer(int q, int a) {
         QStringLiteral("Question") + numberText(q) + QStringLiteral(" answer ") + QChar('A' + a);
     tick->setAccessibleName(answer + QStringLiteral(" is right"));
     Check1.add(index, tick);
-    Text3.add(index, makeTextBox(this, QStringLiteral("Text3"), index,
-                                 {place.box, place.top, 2295, 330}, 9.75, 30));
+    Text3.add(index,
+              makeTextBox(this, QStringLiteral("Text3"), index, {place.box, place.top, 2295, 330},
+                          9.75, WizardRules::AnswerLength));
     Text3(index).setAccessibleName(answer);
 }
 

@@ -1,5 +1,7 @@
 #include "screens/exchange/ExchangeDialogs.h"
 
+#include "screens/exchange/ImportReview.h"
+
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -94,6 +96,9 @@ public:
     }
     QList<int> pick(QWidget* parent, const Exchange::Found& found) override {
         return pickFromList(parent, found);
+    }
+    bool review(QWidget* parent, QList<ImportFit::Text>& texts, QList<int>& leftOut) override {
+        return reviewImport(parent, texts, leftOut);
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/exchange/Exchange.h"
+#include "screens/exchange/ImportFit.h"
 
 #include <QList>
 #include <QString>
@@ -19,6 +20,10 @@ public:
     // The fitting questions ticked, as places in found.fitting in file order, at most ten;
     // empty when the teacher cancels.
     virtual QList<int> pick(QWidget* parent, const Exchange::Found& found) = 0;
+    // Shows the texts too long for their box, each to be shortened or its question left out, and
+    // those whose "&" became "and". Returns false when the teacher cancels; otherwise `texts`
+    // hold what goes in and `leftOut` the places (0 to 9) of questions left out.
+    virtual bool review(QWidget* parent, QList<ImportFit::Text>& texts, QList<int>& leftOut) = 0;
 
     // The dialogs in use: Qt's own unless a test has put others in place.
     static ExchangeDialogs& current();

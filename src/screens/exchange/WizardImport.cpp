@@ -54,20 +54,43 @@ void run(wizard& editor) {
         return;
     }
     const QList<int> picks = ExchangeDialogs::current().pick(&editor, found);
-    if (!picks.isEmpty())
-        fill(editor, found, picks);
+    if (picks.isEmpty())
+        return;
+    // Nothing is cut or changed unseen: a text too long for its box, or an "&" a worksheet would
+    // read back as a comma, is shown first.
+    QList<ImportFit::Text> texts = ImportFit::textsOf(found, picks, editor.Text1->text().isEmpty());
+    QList<int> leftOut;
+    if (ImportFit::needsReview(texts) &&
+        !ExchangeDialogs::current().review(&editor, texts, leftOut))
+        return;
+    fill(editor, found, picks, texts, leftOut);
 }
 
-void fill(wizard& editor, const Exchange::Found& found, const QList<int>& picks) {
-    if (editor.Text1->text().isEmpty() && !found.title.isEmpty())
-        editor.Text1->setText(found.title);
-    for (int q = 0; q < picks.size() && q < 10; ++q) {
+void fill(wizard& editor, const Exchange::Found& found, const QList<int>& picks,
+          const QList<ImportFit::Text>& texts, const QList<int>& leftOut) {
+    QList<int> places(10, -1);
+    for (int q = 0, place = 0; q < picks.size() && q < 10; ++q) {
+        if (leftOut.contains(q))
+            continue;
+        places[q] = place;
         const QuestionEntry& entry = found.fitting.at(picks[q]);
-        editor.Text2(q).setText(entry.text);
-        for (int a = 0; a < 4; ++a) {
-            editor.Text3(4 * q + a).setText(entry.answers[a]);
-            editor.Check1(4 * q + a).setValue(a + 1 == entry.correct);
+        for (int a = 0; a < 4; ++a)
+            editor.Check1(4 * place + a).setValue(a + 1 == entry.correct);
+        ++place;
+    }
+    for (const ImportFit::Text& text : texts) {
+        if (text.question < 0) {
+            if (editor.Text1->text().isEmpty())
+                editor.Text1->setText(text.text);
+            continue;
         }
+        const int place = places.value(text.question, -1);
+        if (place < 0)
+            continue;
+        if (text.answer < 0)
+            editor.Text2(place).setText(text.text);
+        else
+            editor.Text3(4 * place + text.answer).setText(text.text);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formats/exchange/Exchange.h"
+#include "screens/exchange/ImportFit.h"
 
 #include <QList>
 
@@ -16,8 +17,10 @@ void attach(wizard& editor);
 // that cannot be read, or a cancel, leaves the wizard as it was.
 void run(wizard& editor);
 
-// Fills questions 1 to picks.size() with found.fitting[picks[i]], the right answers ticked;
-// the title too, when the wizard has none and the file names one.
-void fill(wizard& editor, const Exchange::Found& found, const QList<int>& picks);
+// Fills the wizard's questions in order with found.fitting[picks[i]], the right answers ticked,
+// its texts as `texts` (from ImportFit::textsOf, as the teacher left them) and the questions
+// whose places are in `leftOut` left out; the title too, when the wizard has none.
+void fill(wizard& editor, const Exchange::Found& found, const QList<int>& picks,
+          const QList<ImportFit::Text>& texts, const QList<int>& leftOut = {});
 
 } // namespace WizardImport

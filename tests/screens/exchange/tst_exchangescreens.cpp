@@ -26,6 +26,22 @@ public:
         ++picksShown;
         return picks;
     }
+    // What the review was shown, and what the teacher does there: "cancel", "out N" (leave
+    // question N out) or a text put in place of every text too long.
+    QList<ImportFit::Text> reviewed;
+    QString teacher;
+    bool review(QWidget*, QList<ImportFit::Text>& texts, QList<int>& leftOut) override {
+        reviewed = texts;
+        if (teacher == "cancel")
+            return false;
+        if (teacher.startsWith("out "))
+            leftOut << teacher.mid(4).toInt();
+        for (ImportFit::Text& text : texts) {
+            if (text.tooLong() && !teacher.startsWith("out "))
+                text.text = teacher;
+        }
+        return true;
+    }
 };
 
 QString lastMessage(const AppFixture& app) {
@@ -125,6 +141,62 @@ private slots:
         QCOMPARE(draft.questions[0].text, QStringLiteral("Q12?"));
         QCOMPARE(draft.questions[1].answers[2], QStringLiteral("c1"));
         QCOMPARE(draft.questions[2].ticked, (std::array<bool, 4>{false, false, true, false}));
+    }
+
+    // Nothing goes in cut or changed unseen: a text too long for its box and an "&" are shown
+    // first, and what the teacher does there is what goes in.
+    void importReview_data() {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QString>("teacher");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("question1");
+        QTest::addColumn<QString>("answer1A");
+        const QString frost = "In which year did the royal family first walk across the frozen "
+                              "river to the Frost Fair?";
+        QTest::newRow("fits: nothing shown") << QByteArray("Short? {=a ~b ~c ~d}") << ""
+                                             << ""
+                                             << "Short?"
+                                             << "a";
+        QTest::newRow("long question shortened")
+            << (frost.toUtf8() + " {=1684 ~1066 ~1815 ~1940}") << "Which year was the Frost Fair?"
+            << "question 1:" + frost << "Which year was the Frost Fair?"
+            << "1684";
+        QTest::newRow("long answer, its question left out")
+            << QByteArray("Q? {=An answer far too long to fit in a box ~b ~c ~d}") << "out 0"
+            << "question 1, answer A:An answer far too long to fit in a box"
+            << "Second?"
+            << "s";
+        QTest::newRow("cancelled") << (frost.toUtf8() + " {=a ~b ~c ~d}") << "cancel"
+                                   << "question 1:" + frost << ""
+                                   << "";
+        QTest::newRow("ampersand made and") << QByteArray("Fish & chips? {=R&D ~b ~c ~d}") << ""
+                                            << "question 1:Fish and chips?"
+                                            << "Fish and chips?"
+                                            << "R and D";
+    }
+    void importReview() {
+        QFETCH(QByteArray, first);
+        QFETCH(QString, teacher);
+        QFETCH(QString, shown);
+        QFETCH(QString, question1);
+        QFETCH(QString, answer1A);
+        AppFixture app;
+        app.content.write("in.gift", first + "\n\nSecond? {=s ~t ~u ~v}\n");
+        dialogs_.file = app.content.path() + "/in.gift";
+        dialogs_.picks = {0, 1};
+        dialogs_.teacher = teacher;
+        wizard& editor = Screens::touch<wizard>();
+        Screens::open(editor);
+        WizardImport::run(editor);
+        QStringList seen;
+        for (const ImportFit::Text& text : dialogs_.reviewed) {
+            if (text.tooLong() || text.ampersand)
+                seen << ImportFit::placeOf(text) + ':' + text.text;
+        }
+        QCOMPARE(seen.value(0), shown);
+        const WorksheetDraft draft = editor.draft();
+        QCOMPARE(draft.questions[0].text, question1);
+        QCOMPARE(draft.questions[0].answers[0], answer1A);
     }
 
     void commandLine() {
