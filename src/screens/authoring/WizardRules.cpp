@@ -102,6 +102,31 @@ QString replaceQuestion(const QString& savedName) {
            QStringLiteral(". Do you want to replace it with this one?");
 }
 
+QString withAnd(const QString& text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) {
+            out += text[i];
+            continue;
+        }
+        if (!out.isEmpty() && !out.back().isSpace())
+            out += QLatin1Char(' ');
+        out += QStringLiteral("and");
+        // At the end, as when typed, the next word is still to come.
+        const bool touching = i > 0 && !text[i - 1].isSpace();
+        if ((i + 1 < text.size() && !text[i + 1].isSpace()) || (i + 1 == text.size() && touching))
+            out += QLatin1Char(' ');
+    }
+    return out;
+}
+
+QString ampersandNote(const QString& text) {
+    QString asRead = text;
+    asRead.replace(QLatin1Char('&'), QLatin1Char(','));
+    return QStringLiteral("A worksheet keeps “&” as a comma: “%1” would read “%2”.")
+        .arg(text, asRead);
+}
+
 QString questionFile(const QString& title) {
     // A name from a damaged or planted catalogue, or from a command line, must not lead out of
     // the worksheets' folder.

@@ -43,6 +43,13 @@ enum class TitleUse {
 
 TitleUse titleUse(const QString& title);
 
+// `text` with each "&" written as "and", with blanks where a word touches it ("R&D": "R and D"),
+// since a worksheet file reads "&" back as a comma.
+QString withAnd(const QString& text);
+
+// Said when "&" is typed into a question or answer: how `text`, the box's text, would read back.
+QString ampersandNote(const QString& text);
+
 // The question file of a worksheet, as the program writes the path. Throws FileAccessError for
 // a title that would lead out of the worksheets' folder (a slash, a backslash, only dots).
 QString questionFile(const QString& title);

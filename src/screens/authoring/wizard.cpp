@@ -126,6 +126,30 @@ void wizard::wireEvents() {
     Text3.forEach([this](int index, TextBox& box) {
         onKeyPressOf(box, "Text3_KeyPress", [this, index](int key) { Text3_KeyPress(index, key); });
     });
+    Text2.forEach([this](int, TextBox& box) { offerAnd(box); });
+    Text3.forEach([this](int, TextBox& box) { offerAnd(box); });
+}
+
+// Typed or pasted, a new "&" is offered as "and" at once: the file would give it back as a
+// comma. One the teacher kept is not asked about again.
+void wizard::offerAnd(TextBox& box) {
+    QObject::connect(&box, &QLineEdit::textChanged, this, [this, &box](const QString& text) {
+        const qsizetype ampersands = text.count(QLatin1Char('&'));
+        const qsizetype before = box.property("ampersands").toLongLong();
+        box.setProperty("ampersands", ampersands);
+        if (ampersands <= before)
+            return;
+        const QString withAnd = WizardRules::withAnd(text);
+        const QString note = WizardRules::ampersandNote(text);
+        if (withAnd.size() > box.maxLength()) {
+            showMessage(note + QStringLiteral(" There is no room for “and” here."));
+            return;
+        }
+        if (Services::messages().show(note + QStringLiteral(" Write “and” instead?"),
+                                      MessageBox::Buttons::YesNo,
+                                      QStringLiteral("The Orvelles")) == MessageBox::Answer::Yes)
+            box.setText(withAnd);
+    });
 }
 
 void wizard::setTabOrder() {

@@ -58,6 +58,7 @@ private:
     void buildAnswer(int q, int a);
     void wireEvents();
     void setTabOrder();
+    void offerAnd(TextBox& box);
     bool mayReplace(const QString& path, const QString& title);
 
     // What the boxes held when the wizard was first shown or last saved.

@@ -6,26 +6,11 @@
 
 namespace ImportFit {
 
-QString withAnd(const QString& text) {
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&')) {
-            out += text[i];
-            continue;
-        }
-        if (!out.isEmpty() && !out.back().isSpace())
-            out += QLatin1Char(' ');
-        out += QStringLiteral("and");
-        if (i + 1 < text.size() && !text[i + 1].isSpace())
-            out += QLatin1Char(' ');
-    }
-    return out;
-}
-
 QList<Text> textsOf(const Exchange::Found& found, const QList<int>& picks, bool withTitle) {
     QList<Text> texts;
     const auto add = [&](int question, int answer, const QString& text, int limit) {
-        texts.append({question, answer, withAnd(text), limit, text.contains(QLatin1Char('&'))});
+        texts.append(
+            {question, answer, WizardRules::withAnd(text), limit, text.contains(QLatin1Char('&'))});
     };
     // The title is a file name, where "&" is kept.
     if (withTitle && !found.title.isEmpty())

@@ -27,9 +27,6 @@ QList<Text> textsOf(const Exchange::Found& found, const QList<int>& picks, bool 
 // Whether the teacher must see the texts before they go in.
 bool needsReview(const QList<Text>& texts);
 
-// `text` with each "&" written as "and", with blanks where a word touches it ("R&D": "R and D").
-QString withAnd(const QString& text);
-
 // Where a text goes, as the teacher reads it: "the title", "question 3", "question 3, answer B".
 QString placeOf(const Text& text);
 

@@ -184,10 +184,15 @@ void TestWizard::savedFileByteForByte() {
     AppFixture app;
     wizard& w = openWizard(app);
     fillAll(w, title);
+    // A teacher who keeps the "&" when "and" is offered gets what the file format makes of it.
+    const bool ampersand = question3.contains('&');
+    if (ampersand)
+        app.messages->answers = {MessageBox::Answer::No};
     if (!question3.isEmpty())
         retype(w.Text2(2), question3);
     save(w);
-    QCOMPARE(app.messages->texts, QStringList{saved});
+    QCOMPARE(app.messages->texts.size(), ampersand ? 2 : 1);
+    QCOMPARE(app.messages->texts.last(), saved);
     const QByteArray written = app.content.read(file);
     QCOMPARE(written.count("\r\n"), 72);
     QCOMPARE(written.count('\n'), 72);
@@ -318,6 +323,19 @@ void TestWizard::boxesTakeWhatTheFileCanStore_data() {
                            << QString::fromUtf8("Café €5  —ok");
     QTest::newRow("8-bit title") << "Text1" << QString::fromUtf8("Ωmega Ælfred")
                                  << QString::fromUtf8("mega Ælfred");
+    // An "&" is offered as "and" (the teacher answers Yes), since the file reads it as a comma;
+    // the title is a file name and keeps it.
+    QTest::newRow("& in a question") << "Text2_0"
+                                     << "Fish & chips?"
+                                     << "Fish and chips?";
+    QTest::newRow("& in an answer") << "Text3_0"
+                                    << "R&D"
+                                    << "R and D";
+    QTest::newRow("& with no room for and")
+        << "Text3_1" << QString(28, 'x') + "&" << QString(28, 'x') + "&";
+    QTest::newRow("& in the title") << "Text1"
+                                    << "Fish & chips"
+                                    << "Fish & chips";
 }
 
 void TestWizard::boxesTakeWhatTheFileCanStore() {
