@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QGridLayout>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +24,7 @@ bool reviewImport(QWidget* parent, QList<ImportFit::Text>& texts, QList<int>& le
     QDialog dialog(parent);
     dialog.setWindowTitle(QStringLiteral("Import questions: texts to check"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* grid = new QGridLayout;
+    auto* rows = new QVBoxLayout;
     QList<QLineEdit*> edits(texts.size(), nullptr);
     QHash<int, QCheckBox*> leaveOut;
     QStringList changed;
@@ -54,12 +53,15 @@ bool reviewImport(QWidget* parent, QList<ImportFit::Text>& texts, QList<int>& le
             out->setObjectName(QStringLiteral("leaveOut_%1").arg(text.question));
             QObject::connect(out, &QCheckBox::toggled, &dialog, check);
             leaveOut.insert(text.question, out);
-            grid->addWidget(out, row++, 0, 1, 2);
+            rows->addSpacing(row > 0 ? 12 : 0);
+            rows->addWidget(out);
+            ++row;
         }
         auto* count = new QLabel(&dialog);
         auto* edit = new QLineEdit(text.text, &dialog);
         edit->setObjectName(QStringLiteral("text_%1").arg(i));
-        const QString place = ImportFit::placeOf(text);
+        QString place = ImportFit::placeOf(text);
+        place[0] = place[0].toUpper();
         edit->setAccessibleName(place);
         const auto recount = [count, edit, place, limit = text.limit] {
             count->setText(QStringLiteral("%1 (%2):")
@@ -69,8 +71,11 @@ bool reviewImport(QWidget* parent, QList<ImportFit::Text>& texts, QList<int>& le
         QObject::connect(edit, &QLineEdit::textChanged, &dialog, recount);
         QObject::connect(edit, &QLineEdit::textChanged, &dialog, check);
         count->setBuddy(edit);
-        grid->addWidget(count, row, 0);
-        grid->addWidget(edit, row++, 1);
+        // The start of the text in view, where a teacher reads from.
+        edit->setCursorPosition(0);
+        rows->addWidget(count);
+        rows->addWidget(edit);
+        ++row;
         edits[i] = edit;
     }
     if (row > 0) {
@@ -79,12 +84,13 @@ bool reviewImport(QWidget* parent, QList<ImportFit::Text>& texts, QList<int>& le
                                      &dialog));
         auto* area = new QScrollArea(&dialog);
         auto* inside = new QWidget(area);
-        inside->setLayout(grid);
+        rows->addStretch(1);
+        inside->setLayout(rows);
         area->setWidget(inside);
         area->setWidgetResizable(true);
         layout->addWidget(area);
     } else {
-        delete grid;
+        delete rows;
     }
     if (!changed.isEmpty()) {
         auto* note = new QLabel(QStringLiteral("A worksheet keeps “&” as a comma, so “&” becomes "
