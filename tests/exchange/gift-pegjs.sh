@@ -27,19 +27,35 @@ cp -r "$content" "$work/content"
             "$q" "$q" $((q % 4 + 1))
     done
 } > "$work/content/multiple/Marks.txt"
+# Format markers, weights and matching arrows typed as text, in plain and in HTML questions.
+{
+    printf 'Markers\r\n \r\n'
+    for q in 1 3 5 7 9; do
+        printf '[markdown] Plain %s?\r\n[html]x%s\r\n[plain]y%s\r\n[markdown]z%s\r\nw%s\r\n%s\r\n \r\n' \
+            "$q" "$q" "$q" "$q" "$q" $((q / 2 % 4 + 1))
+        e=$((q + 1))
+        printf 'Which -> %s?\r\n[html]<b>x%s</b>\r\n%%%s%% off\r\na%s -> b\r\n[plain]y%s\r\n%s\r\n \r\n' \
+            "$e" "$e" "$e" "$e" "$e" $((e / 2 % 4 + 1))
+    done
+} > "$work/content/multiple/Markers.txt"
 
 status=0
-for sheet in "Introduction" "Rich and Poor" "Marks"; do
+for sheet in "Introduction" "Rich and Poor" "Marks" "Markers"; do
     (cd "$work/content" && "$program" --export gift "$sheet" "$work/sheet.gift" > /dev/null &&
         "$program" --export aiken "$sheet" "$work/sheet.aiken" > /dev/null) ||
         { echo "FAIL $sheet: export"; status=1; continue; }
+    # The platform takes any question whose braces hold "=" and "->" for matching.
+    if grep -q -- '->' "$work/sheet.gift"; then
+        echo "FAIL $sheet: a '->' left in the GIFT file"
+        status=1
+    fi
     # One line a question: text, four answers, the right one (1 to 4), tab-separated.
     NODE_PATH="$npm_folder/node_modules" node -e '
         const gift = require("gift-pegjs");
         const text = require("fs").readFileSync(process.argv[1], "utf8");
         const plain = (t) => t.format === "html"
             ? t.text.replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&quot;/g, "\"")
-                  .replace(/&#0?39;/g, "'"'"'").replace(/&amp;/g, "&")
+                  .replace(/&#(\d+);/g, (m, n) => String.fromCharCode(n)).replace(/&amp;/g, "&")
             : t.text;
         for (const q of gift.parse(text).filter((q) => q.type !== "Category")) {
             if (q.type !== "MC") { console.log("not multiple choice: " + q.type); continue; }
