@@ -25,7 +25,7 @@ cp -r "$here/../../content" "$work/content"
 {
     printf 'Markup\r\n \r\n'
     printf 'Is <!-- <script> hidden?\r\none\r\ntwo\r\nthree\r\nfour\r\n1\r\n \r\n'
-    printf 'Ends </script> here?\r\nyes\r\nno\r\n</SCRIPT><b>\r\n-->\r\n2\r\n \r\n'
+    printf 'Ends </script> here?\r\nyes\r\nno\r\n</SCRIPT><b>\r\nfour\r\n2\r\n \r\n'
     for q in 3 4 5 6 7 8 9 10; do
         printf 'Question %s <!-- & &amp; > ?\r\na %s\r\nb\r\nc\r\nd\r\n%s\r\n \r\n' "$q" "$q" $((q % 4 + 1))
     done

@@ -27,15 +27,17 @@ cp -r "$content" "$work/content"
             "$q" "$q" $((q % 4 + 1))
     done
 } > "$work/content/multiple/Marks.txt"
-# Format markers, weights and matching arrows typed as text, in plain and in HTML questions.
+# Format markers, weights and matching arrows typed as text: each question holds one kind.
 {
     printf 'Markers\r\n \r\n'
-    for q in 1 3 5 7 9; do
-        printf '[markdown] Plain %s?\r\n[html]x%s\r\n[plain]y%s\r\n[markdown]z%s\r\nw%s\r\n%s\r\n \r\n' \
-            "$q" "$q" "$q" "$q" "$q" $((q / 2 % 4 + 1))
-        e=$((q + 1))
-        printf 'Which -> %s?\r\n[html]<b>x%s</b>\r\n%%%s%% off\r\na%s -> b\r\n[plain]y%s\r\n%s\r\n \r\n' \
-            "$e" "$e" "$e" "$e" "$e" $((e / 2 % 4 + 1))
+    for q in 1 2 3 4 5 6 7 8 9 10; do
+        case $((q % 4)) in
+        0) printf '[markdown] Plain %s?\r\n[html]x\r\n[plain]y\r\n[markdown]z\r\nw\r\n' "$q" ;;
+        1) printf 'Which -> %s?\r\na -> b\r\nb\r\nc\r\n[plain]d\r\n' "$q" ;;
+        2) printf 'Percent %s?\r\n%%%s%% off\r\n%%5\r\ne\r\n[html]f\r\n' "$q" "$q" ;;
+        3) printf 'Bold %s?\r\n[html]<b>x</b>\r\n<i>\r\ng\r\n[plain]h\r\n' "$q" ;;
+        esac
+        printf '%s\r\n \r\n' $((q % 3 == 0 ? 4 : q % 3))
     done
 } > "$work/content/multiple/Markers.txt"
 

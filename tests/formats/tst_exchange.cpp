@@ -29,11 +29,12 @@ WorksheetContent awkward() {
     worksheet.questions[3].answers = {QStringLiteral("[html]<b>x</b>"), QStringLiteral("[plain]y"),
                                       QStringLiteral("%5 off"), QStringLiteral("a -> b")};
     worksheet.questions[3].correct = 3;
-    worksheet.questions[4].text = QStringLiteral("[markdown] Which -> one?");
+    worksheet.questions[4].text = QStringLiteral("[markdown] Which one?");
     worksheet.questions[4].answers = {QStringLiteral("[html]x"), QStringLiteral("%50%"),
                                       QStringLiteral("[plain]"), QStringLiteral("[moodle]w")};
     worksheet.questions[4].correct = 2;
     worksheet.questions[5].answers[0] = QStringLiteral("[markdown]*m*");
+    worksheet.questions[6].text = QStringLiteral("Which -> one?");
     return worksheet;
 }
 

@@ -8,6 +8,7 @@
 #include "screens/exchange/QuizPage.h"
 #include "screens/exchange/WizardImport.h"
 #include "support/AppFixture.h"
+#include "support/Worksheets.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -183,6 +184,11 @@ private slots:
         QCOMPARE(runExchangeCommand({"--import", app.content.path() + "/bad.txt"}), 1);
         QCOMPARE(runExchangeCommand({"--full-screen"}), std::nullopt);
         QVERIFY(!app.content.exists("sheet.xml2"));
+        // What a format cannot carry fails the export, and nothing is written.
+        app.content.write("multiple/Control.txt",
+                          sampleQuestionFile("Control").replace("text 3", "text\x01 3"));
+        QCOMPARE(runExchangeCommand({"--export", "moodle-xml", "Control", out + "3"}), 1);
+        QVERIFY(!app.content.exists("sheet.xml3"));
     }
 };
 
