@@ -257,8 +257,7 @@ private slots:
         };
         xml("xml tab", QStringLiteral("a\tb"), "");
         xml("xml U+FFFF", QStringLiteral("a\uFFFF"),
-            "Question 4 holds a character that Moodle "
-            "XML cannot carry (U+FFFF)");
+            "Question 4 holds a character that Moodle XML cannot carry (U+FFFF)");
         xml("xml U+FFFE", QStringLiteral("\uFFFEa"), "(U+FFFE)");
         xml("xml U+FDD0", QStringLiteral("\uFDD0"), "(U+FDD0)");
         xml("xml U+1FFFF", QString::fromUcs4(U"a\U0001FFFF"), "(U+1FFFF)");
