@@ -21,6 +21,15 @@ fi
 work="$(mktemp -d /tmp/orvelles-webpage.XXXXXX)"
 trap 'rm -rf "$work"' EXIT
 cp -r "$here/../../content" "$work/content"
+# Texts that once ended the page's data block early or hid it in a comment, blanking the page.
+{
+    printf 'Markup\r\n \r\n'
+    printf 'Is <!-- <script> hidden?\r\none\r\ntwo\r\nthree\r\nfour\r\n1\r\n \r\n'
+    printf 'Ends </script> here?\r\nyes\r\nno\r\n</SCRIPT><b>\r\nfour\r\n2\r\n \r\n'
+    for q in 3 4 5 6 7 8 9 10; do
+        printf 'Question %s <!-- & &amp; > ?\r\na %s\r\nb\r\nc\r\nd\r\n%s\r\n \r\n' "$q" "$q" $((q % 4 + 1))
+    done
+} > "$work/content/multiple/Markup.txt"
 E2E_CHECKS=0
 E2E_FAILURES=0
 
@@ -37,7 +46,7 @@ text_of() { grep -o "<p id=\"message\">[^<]*</p>" | sed 's/<[^>]*>//g'; }
 wrong_lines() { grep -o '<li>[^<]*</li>' | sed 's/<[^>]*>//g'; }
 
 echo "web page tests: $browser"
-for sheet in "Introduction" "Rich and Poor"; do
+for sheet in "Introduction" "Rich and Poor" "Markup"; do
     page="$out/$sheet.html"
     (cd "$work/content" && env -u ORVELLES_FOLDER ASAN_OPTIONS=detect_leaks=0 \
         "$program" --export web "$sheet" "$page" > /dev/null) || { fail "$sheet exported"; continue; }
@@ -65,6 +74,8 @@ for sheet in "Introduction" "Rich and Poor"; do
     none="$(take_quiz "$page" "$(for a in "${r[@]}"; do printf '%s ' $((a % 4 + 1)); done)")"
     check "$sheet: all wrong scores nothing and lists all ten" \
         [ "$(text_of <<< "$none")|$(wrong_lines <<< "$none" | wc -l)" = "You have scored 0 out of 10.|10" ]
+    [ "$sheet" = "Markup" ] && check "Markup: the review shows the texts as typed" \
+        [ "$(wrong_lines <<< "$none" | head -2 | tr '\n' '|')" = " 1. Is &lt;!-- &lt;script&gt; hidden?| 2. Ends &lt;/script&gt; here?|" ]
 done
 echo "web page tests: $E2E_CHECKS checks, $E2E_FAILURES failed"
 [ "$E2E_FAILURES" -eq 0 ]

@@ -27,19 +27,37 @@ cp -r "$content" "$work/content"
             "$q" "$q" $((q % 4 + 1))
     done
 } > "$work/content/multiple/Marks.txt"
+# Format markers, weights and matching arrows typed as text: each question holds one kind.
+{
+    printf 'Markers\r\n \r\n'
+    for q in 1 2 3 4 5 6 7 8 9 10; do
+        case $((q % 4)) in
+        0) printf '[markdown] Plain %s?\r\n[html]x\r\n[plain]y\r\n[markdown]z\r\nw\r\n' "$q" ;;
+        1) printf 'Which -> %s?\r\na -> b\r\nb\r\nc\r\n[plain]d\r\n' "$q" ;;
+        2) printf 'Percent %s?\r\n%%%s%% off\r\n%%5\r\ne\r\n[html]f\r\n' "$q" "$q" ;;
+        3) printf 'Bold %s?\r\n[html]<b>x</b>\r\n<i>\r\ng\r\n[plain]h\r\n' "$q" ;;
+        esac
+        printf '%s\r\n \r\n' $((q % 3 == 0 ? 4 : q % 3))
+    done
+} > "$work/content/multiple/Markers.txt"
 
 status=0
-for sheet in "Introduction" "Rich and Poor" "Marks"; do
+for sheet in "Introduction" "Rich and Poor" "Marks" "Markers"; do
     (cd "$work/content" && "$program" --export gift "$sheet" "$work/sheet.gift" > /dev/null &&
         "$program" --export aiken "$sheet" "$work/sheet.aiken" > /dev/null) ||
         { echo "FAIL $sheet: export"; status=1; continue; }
+    # The platform takes any question whose braces hold "=" and "->" for matching.
+    if grep -q -- '->' "$work/sheet.gift"; then
+        echo "FAIL $sheet: a '->' left in the GIFT file"
+        status=1
+    fi
     # One line a question: text, four answers, the right one (1 to 4), tab-separated.
     NODE_PATH="$npm_folder/node_modules" node -e '
         const gift = require("gift-pegjs");
         const text = require("fs").readFileSync(process.argv[1], "utf8");
         const plain = (t) => t.format === "html"
             ? t.text.replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&quot;/g, "\"")
-                  .replace(/&#0?39;/g, "'"'"'").replace(/&amp;/g, "&")
+                  .replace(/&#(\d+);/g, (m, n) => String.fromCharCode(n)).replace(/&amp;/g, "&")
             : t.text;
         for (const q of gift.parse(text).filter((q) => q.type !== "Category")) {
             if (q.type !== "MC") { console.log("not multiple choice: " + q.type); continue; }

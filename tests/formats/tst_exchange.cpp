@@ -4,6 +4,7 @@
 #include "formats/exchange/ExchangeText.h"
 
 #include <QTest>
+#include <QXmlStreamReader>
 
 using Exchange::Format;
 
@@ -24,6 +25,16 @@ WorksheetContent awkward() {
     worksheet.questions[0].text = QStringLiteral("Is 3 < 5 & 6 > 4? ~tilde =equals #hash {x} a:b");
     worksheet.questions[1].answers[2] = QStringLiteral("£5 \\ back <b>not bold</b> &amp;");
     worksheet.questions[2].text = QStringLiteral("\"Quoted\" it’s — ]]> end");
+    // Format markers, weights and matching arrows typed as text, in plain and HTML questions.
+    worksheet.questions[3].answers = {QStringLiteral("[html]<b>x</b>"), QStringLiteral("[plain]y"),
+                                      QStringLiteral("%5 off"), QStringLiteral("a -> b")};
+    worksheet.questions[3].correct = 3;
+    worksheet.questions[4].text = QStringLiteral("[markdown] Which one?");
+    worksheet.questions[4].answers = {QStringLiteral("[html]x"), QStringLiteral("%50%"),
+                                      QStringLiteral("[plain]"), QStringLiteral("[moodle]w")};
+    worksheet.questions[4].correct = 2;
+    worksheet.questions[5].answers[0] = QStringLiteral("[markdown]*m*");
+    worksheet.questions[6].text = QStringLiteral("Which -> one?");
     return worksheet;
 }
 
@@ -229,6 +240,52 @@ private slots:
         QCOMPARE(found.fitting.value(0).text, text);
         const qint64 steps = ExchangeText::scanSteps() - before;
         QVERIFY2(steps < 32 * file.size(), qPrintable(QString::number(steps)));
+    }
+
+    // What a format cannot carry is refused, naming the question, never written to be lost or
+    // to make a file the platform cannot read; a tab is carried.
+    void badExport_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        for (const Format format : {Format::Gift, Format::Aiken, Format::MoodleXml})
+            QTest::addRow("%s blanks only", qPrintable(Exchange::formatName(format)))
+                << int(format) << "  "
+                << "Question 4 has a text or an answer of blanks only";
+        const auto xml = [](const char* name, const QString& text, const char* message) {
+            QTest::newRow(name) << int(Format::MoodleXml) << text << message;
+        };
+        xml("xml tab", QStringLiteral("a\tb"), "");
+        xml("xml U+FFFF", QStringLiteral("a\uFFFF"),
+            "Question 4 holds a character that Moodle XML cannot carry (U+FFFF)");
+        xml("xml U+FFFE", QStringLiteral("\uFFFEa"), "(U+FFFE)");
+        xml("xml U+FDD0", QStringLiteral("\uFDD0"), "(U+FDD0)");
+        xml("xml U+1FFFF", QString::fromUcs4(U"a\U0001FFFF"), "(U+1FFFF)");
+        xml("xml lone surrogate", QString(QChar(0xD800)) + "a", "(U+D800)");
+        xml("xml control", QStringLiteral("a\x01"), "(U+0001)");
+        xml("xml escape", QStringLiteral("\x1b[31m"), "(U+001B)");
+    }
+    void badExport() {
+        QFETCH(int, format);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        WorksheetContent sheet = builtIn(QStringLiteral("Introduction"));
+        sheet.questions[3].text = text;
+        sheet.questions[3].answers[1] = text;
+        QByteArray written;
+        try {
+            written = Exchange::write(Format(format), sheet);
+            QVERIFY2(message.isEmpty(), "wrote what it cannot carry");
+        } catch (const FormatError& error) {
+            QVERIFY2(!message.isEmpty() && QString::fromUtf8(error.what()).contains(message),
+                     error.what());
+            return;
+        }
+        QXmlStreamReader xml(written);
+        while (!xml.atEnd())
+            xml.readNext();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(Exchange::read(written).fitting.value(3).answers[1], QStringLiteral("a b"));
     }
 
     void unstorableMarked() {

@@ -144,6 +144,22 @@ void classify(const QList<ReadQuestion>& questions, Found& found) {
 }
 
 QByteArray write(Format format, const WorksheetContent& worksheet) {
+    // The wizard takes a text of blanks as filled, but every format trims it to nothing, and a
+    // question with an empty text or choice would be left out of the platform's import unseen.
+    int number = 0;
+    for (const QuestionEntry& question : worksheet.questions) {
+        ++number;
+        if (std::any_of(
+                question.answers.begin(), question.answers.end(),
+                [](const QString& answer) { return ExchangeText::collapsed(answer).isEmpty(); }) ||
+            ExchangeText::collapsed(question.text).isEmpty())
+            throw FormatError(QStringLiteral("Question %1 has a text or an answer of blanks "
+                                             "only, which %2 cannot carry; please fill it in "
+                                             "and export again.")
+                                  .arg(number)
+                                  .arg(formatName(format))
+                                  .toStdString());
+    }
     switch (format) {
     case Format::Gift:
         return Gift::write(worksheet);

@@ -222,9 +222,13 @@ QString escaped(const QString& text) {
     return out;
 }
 
+// HTML says what plain GIFT cannot: "->" among the answers makes the platform take the question
+// for matching, and an answer opening with "%" reads as a weight after '=' for one reader and
+// as text for another; "-&gt;" and "&#37;" read as typed everywhere.
 bool needsHtml(const QuestionEntry& question) {
     const auto special = [](const QString& text) {
-        return text.contains(QLatin1Char('<')) || text.contains(QLatin1Char('&'));
+        return text.contains(QLatin1Char('<')) || text.contains(QLatin1Char('&')) ||
+               text.contains(QLatin1String("->")) || text.startsWith(QLatin1Char('%'));
     };
     return special(question.text) ||
            std::any_of(question.answers.begin(), question.answers.end(), special);
@@ -294,7 +298,12 @@ QByteArray write(const WorksheetContent& worksheet) {
             throw FormatError("a question without one correct answer");
         const bool html = needsHtml(question);
         const auto field = [html](const QString& text) {
-            return escaped(html ? text.toHtmlEscaped() : text);
+            if (!html)
+                return escaped(text);
+            QString markup = text.toHtmlEscaped();
+            if (markup.startsWith(QLatin1Char('%')))
+                markup.replace(0, 1, QStringLiteral("&#37;"));
+            return escaped(markup);
         };
         // A text that opens with a bracket would read as a format of its own; naming one first
         // keeps it text.
@@ -310,12 +319,7 @@ QByteArray write(const WorksheetContent& worksheet) {
             // So does an answer: it names its format, the question's, first.
             if (answer.startsWith(QLatin1Char('[')))
                 answer.prepend(html ? QStringLiteral("[html]") : QStringLiteral("[plain]"));
-            // An answer that opens with "%" would read as a weight: an explicit one goes first.
-            if (answer.startsWith(QLatin1Char('%')))
-                out += (right ? QStringLiteral("~%100%") : QStringLiteral("~%0%")) + answer;
-            else
-                out += (right ? QLatin1Char('=') : QLatin1Char('~')) + answer;
-            out += QLatin1Char('\n');
+            out += (right ? QLatin1Char('=') : QLatin1Char('~')) + answer + QLatin1Char('\n');
         }
         out += QStringLiteral("}\n\n");
     }

@@ -219,9 +219,29 @@ private:
     int depth_ = 0;
 };
 
-void writeText(QXmlStreamWriter& xml, const QString& text) {
-    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; }))
-        throw FormatError("a text with control characters, which XML cannot hold");
+// The first character of `text` that XML cannot hold, or should not (a non-character), as
+// "U+FFFF"; empty when there is none.
+QString unholdable(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        const bool control = c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r';
+        if (control || QChar::isSurrogate(c) || QChar::isNonCharacter(c))
+            return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+    }
+    return {};
+}
+
+void writeText(QXmlStreamWriter& xml, const QString& text, int number) {
+    if (const QString bad = unholdable(text); !bad.isEmpty())
+        throw FormatError(QStringLiteral("Question %1 holds a character that Moodle XML cannot "
+                                         "carry (%2); please retype that text and export again.")
+                              .arg(number)
+                              .arg(bad)
+                              .toStdString());
     xml.writeStartElement(QStringLiteral("text"));
     // HTML inside CDATA, as the platform writes it; escaping leaves no "]]>" to end it early.
     xml.writeCDATA(text.toHtmlEscaped());
@@ -247,6 +267,11 @@ QList<Exchange::ReadQuestion> read(const QString& text, QString& title, int* unr
 }
 
 QByteArray write(const WorksheetContent& worksheet) {
+    if (const QString bad = unholdable(worksheet.title); !bad.isEmpty())
+        throw FormatError(QStringLiteral("The title holds a character that Moodle XML cannot "
+                                         "carry (%1); please retype it and export again.")
+                              .arg(bad)
+                              .toStdString());
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
     xml.setAutoFormatting(true);
@@ -270,7 +295,7 @@ QByteArray write(const WorksheetContent& worksheet) {
         xml.writeEndElement();
         xml.writeStartElement(QStringLiteral("questiontext"));
         xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
-        writeText(xml, question.text);
+        writeText(xml, question.text, number);
         xml.writeEndElement();
         for (int a = 0; a < 4; ++a) {
             xml.writeStartElement(QStringLiteral("answer"));
@@ -278,7 +303,7 @@ QByteArray write(const WorksheetContent& worksheet) {
                                                                ? QStringLiteral("100")
                                                                : QStringLiteral("0"));
             xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
-            writeText(xml, question.answers[a]);
+            writeText(xml, question.answers[a], number);
             xml.writeEndElement();
         }
         xml.writeTextElement(QStringLiteral("single"), QStringLiteral("true"));

@@ -44,8 +44,10 @@ h1 { text-align: center; font-size: 2.2em; margin: 0.2em; }
 #heading { font: 1.6em "Times New Roman", serif; }
 #question { font: 2em "Times New Roman", serif; text-align: center; margin: 0.5em 0; }
 label { display: block; color: #ffffff; font: 1.4em "Times New Roman", serif; margin: 0.3em 2em; }
-button { background: none; border: none; color: #ffffff; font: bold 1.2em Tahoma, sans-serif; cursor: pointer; }
-button:hover, button:focus { color: #ff0000; }
+button { background: #002b55; border: 2px solid #ffffff; border-radius: 6px; color: #ffffff; font: bold 1.2em Tahoma, sans-serif; padding: 0.3em 0.8em; margin: 0.2em; cursor: pointer; }
+button:hover { background: #ffffff; color: #004e98; }
+:focus-visible, button:focus { outline: 4px solid #ffff00; outline-offset: 3px; }
+input[type=radio] { width: 1.1em; height: 1.1em; }
 #message { font: 1.6em "Times New Roman", serif; text-align: center; }
 #wrong li { list-style: none; color: #ffffff; font: bold 1.2em Tahoma, sans-serif; }
 [hidden] { display: none !important; }
@@ -99,9 +101,13 @@ show();
 )";
 
 QString jsonForScript(const QJsonObject& data) {
-    // "</" would end the script element early; "<\/" means the same to JSON.
+    // "</script" would end the data block early and "<!--" start a comment that swallows what
+    // follows; with no '<', '>' or '&' left in it no text can do either. JSON reads the escapes
+    // as the same characters.
     return QString::fromUtf8(QJsonDocument(data).toJson(QJsonDocument::Compact))
-        .replace(QStringLiteral("</"), QStringLiteral("<\\/"));
+        .replace(QLatin1Char('<'), QStringLiteral("\\u003c"))
+        .replace(QLatin1Char('>'), QStringLiteral("\\u003e"))
+        .replace(QLatin1Char('&'), QStringLiteral("\\u0026"));
 }
 
 } // namespace
@@ -131,7 +137,7 @@ QByteArray page(const WorksheetContent& worksheet, const QByteArray& jpeg, const
         "<button id=\"next\">Next Question &gt;&gt;</button></p>\n</main>\n"
         "<section id=\"results\" hidden>\n<p id=\"message\"></p>\n<div id=\"review\">\n"
         "<p>You answered the following questions incorrectly.</p>\n<ul id=\"wrong\"></ul>\n"
-        "<p>Read the Key Facts and try again.</p>\n</div>\n"
+        "<p>Read these questions again, then press Try Again.</p>\n</div>\n"
         "<p><button id=\"again\">Try Again</button></p>\n</section>\n");
     html += QStringLiteral("<script id=\"data\" type=\"application/json\">") +
             jsonForScript(quizData(worksheet, subject)) + QStringLiteral("</script>\n<script>") +

@@ -1,12 +1,18 @@
 #include "app/Screens.h"
+#include "formats/ItemReader.h"
 #include "screens/authoring/WizardRules.h"
 #include "screens/authoring/wizard.h"
 #include "screens/exchange/CatalogueMenu.h"
 #include "screens/exchange/ExchangeCommand.h"
 #include "screens/exchange/ExchangeDialogs.h"
+#include "screens/exchange/QuizPage.h"
 #include "screens/exchange/WizardImport.h"
 #include "support/AppFixture.h"
+#include "support/Worksheets.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMenu>
 #include <QTest>
 
@@ -88,6 +94,45 @@ private slots:
         const Exchange::Found found = Exchange::read(written);
         QCOMPARE(found.fitting.size(), 10);
         QCOMPARE(found.fitting[4].answers, sent.questions[4].answers);
+    }
+
+    // The page's data block reads back as the worksheet whatever its texts hold: none may end
+    // the block or open a comment that swallows it, and each question keeps its own answer.
+    void webPageData_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("comment then script") << "Is <!-- <script> hidden?";
+        QTest::newRow("end of script") << "Ends </script> here?";
+        QTest::newRow("end in capitals") << "</SCRIPT ><b>&amp; -->";
+        QTest::newRow("plain") << "Plain words";
+    }
+    void webPageData() {
+        QFETCH(QString, text);
+        ItemReader reader = ItemReader::open(
+            QStringLiteral(ORVELLES_SOURCE_DIR "/content/multiple/Rich and Poor.txt"));
+        QuestionTables tables;
+        LoadQuestionFile(reader, tables);
+        WorksheetContent sheet = contentOf(tables);
+        sheet.questions[1].text = text;
+        sheet.questions[2].answers[3] = text;
+        const QString page = QString::fromUtf8(QuizPage::page(sheet, {}, QStringLiteral("S")));
+        const QString open = QStringLiteral("<script id=\"data\" type=\"application/json\">");
+        const qsizetype from = page.indexOf(open) + open.size();
+        QVERIFY(from >= open.size());
+        // A browser ends the block at the first "</script", in any case.
+        const QString block = page.mid(
+            from, page.indexOf(QStringLiteral("</script"), from, Qt::CaseInsensitive) - from);
+        QVERIFY(!block.contains(QStringLiteral("<!--")));
+        const QJsonArray questions =
+            QJsonDocument::fromJson(block.toUtf8()).object()[QStringLiteral("questions")].toArray();
+        QCOMPARE(questions.size(), 10);
+        for (int q = 0; q < 10; ++q) {
+            const QJsonObject question = questions[q].toObject();
+            QCOMPARE(question[QStringLiteral("text")].toString(), sheet.questions[q].text);
+            QCOMPARE(
+                question[QStringLiteral("answers")].toArray().toVariantList().value(3).toString(),
+                sheet.questions[q].answers[3]);
+            QCOMPARE(question[QStringLiteral("correct")].toInt(), sheet.questions[q].correct);
+        }
     }
 
     void exportCancelledOrFailing() {
@@ -211,6 +256,11 @@ private slots:
         QCOMPARE(runExchangeCommand({"--import", app.content.path() + "/bad.txt"}), 1);
         QCOMPARE(runExchangeCommand({"--full-screen"}), std::nullopt);
         QVERIFY(!app.content.exists("sheet.xml2"));
+        // What a format cannot carry fails the export, and nothing is written.
+        app.content.write("multiple/Control.txt",
+                          sampleQuestionFile("Control").replace("text 3", "text\x01 3"));
+        QCOMPARE(runExchangeCommand({"--export", "moodle-xml", "Control", out + "3"}), 1);
+        QVERIFY(!app.content.exists("sheet.xml3"));
     }
 };
 
