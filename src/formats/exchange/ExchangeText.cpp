@@ -48,6 +48,9 @@ QString entityText(QStringView body) {
     const uint code = body.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
     if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
         return {};
+    // As in a browser, 128 to 159 are the code page's letters there ("&#150;" is a dash).
+    if (code >= 0x80 && code <= 0x9F)
+        return TextCodec::decode(QByteArray(1, char(code)));
     const char32_t character = code;
     return QString::fromUcs4(&character, 1);
 }
