@@ -130,6 +130,14 @@ void wizard::wireEvents() {
     Text3.forEach([this](int, TextBox& box) { offerAnd(box); });
 }
 
+void wizard::fillQuestion(int q, const QuestionEntry& entry) {
+    Text2(q).setText(entry.text);
+    for (int a = 0; a < 4; ++a) {
+        Text3(4 * q + a).setText(entry.answers[a]);
+        Check1(4 * q + a).setValue(a + 1 == entry.correct);
+    }
+}
+
 // Typed or pasted, a new "&" is offered as "and" at once: the file would give it back as a
 // comma. One the teacher kept is not asked about again.
 void wizard::offerAnd(TextBox& box) {

@@ -197,16 +197,11 @@ void worksheets::editworksheet() {
     }
     wizard& editor = Screens::touch<wizard>();
     editor.Text1->setText(Module1::WorksheetTitle);
-    for (int q = 1; q <= 10; ++q) {
-        const int first = 4 * (q - 1);
-        editor.Text2(q - 1).setText(Module1::QuestionText[q]);
-        const std::array<QString*, 4> answers = {&Module1::AnswerA[q], &Module1::AnswerB[q],
-                                                 &Module1::AnswerC[q], &Module1::AnswerD[q]};
-        for (int a = 0; a < 4; ++a) {
-            editor.Text3(first + a).setText(*answers[a]);
-            editor.Check1(first + a).setValue(a == correct[q] - 1);
-        }
-    }
+    for (int q = 1; q <= 10; ++q)
+        editor.fillQuestion(q - 1, {Module1::QuestionText[q],
+                                    {Module1::AnswerA[q], Module1::AnswerB[q], Module1::AnswerC[q],
+                                     Module1::AnswerD[q]},
+                                    correct[q]});
     Screens::open(editor);
 }
 

@@ -68,29 +68,24 @@ void run(wizard& editor) {
 
 void fill(wizard& editor, const Exchange::Found& found, const QList<int>& picks,
           const QList<ImportFit::Text>& texts, const QList<int>& leftOut) {
-    QList<int> places(10, -1);
-    for (int q = 0, place = 0; q < picks.size() && q < 10; ++q) {
-        if (leftOut.contains(q))
-            continue;
-        places[q] = place;
-        const QuestionEntry& entry = found.fitting.at(picks[q]);
-        for (int a = 0; a < 4; ++a)
-            editor.Check1(4 * place + a).setValue(a + 1 == entry.correct);
-        ++place;
-    }
+    // The questions as the teacher left them in the review, in their worksheet order.
+    QList<QuestionEntry> entries;
+    for (int q = 0; q < picks.size() && q < 10; ++q)
+        entries << found.fitting.at(picks[q]);
     for (const ImportFit::Text& text : texts) {
         if (text.question < 0) {
             if (editor.Text1->text().isEmpty())
                 editor.Text1->setText(text.text);
-            continue;
+        } else if (text.answer < 0) {
+            entries[text.question].text = text.text;
+        } else {
+            entries[text.question].answers[text.answer] = text.text;
         }
-        const int place = places.value(text.question, -1);
-        if (place < 0)
-            continue;
-        if (text.answer < 0)
-            editor.Text2(place).setText(text.text);
-        else
-            editor.Text3(4 * place + text.answer).setText(text.text);
+    }
+    int place = 0;
+    for (int q = 0; q < entries.size(); ++q) {
+        if (!leftOut.contains(q))
+            editor.fillQuestion(place++, entries[q]);
     }
 }
 
