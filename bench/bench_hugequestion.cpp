@@ -9,7 +9,7 @@
 #include "platform/controls/Label.h"
 #include "screens/Startup.h"
 #include "screens/activities/multiple.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
 
 #include <QApplication>
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     app.installEventFilter(&paints);
     QElapsedTimer timer;
     timer.start();
-    QTest::mouseClick(&Screens::find<rich>()->Label3(0), Qt::LeftButton);
+    QTest::mouseClick(&Screens::find<TopicMenu>(QStringLiteral("rich"))->Label3(0), Qt::LeftButton);
     while (!paints.seen && timer.elapsed() < 600000)
         QCoreApplication::processEvents();
     const qint64 shown = timer.restart();

@@ -24,13 +24,12 @@
 #include "platform/wmf/WmfPicture.h"
 #include "screens/Startup.h"
 #include "screens/activities/Welldone.h"
-#include "screens/activities/board/LabellingBoards.h"
-#include "screens/activities/board/OrderingBoards.h"
+#include "screens/activities/board/DragBoard.h"
 #include "screens/activities/multiple.h"
 #include "screens/authoring/wizard.h"
 #include "screens/authoring/worksheets.h"
 #include "screens/navigation/Titlefrm.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
 #include "screens/reading/guide.h"
 #include "screens/reading/teacher.h"
@@ -215,6 +214,10 @@ template <class T> std::function<bool(QWidget*)> isA() {
     return [](QWidget* w) { return dynamic_cast<T*>(w) != nullptr; };
 }
 
+std::function<bool(QWidget*)> isNamed(const QString& name) {
+    return [name](QWidget* w) { return w->objectName() == name; };
+}
+
 struct Case {
     const char* name;
     std::function<void()> setup; // untimed: reach the screen the click starts from
@@ -229,11 +232,11 @@ struct Case {
 intro0& menu() {
     return *Screens::find<intro0>();
 }
-rich& richMenu() {
-    return *Screens::find<rich>();
+TopicMenu& richMenu() {
+    return *Screens::find<TopicMenu>(QStringLiteral("rich"));
 }
-orvelles& orvellesMenu() {
-    return *Screens::find<orvelles>();
+TopicMenu& orvellesMenu() {
+    return *Screens::find<TopicMenu>(QStringLiteral("orvelles"));
 }
 
 void answerQuestions(int count) {
@@ -247,11 +250,11 @@ void answerQuestions(int count) {
 std::vector<Case> cases() {
     const auto none = [] {};
     const auto openRich = [] {
-        if (!Screens::find<rich>())
+        if (!Screens::find<TopicMenu>(QStringLiteral("rich")))
             click(menu().Label2(7));
     };
     const auto openOrvelles = [] {
-        if (!Screens::find<orvelles>())
+        if (!Screens::find<TopicMenu>(QStringLiteral("orvelles")))
             click(menu().Label2(15));
     };
     const auto fromTopicTo = [](std::function<void()> topic, auto menuOf, int entry) {
@@ -262,10 +265,12 @@ std::vector<Case> cases() {
     };
     std::vector<Case> all;
     all.push_back({"topic menu (The Orvelles)", none, [] { click(menu().Label2(15)); },
-                   isA<orvelles>(), [] { return (QWidget*)Screens::find<orvelles>(); },
+                   isNamed(QStringLiteral("orvelles")),
+                   [] { return (QWidget*)Screens::find<TopicMenu>(QStringLiteral("orvelles")); },
                    [] { click(orvellesMenu().Label3(2)); }, QStringLiteral("images/orvelles.jpg")});
-    all.push_back({"topic menu (Rich and Poor)", none, [] { click(menu().Label2(7)); }, isA<rich>(),
-                   [] { return (QWidget*)Screens::find<rich>(); },
+    all.push_back({"topic menu (Rich and Poor)", none, [] { click(menu().Label2(7)); },
+                   isNamed(QStringLiteral("rich")),
+                   [] { return (QWidget*)Screens::find<TopicMenu>(QStringLiteral("rich")); },
                    [] { click(richMenu().Label3(2)); }, QStringLiteral("images/richpoor.jpg")});
     all.push_back({"quiz", openRich, [] { click(richMenu().Label3(0)); }, isA<multiple>(),
                    [] { return (QWidget*)Screens::find<multiple>(); },
@@ -281,21 +286,26 @@ std::vector<Case> cases() {
                    [] { return (QWidget*)Screens::find<Welldone>(); },
                    [] { click(Screens::find<Welldone>()->Label3(1)); },
                    QStringLiteral("images/globesm.jpg")});
-    all.push_back({"labelling board (orvelleslab)", openOrvelles,
-                   fromTopicTo(none, orvellesMenu, 1), isA<orvelleslab>(),
-                   [] { return (QWidget*)Screens::find<orvelleslab>(); },
-                   [] { click(Screens::find<orvelleslab>()->Label3(0)); },
-                   QStringLiteral("images/familymd.jpg")});
+    all.push_back(
+        {"labelling board (orvelleslab)", openOrvelles, fromTopicTo(none, orvellesMenu, 1),
+         isNamed(QStringLiteral("orvelleslab")),
+         [] { return (QWidget*)Screens::find<DragBoard>(QStringLiteral("orvelleslab")); },
+         [] { click(Screens::find<DragBoard>(QStringLiteral("orvelleslab"))->Label3(0)); },
+         QStringLiteral("images/familymd.jpg")});
     all.push_back({"labelling board (richlab)", openRich, fromTopicTo(none, richMenu, 1),
-                   isA<richlab>(), [] { return (QWidget*)Screens::find<richlab>(); },
-                   [] { click(Screens::find<richlab>()->Label3(0)); },
+                   isNamed(QStringLiteral("richlab")),
+                   [] { return (QWidget*)Screens::find<DragBoard>(QStringLiteral("richlab")); },
+                   [] { click(Screens::find<DragBoard>(QStringLiteral("richlab"))->Label3(0)); },
                    QStringLiteral("images/richpoor.jpg")});
-    all.push_back({"ordering board (orvellesord)", openOrvelles, fromTopicTo(none, orvellesMenu, 3),
-                   isA<orvellesord>(), [] { return (QWidget*)Screens::find<orvellesord>(); },
-                   [] { click(Screens::find<orvellesord>()->Label3(0)); }});
+    all.push_back(
+        {"ordering board (orvellesord)", openOrvelles, fromTopicTo(none, orvellesMenu, 3),
+         isNamed(QStringLiteral("orvellesord")),
+         [] { return (QWidget*)Screens::find<DragBoard>(QStringLiteral("orvellesord")); },
+         [] { click(Screens::find<DragBoard>(QStringLiteral("orvellesord"))->Label3(0)); }});
     all.push_back({"ordering board (richord)", openRich, fromTopicTo(none, richMenu, 3),
-                   isA<richord>(), [] { return (QWidget*)Screens::find<richord>(); },
-                   [] { click(Screens::find<richord>()->Label3(0)); }});
+                   isNamed(QStringLiteral("richord")),
+                   [] { return (QWidget*)Screens::find<DragBoard>(QStringLiteral("richord")); },
+                   [] { click(Screens::find<DragBoard>(QStringLiteral("richord"))->Label3(0)); }});
     all.push_back({"page viewer (key facts)",
                    openRich,
                    fromTopicTo(none, richMenu, 4),
@@ -336,9 +346,9 @@ std::vector<Case> cases() {
 // Back to the main menu alone, as at start.
 void home() {
     for (int i = 0; i < 3 && Screens::liveCount() > 1; ++i) {
-        if (rich* r = Screens::find<rich>())
+        if (TopicMenu* r = Screens::find<TopicMenu>(QStringLiteral("rich")))
             click(r->Label3(2));
-        if (orvelles* o = Screens::find<orvelles>())
+        if (TopicMenu* o = Screens::find<TopicMenu>(QStringLiteral("orvelles")))
             click(o->Label3(2));
         drain();
     }

@@ -9,8 +9,10 @@
 
 namespace {
 
-std::map<std::type_index, Screen*>& registry() {
-    static std::map<std::type_index, Screen*> screens;
+using Key = std::pair<std::type_index, QString>;
+
+std::map<Key, Screen*>& registry() {
+    static std::map<Key, Screen*> screens;
     return screens;
 }
 
@@ -24,13 +26,13 @@ std::function<void()>& endAction() {
 
 } // namespace
 
-Screen* Screens::find(const std::type_info& type) {
-    const auto it = registry().find(std::type_index(type));
+Screen* Screens::find(const std::type_info& type, const QString& name) {
+    const auto it = registry().find({std::type_index(type), name});
     return it == registry().end() ? nullptr : it->second;
 }
 
-void Screens::add(const std::type_info& type, Screen* screen) {
-    registry()[std::type_index(type)] = screen;
+void Screens::add(const std::type_info& type, const QString& name, Screen* screen) {
+    registry()[{std::type_index(type), name}] = screen;
 }
 
 void Screens::load(Screen& screen) {

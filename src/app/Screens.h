@@ -6,7 +6,8 @@
 #include <typeindex>
 #include <typeinfo>
 
-// The life of screens, in one place. Each screen class has at most one live instance.
+// The life of screens, in one place. Each screen class has at most one live instance, or one
+// for each name where a class serves several screens (a topic menu for each topic).
 // touch() creates it and runs its Form_Load when there is none; open() shows it in front;
 // unload() hides it, forgets it and deletes it later, so a handler may unload its own screen
 // and go on; the next touch loads it afresh. end() stops the program.
@@ -22,6 +23,20 @@ public:
     }
 
     template <class T> static T* find() { return static_cast<T*>(find(typeid(T))); }
+
+    // The live screen of class T named `name`, made by `make` when there is none.
+    template <class T, class Make> static T& touch(const QString& name, Make make) {
+        if (Screen* live = find(typeid(T), name))
+            return static_cast<T&>(*live);
+        T* screen = make();
+        add(typeid(T), name, screen);
+        load(*screen);
+        return *screen;
+    }
+
+    template <class T> static T* find(const QString& name) {
+        return static_cast<T*>(find(typeid(T), name));
+    }
 
     template <class T> static T& open() {
         T& screen = touch<T>();
@@ -45,7 +60,8 @@ public:
     static int liveCount();
 
 private:
-    static Screen* find(const std::type_info& type);
-    static void add(const std::type_info& type, Screen* screen);
+    static Screen* find(const std::type_info& type, const QString& name = QString());
+    static void add(const std::type_info& type, const QString& name, Screen* screen);
+    static void add(const std::type_info& type, Screen* screen) { add(type, QString(), screen); }
     static void load(Screen& screen);
 };

@@ -3,8 +3,8 @@
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 #include "platform/controls/Label.h"
-#include "screens/activities/board/LabellingBoards.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/activities/board/DragBoard.h"
+#include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
 #include "support/Worksheets.h"
@@ -26,12 +26,13 @@ QPoint pixelsOf(double x, double y) {
     return {Twips::toPixels(x), Twips::toPixels(y)};
 }
 
-orvelleslab& openLabelling() {
+DragBoard& openLabelling() {
     intro0& menu = Screens::open<intro0>();
     QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
-    QTest::mouseClick(&Screens::find<orvelles>()->Label3(TopicMenu::Entry::Labelling),
-                      Qt::LeftButton);
-    orvelleslab* board = Screens::find<orvelleslab>();
+    QTest::mouseClick(
+        &Screens::find<TopicMenu>(QStringLiteral("orvelles"))->Label3(TopicMenu::Entry::Labelling),
+        Qt::LeftButton);
+    DragBoard* board = Screens::find<DragBoard>(QStringLiteral("orvelleslab"));
     if (!board || !QTest::qWaitForWindowExposed(board))
         qFatal("board never shown");
     return *board;
@@ -122,7 +123,7 @@ void TestFullScreen::layoutFillsTheDisplay() {
     QCOMPARE(caption->font().pixelSize(), Fonts::make(QStringLiteral("Tahoma"), 14).pixelSize());
     // Screens opened meanwhile come at the same scale, frameless and centred.
     QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
-    orvelles* topics = Screens::find<orvelles>();
+    TopicMenu* topics = Screens::find<TopicMenu>(QStringLiteral("orvelles"));
     QVERIFY(topics && topics->isVisible());
     QCOMPARE(topics->geometry(), menu.geometry());
     QVERIFY(topics->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -162,7 +163,7 @@ void TestFullScreen::dropScoresTheSameAtAnyFactor() {
     AppFixture app;
     LeaveFullScreen leave;
     FullScreen::watchKey();
-    orvelleslab& board = openLabelling();
+    DragBoard& board = openLabelling();
     const Board::Box target = board.rules().target(0);
     const double x = target.left + target.width / 2 + dx;
     const double y = target.top + target.height / 2 + dy;
@@ -229,9 +230,9 @@ void TestFullScreen::screenInFrontTakesTheKeys() {
         } else if (step == "topics") {
             QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
         } else if (step == "board" || step == "quiz") {
-            QTest::mouseClick(&Screens::find<orvelles>()->Label3(step == "board"
-                                                                     ? TopicMenu::Entry::Labelling
-                                                                     : TopicMenu::Entry::Quiz),
+            QTest::mouseClick(&Screens::find<TopicMenu>(QStringLiteral("orvelles"))
+                                   ->Label3(step == "board" ? TopicMenu::Entry::Labelling
+                                                            : TopicMenu::Entry::Quiz),
                               Qt::LeftButton);
         } else if (step == "F11") {
             QTest::keyClick(QApplication::activeWindow(), Qt::Key_F11);

@@ -4,15 +4,15 @@
 #include "formats/QuestionFile.h"
 #include "platform/Twips.h"
 #include "screens/activities/Welldone.h"
-#include "screens/activities/board/LabellingBoards.h"
-#include "screens/activities/board/OrderingBoards.h"
+#include "screens/activities/board/DragBoard.h"
 #include "screens/activities/multiple.h"
 #include "screens/authoring/worksheets.h"
 #include "screens/navigation/Titlefrm.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
 #include "screens/reading/guide.h"
 #include "support/AppFixture.h"
+#include "support/ProjectTopics.h"
 #include "support/Worksheets.h"
 
 #include <QAccessible>
@@ -32,11 +32,11 @@ Screen& openScreen(const QString& name) {
         return Screens::open<multiple>();
     }
     if (name == "orvelles")
-        return Screens::open<orvelles>();
+        return ProjectTopics::openMenu(QStringLiteral("orvelles"));
     if (name == "orvelleslab")
-        return Screens::open<orvelleslab>();
+        return ProjectTopics::openBoard(QStringLiteral("orvelleslab"));
     if (name == "richord")
-        return Screens::open<richord>();
+        return ProjectTopics::openBoard(QStringLiteral("richord"));
     if (name == "worksheets")
         return Screens::open<worksheets>();
     if (name == "Titlefrm")

@@ -15,6 +15,8 @@ AppFixture::AppFixture() : failuresAtStart_(Dispatch::caughtFailures()) {
     Screens::unloadAll();
     settle();
     Module1::reset();
+    // The topics are part of every installed content folder; a test may change or remove them.
+    content.copyProjectFolder(QStringLiteral("topics"));
     auto player = std::make_unique<RecordingSoundPlayer>();
     sound = player.get();
     Services::setSound(std::move(player));

@@ -35,11 +35,16 @@ bool TempContent::exists(const QString& relativePath) const {
 }
 
 void TempContent::copyProjectContent() const {
-    const QString source = QStringLiteral(ORVELLES_SOURCE_DIR "/content");
-    QDirIterator it(source, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    copyProjectFolder(QString());
+}
+
+void TempContent::copyProjectFolder(const QString& folder) const {
+    const QString content = QStringLiteral(ORVELLES_SOURCE_DIR "/content");
+    QDirIterator it(QDir(content).filePath(folder), QDir::Files | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString file = it.next();
-        const QString target = dir_.filePath(QDir(source).relativeFilePath(file));
+        const QString target = dir_.filePath(QDir(content).relativeFilePath(file));
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::copy(file, target);
     }

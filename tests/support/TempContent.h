@@ -20,6 +20,8 @@ public:
     bool exists(const QString& relativePath) const;
     // Copies the project's own content folder in, for tests that need real pictures and sounds.
     void copyProjectContent() const;
+    // Copies one folder of the project's content in, such as "topics".
+    void copyProjectFolder(const QString& folder) const;
 
 private:
     QTemporaryDir dir_;

@@ -40,4 +40,12 @@ template <class T> T& screen() {
     return *found;
 }
 
+// A screen of a class that serves several, by its name.
+template <class T> T& screen(const QString& name) {
+    T* found = Screens::find<T>(name);
+    if (!found)
+        qFatal("a screen expected on the road is not open");
+    return *found;
+}
+
 } // namespace Shots

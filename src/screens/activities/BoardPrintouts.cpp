@@ -1,9 +1,7 @@
 #include "screens/activities/BoardPrintouts.h"
 
 #include "platform/PrinterSurface.h"
-#include "screens/activities/board/DragBoard.h"
-#include "screens/activities/board/LabellingBoards.h"
-#include "screens/activities/board/OrderingBoards.h"
+#include "screens/activities/board/BoardLayouts.h"
 
 #include <algorithm>
 
@@ -277,14 +275,6 @@ void printPage(PrinterSurface& printer, const BoardPaper& paper, bool answers) {
     printer.endDocument();
 }
 
-QRectF placeOf(const TwipsGeometry& control) {
-    return {control.Left(), control.Top(), control.Width(), control.Height()};
-}
-
-BoardPaper::Text textOf(const Label& label) {
-    return {placeOf(label), label.Caption(), label.FontSize()};
-}
-
 } // namespace
 
 namespace BoardPaperRules {
@@ -342,36 +332,32 @@ QList<int> mixedOrder(int n, const QString& seed) {
 
 } // namespace BoardPaperRules
 
-BoardPaper paperOf(const DragBoard& board) {
+BoardPaper paperOf(const TopicBoard& board, const QString& title) {
     BoardPaper paper;
-    paper.name = board.objectName();
-    paper.title = board.Label6->Caption();
-    paper.captions = board.data().captions;
-    const Board::BoardRules& rules = board.rules();
+    paper.name = board.screenName;
+    paper.title = title;
+    paper.heading = board.paperHeading;
+    paper.captions = board.captions();
+    const Board::BoardRules rules(BoardLayouts::layoutOf(board));
     for (int i = 0; i < rules.count(); ++i) {
         const Board::Box box = rules.target(i);
         paper.boxes.append(QRectF(box.left, box.top, box.width, box.height));
     }
-    if (const auto* labelling = dynamic_cast<const LabellingBoard*>(&board)) {
-        paper.heading = QStringLiteral("Label the picture");
-        paper.picture = labelling->Image1(0).picture();
-        paper.picturePlace = placeOf(labelling->Image1(0));
-    } else if (const auto* tree = dynamic_cast<const orvellesord*>(&board)) {
-        paper.heading = tree->Label8->Caption();
-        tree->Label12.forEach([&](int, const Label& wife) { paper.texts.append(textOf(wife)); });
-        for (const Label* mark : {tree->Label5, tree->Label11, tree->Label7, tree->Label10})
-            paper.texts.append(textOf(*mark));
-        tree->Line1.forEach(
-            [&](int, const Line& line) { paper.lines.append(QLineF(line.from(), line.to())); });
-    } else if (const auto* sorting = dynamic_cast<const richord*>(&board)) {
-        paper.heading = sorting->Label7->Caption();
-        // A statement is true when its boxes stand under the "True" heading.
-        const QRectF trueColumn = placeOf(sorting->Label5(0));
-        for (const QRectF& box : paper.boxes) {
-            const double middle = box.center().x();
-            paper.truths.append(trueColumn.left() <= middle && middle <= trueColumn.right());
-        }
+    if (!board.picture.isEmpty()) {
+        // Shown from the place's corner at its own size, as on the screen.
+        paper.picture = Picture::load(board.picture);
+        paper.picturePlace = board.picturePlace;
+        if (!paper.picture.isNull())
+            paper.picturePlace.setSize(paper.picture.sizeTwips());
     }
+    for (const TopicText& text : board.texts)
+        if (text.onPaper)
+            paper.texts.append({text.place, text.text, text.points});
+    for (const TopicLine& line : board.lines)
+        paper.lines.append(line.ends);
+    if (board.trueFalse)
+        for (const TopicLabel& label : board.labels)
+            paper.truths.append(label.isTrue);
     return paper;
 }
 

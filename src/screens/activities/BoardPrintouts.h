@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/Topic.h"
 #include "platform/Picture.h"
 
 #include <QLineF>
@@ -8,11 +9,10 @@
 #include <QString>
 #include <QStringList>
 
-class DragBoard;
 class PrinterSurface;
 
 // A drag-and-drop board as paper: what its page shows, in the screen's twips, taken from the
-// board as it stands so the paper never drifts from the screen.
+// topic's description of the board, as the screen is, so the paper never drifts from it.
 struct BoardPaper {
     struct Text {
         QRectF place;
@@ -38,7 +38,8 @@ struct BoardPaper {
     QString name;
 };
 
-BoardPaper paperOf(const DragBoard& board);
+// The paper of a topic's board; `title` is the topic's.
+BoardPaper paperOf(const TopicBoard& board, const QString& title);
 
 // The task page: the board's picture or tree with empty numbered boxes, a word bank of the
 // labels in a fixed mixed order and a line for each box; or, on a true-or-false board, the

@@ -5,8 +5,9 @@
 #include <QRectF>
 #include <QString>
 
-// The main menu's entries: the twelve topics of the subject in two columns of six (two with
-// content, ten listed but not yet available) and the larger entries for the teacher's tools.
+// The main menu's entries: the twelve topics of the subject in two columns of six (each
+// available once a topic of its caption is in the content) and the larger entries for the
+// teacher's tools.
 namespace MainMenuTopics {
 
 struct Entry {
@@ -15,7 +16,8 @@ struct Entry {
     QRectF twips;
     double points;
     QColor box;
-    bool enabled;
+    // A topic's entry, rather than one of the teacher's tools or Exit.
+    bool topic;
 };
 
 const QList<Entry>& entries();

@@ -12,6 +12,7 @@
 #include "platform/ContentPath.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/AnswerKeyMenu.h"
+#include "screens/activities/board/DragBoard.h"
 #include "screens/activities/multiple.h"
 #include "screens/navigation/intro0.h"
 #include "screens/reading/teacher.h"
@@ -19,13 +20,13 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
-TopicMenu::TopicMenu(TopicData data) : Screen(data.screenName), data_(std::move(data)) {
+TopicMenu::TopicMenu(Topic topic) : Screen(topic.id), topic_(std::move(topic)) {
     Label1 = makeLabel(
-        this, QStringLiteral("Label1"), -1, data_.title, {240, 0, 6240, 900},
+        this, QStringLiteral("Label1"), -1, topic_.title, {240, 0, 6240, 900},
         {QStringLiteral("Times New Roman"), 27.75, true, Colours::yellow, Label::Align::Left});
     Image1 = new ImageBox(this);
     setControlName(Image1, QStringLiteral("Image1"));
-    Image1->Move(0, data_.pictureTop, 0, 0);
+    Image1->Move(0, topic_.menuPictureTop, 0, 0);
 
     const QString name = QStringLiteral("Label3");
     makeMenuEntry(this, Label3, name, Entry::Quiz, QStringLiteral("Multiple Choice"),
@@ -49,9 +50,16 @@ TopicMenu::TopicMenu(TopicData data) : Screen(data.screenName), data_(std::move(
     Label3(Entry::Quiz).setRightClickGoesToWindow(true);
 }
 
+TopicMenu& TopicMenu::open(const Topic& topic) {
+    TopicMenu& menu =
+        Screens::touch<TopicMenu>(topic.id, [&topic] { return new TopicMenu(topic); });
+    Screens::open(menu);
+    return menu;
+}
+
 void TopicMenu::Form_Load() {
     StandardWindow(*this);
-    Image1->LoadPicture(data_.picture);
+    Image1->LoadPicture(topic_.menuPicture);
     Image1->setLeft((12000 - Image1->Width()) / 2);
 }
 
@@ -69,22 +77,20 @@ void TopicMenu::Label3_Click(int Index) {
         openQuiz();
         break;
     case Entry::Labelling:
-        if (data_.openLabelling)
-            data_.openLabelling(Label1->Caption());
+        openBoard(topic_.labelling);
         break;
     case Entry::Exit:
         Screens::open<intro0>();
         Screens::unload(*this);
         break;
     case Entry::Ordering:
-        if (data_.openOrdering)
-            data_.openOrdering(Label1->Caption());
+        openBoard(topic_.ordering);
         break;
     case Entry::KeyFacts:
-        openPages(data_.keyFactsStem);
+        openPages(topic_.keyFactsStem);
         break;
     case Entry::Notes:
-        openPages(data_.notesStem);
+        openPages(topic_.notesStem);
         break;
     default:
         break;
@@ -94,7 +100,7 @@ void TopicMenu::Label3_Click(int Index) {
 
 void TopicMenu::openQuiz() {
     try {
-        ItemReader file1 = ItemReader::open(ContentPath::resolve(data_.questionFile));
+        ItemReader file1 = ItemReader::open(ContentPath::resolve(topic_.questionFile));
         LoadQuestionFile(file1, Module1::Questions);
     } catch (const FileError&) {
         // A missing or short file never opens the quiz; what was read so far stays.
@@ -102,13 +108,19 @@ void TopicMenu::openQuiz() {
         return;
     }
     multiple& quiz = Screens::touch<multiple>();
-    quiz.Picture1->LoadPicture(data_.smallPicture);
-    quiz.Label5->setCaption(data_.subject);
+    quiz.Picture1->LoadPicture(topic_.quizPicture);
+    quiz.Label5->setCaption(topic_.quizSubject);
     Screens::open(quiz);
 }
 
+void TopicMenu::openBoard(const TopicBoard& board) {
+    const QString title = Label1->Caption();
+    Screens::open(
+        Screens::touch<DragBoard>(board.screenName, [&] { return new DragBoard(board, title); }));
+}
+
 void TopicMenu::openPages(const QString& stem) {
-    Module1::PageCount = 2;
+    Module1::PageCount = topic_.pageCount;
     Module1::PageStem = stem;
     teacher& viewer = Screens::touch<teacher>();
     viewer.showPage(teacher::screenCopy(stem, 1), teacher::printCopy(stem, 1));
@@ -120,6 +132,6 @@ void TopicMenu::contextMenuEvent(QContextMenuEvent* event) {
     if (!Label3(Entry::Quiz).geometry().contains(event->pos()))
         return;
     QMenu menu(this);
-    addAnswerKeyEntry(menu, data_.questionFile, data_.subject);
+    addAnswerKeyEntry(menu, topic_.questionFile, topic_.quizSubject);
     menu.exec(event->globalPos());
 }

@@ -1,32 +1,19 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "formats/Topic.h"
 #include "platform/controls/ControlArray.h"
 #include "platform/controls/ImageBox.h"
 #include "platform/controls/Label.h"
 
-#include <functional>
-
-// What makes one topic's menu different from another's.
-struct TopicData {
-    QString screenName;
-    QString title;
-    QString picture;
-    double pictureTop;
-    QString questionFile;
-    QString smallPicture;
-    QString subject;
-    QString keyFactsStem;
-    QString notesStem;
-    // The topic's activities; each receives the topic title for its heading.
-    std::function<void(const QString& title)> openLabelling;
-    std::function<void(const QString& title)> openOrdering;
-};
-
-// A topic's menu: its key facts, quiz, teacher's notes, ordering and labelling activities.
+// A topic's menu: its key facts, quiz, teacher's notes, ordering and labelling activities, all
+// as the topic's description says. Each topic has its own, named by the topic's folder.
 class TopicMenu : public Screen {
 public:
-    explicit TopicMenu(TopicData data);
+    explicit TopicMenu(Topic topic);
+
+    // Opens the menu of `topic`, made when it has none.
+    static TopicMenu& open(const Topic& topic);
 
     // The entries of Label3.
     struct Entry {
@@ -41,7 +28,7 @@ public:
     void Label3_Click(int Index);
     void Label3_MouseMove(int Index, const MouseArgs& args);
 
-    const TopicData& data() const { return data_; }
+    const Topic& topic() const { return topic_; }
 
     // The topic's title.
     Label* Label1;
@@ -58,6 +45,7 @@ protected:
 private:
     void openQuiz();
     void openPages(const QString& stem);
+    void openBoard(const TopicBoard& board);
 
-    TopicData data_;
+    Topic topic_;
 };

@@ -12,9 +12,11 @@
 #include "screens/authoring/worksheets.h"
 #include "screens/navigation/MainMenuTopics.h"
 #include "screens/navigation/Titlefrm.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/TopicMenu.h"
 #include "screens/reading/guide.h"
 #include "screens/reading/teacher.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -52,15 +54,41 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     Timer1 = new Timer(this, 1);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 
+    findTopics();
     buildEntries();
     wireEvents();
+}
+
+void intro0::findTopics() {
+    const TopicDescription::Loaded loaded =
+        TopicDescription::loadAll(ContentPath::resolve(TopicDescription::folder));
+    for (const QString& problem : loaded.problems)
+        qWarning("A topic was left out: %s", qUtf8Printable(problem));
+    for (const Topic& topic : loaded.topics) {
+        const QList<MainMenuTopics::Entry>& entries = MainMenuTopics::entries();
+        const auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
+            return e.topic && e.caption == topic.title;
+        });
+        if (entry == entries.end())
+            qWarning("A topic was left out: the main menu has no topic called \"%s\"",
+                     qUtf8Printable(topic.title));
+        else if (!topics_.emplace(entry->index, topic).second)
+            qWarning("A topic was left out: \"%s\" is described twice; the folder \"%s\" is "
+                     "used",
+                     qUtf8Printable(topic.title), qUtf8Printable(topics_.at(entry->index).id));
+    }
+}
+
+const Topic* intro0::topicAt(int index) const {
+    const auto it = topics_.find(index);
+    return it == topics_.end() ? nullptr : &it->second;
 }
 
 void intro0::buildEntries() {
     for (const MainMenuTopics::Entry& entry : MainMenuTopics::entries()) {
         Label* label = makeMenuEntry(this, Label2, QStringLiteral("Label2"), entry.index,
                                      entry.caption, entry.twips, entry.points, entry.box);
-        label->setEnabled(entry.enabled);
+        label->setEnabled(!entry.topic || topicAt(entry.index));
     }
 }
 
@@ -111,13 +139,12 @@ void intro0::Timer1_Timer() {
 }
 
 void intro0::Label2_Click(int Index) {
+    if (const Topic* topic = topicAt(Index)) {
+        TopicMenu::open(*topic);
+        playClick();
+        return;
+    }
     switch (Index) {
-    case Entry::Orvelles:
-        Screens::open<orvelles>();
-        break;
-    case Entry::Rich:
-        Screens::open<rich>();
-        break;
     case Entry::Exit:
         openTitleScreen();
         break;
@@ -135,7 +162,7 @@ void intro0::Label2_Click(int Index) {
         openGuide();
         break;
     default:
-        // The topics without content are disabled and never reach here.
+        // A topic without content is disabled and never reaches here.
         break;
     }
     playClick();

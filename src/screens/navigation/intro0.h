@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "formats/Topic.h"
 #include "platform/controls/Buttons.h"
 #include "platform/controls/ControlArray.h"
 #include "platform/controls/Frame.h"
@@ -8,14 +9,17 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/Timer.h"
 
+#include <map>
+
 // The main menu: the topics of the subject, sound on and off, the teacher's tools, the
 // acknowledgements and the way out. Reads the worksheet catalogue just after it is shown.
 class intro0 : public Screen {
 public:
     intro0();
 
-    // The entries of Label2 that lead somewhere. The other topics, 0 to 6 and 8 to 10, are
-    // listed but disabled; 11 to 14 do not exist.
+    // The entries of Label2 that lead somewhere. A topic's entry, 0 to 10 or 15, leads to its
+    // menu when a folder under topics/ describes a topic of that title, and is disabled
+    // otherwise; 11 to 14 do not exist.
     struct Entry {
         static constexpr int Orvelles = 15, Rich = 7, Exit = 16, Wizard = 17, Catalogue = 18,
                              Acknowledgements = 19, Guide = 20;
@@ -48,10 +52,17 @@ public:
     // The twelve topics, "Exit" and the teacher's tools; see Entry and MainMenuTopics.
     ControlArray<Label> Label2;
 
+    // The topic that entry `index` leads to, or null when it leads to none.
+    const Topic* topicAt(int index) const;
+
 private:
     void buildEntries();
     void wireEvents();
     void openTitleScreen();
     void openAcknowledgements();
     void openGuide();
+    void findTopics();
+
+    // The topics read at start, by the index of the entry each fills.
+    std::map<int, Topic> topics_;
 };

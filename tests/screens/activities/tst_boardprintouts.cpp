@@ -6,11 +6,11 @@
 #include "screens/activities/BoardPrintouts.h"
 #include "screens/activities/Printouts.h"
 #include "screens/activities/board/BoardPrintMenu.h"
-#include "screens/activities/board/LabellingBoards.h"
-#include "screens/activities/board/OrderingBoards.h"
+#include "screens/activities/board/DragBoard.h"
 #include "screens/authoring/worksheets.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/TopicMenu.h"
 #include "support/AppFixture.h"
+#include "support/ProjectTopics.h"
 #include "support/RecordingPrinter.h"
 #include "support/Worksheets.h"
 
@@ -19,6 +19,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -32,13 +33,20 @@ void installRecorder(int failAt = 0) {
 }
 
 DragBoard& board(const QString& name) {
-    if (name == "orvelleslab")
-        return Screens::open<orvelleslab>();
-    if (name == "richlab")
-        return Screens::open<richlab>();
-    if (name == "orvellesord")
-        return Screens::open<orvellesord>();
-    return Screens::open<richord>();
+    return ProjectTopics::openBoard(name);
+}
+
+BoardPaper paperOfBoard(const QString& name) {
+    const DragBoard& live = board(name);
+    return paperOf(live.data(), live.title());
+}
+
+// The value of the last "setX" before operation `at`.
+double xBefore(const QStringList& operations, qsizetype at) {
+    while (--at >= 0)
+        if (operations[at].startsWith("setX "))
+            return operations[at].mid(5).toDouble();
+    return -1;
 }
 
 // The printed texts: what printText drew.
@@ -91,6 +99,10 @@ private slots:
     void numberingReadsRowsLeftToRight();
     void answerKeyMarksTheRightAnswers_data();
     void answerKeyMarksTheRightAnswers();
+    void answerPageFillsEachNumberedBox_data();
+    void answerPageFillsEachNumberedBox();
+    void ticksStandInTheirColumn();
+    void damagedWorksheetPrintsNothing();
     void boardMenuPrintsAndSays();
     void noMenuDuringADrag();
     void catalogueMenuPrintsTheKey();
@@ -105,6 +117,7 @@ void TestBoardPrintouts::everyLabelOnceOnEachPage_data() {
     for (const char* name : {"orvelleslab", "richlab", "orvellesord", "richord"}) {
         QTest::newRow(QByteArray(name) + " A4") << name << 10772.0 << 15704.0;
         QTest::newRow(QByteArray(name) + " Letter") << name << 11520.0 << 14400.0;
+        QTest::newRow(QByteArray(name) + " A4 landscape") << name << 15704.0 << 10772.0;
     }
 }
 
@@ -114,7 +127,7 @@ void TestBoardPrintouts::everyLabelOnceOnEachPage() {
     QFETCH(double, height);
     AppFixture app;
     app.content.copyProjectContent();
-    const BoardPaper paper = paperOf(board(name));
+    const BoardPaper paper = paperOfBoard(name);
     QVERIFY(paper.captions.size() >= 4);
     for (const bool answers : {false, true}) {
         RecordingPrinter printer;
@@ -128,8 +141,13 @@ void TestBoardPrintouts::everyLabelOnceOnEachPage() {
         // Nothing is drawn off the page.
         for (const QString& op : printer.operations) {
             const QStringList parts = op.split(' ');
+            if (parts[0] == "drawPictureIn") {
+                QVERIFY2(parts[2].toDouble() >= 0 && parts[3].toDouble() >= 0, qPrintable(op));
+                QVERIFY2(parts[2].toDouble() + parts[4].toDouble() <= width + 1, qPrintable(op));
+                QVERIFY2(parts[3].toDouble() + parts[5].toDouble() <= height + 1, qPrintable(op));
+            }
             if (parts[0] == "drawLine" || parts[0] == "fillRect") {
-                QVERIFY2(parts[1].toDouble() >= 0 && parts[2].toDouble() >= 0, qPrintable(op));
+                QVERIFY2(parts[1].toDouble() > -0.5 && parts[2].toDouble() > -0.5, qPrintable(op));
                 const bool line = parts[0] == "drawLine";
                 const double right = parts[3].toDouble() + (line ? 0 : parts[1].toDouble());
                 const double bottom = parts[4].toDouble() + (line ? 0 : parts[2].toDouble());
@@ -143,7 +161,7 @@ void TestBoardPrintouts::everyLabelOnceOnEachPage() {
 
 void TestBoardPrintouts::statementsTrueByTheirColumn() {
     AppFixture app;
-    const BoardPaper paper = paperOf(board("richord"));
+    const BoardPaper paper = paperOfBoard("richord");
     QCOMPARE(paper.truths, QList<bool>({false, false, false, false, true, true, true, true}));
     QVERIFY(paper.captions[4].startsWith("Life was very hard"));
 }
@@ -204,6 +222,77 @@ void TestBoardPrintouts::answerKeyMarksTheRightAnswers() {
              "printLine |Key:  " + key.join(", ") + "|");
 }
 
+// Boxes are numbered as they are read, row by row and left to right; each holds its own label.
+void TestBoardPrintouts::answerPageFillsEachNumberedBox_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("byNumber");
+    QTest::newRow("orvelleslab") << "orvelleslab"
+                                 << QStringList{"Princess Isobel", "Prince Edric", "King Roderic",
+                                                "Queen Elspeth", "Princess Linnet"};
+    QTest::newRow("richlab") << "richlab"
+                             << QStringList{"Rich Woman", "Poor Man", "Poor Woman", "Rich Man"};
+}
+
+void TestBoardPrintouts::answerPageFillsEachNumberedBox() {
+    QFETCH(QString, name);
+    QFETCH(QStringList, byNumber);
+    AppFixture app;
+    RecordingPrinter printer;
+    printBoardAnswers(printer, paperOfBoard(name));
+    const QStringList& ops = printer.operations;
+    for (int n = 1; n <= byNumber.size(); ++n) {
+        const qsizetype tag = ops.indexOf(QString("printText |%1|").arg(n));
+        QVERIFY2(tag >= 0, qPrintable(QString::number(n)));
+        const auto next = std::find_if(ops.begin() + tag + 1, ops.end(), [](const QString& op) {
+            return op.startsWith("printText");
+        });
+        QCOMPARE(*next, "printText |" + byNumber[n - 1] + "|");
+    }
+}
+
+void TestBoardPrintouts::ticksStandInTheirColumn() {
+    AppFixture app;
+    RecordingPrinter printer;
+    printBoardAnswers(printer, paperOfBoard("richord"));
+    const QStringList& ops = printer.operations;
+    const double trueAt = xBefore(ops, ops.indexOf("printText |True|"));
+    const double falseAt = xBefore(ops, ops.indexOf("printText |False|"));
+    QVERIFY(trueAt > 0 && falseAt > trueAt);
+    const QStringList trueOnes{"Life was very hard", "Rich people lived the longest",
+                               "The Rich had black teeth", "Only boys from rich families"};
+    int ticks = 0;
+    for (qsizetype i = 0; i < ops.size(); ++i) {
+        const QRegularExpressionMatch row =
+            QRegularExpression("^printText \\|\\d+\\.  (.*)\\|$").match(ops[i]);
+        if (!row.hasMatch())
+            continue;
+        const bool isTrue = std::any_of(trueOnes.begin(), trueOnes.end(), [&](const QString& t) {
+            return row.captured(1).startsWith(t);
+        });
+        // The tick follows its statement: its first stroke starts left of its column's middle.
+        const qsizetype stroke = ops.indexOf(QRegularExpression("drawLine .*"), i);
+        QVERIFY(stroke > i);
+        const double x = ops[stroke].split(' ')[1].toDouble();
+        const bool nearerTrue = std::abs(x - trueAt) < std::abs(x - falseAt);
+        QVERIFY2(nearerTrue == isTrue, qPrintable(ops[i]));
+        ++ticks;
+    }
+    QCOMPARE(ticks, 8);
+}
+
+// A built-in worksheet that cannot be read says so, and no sheet goes to the printer.
+void TestBoardPrintouts::damagedWorksheetPrintsNothing() {
+    AppFixture app;
+    app.content.write("multiple/Rich and Poor.txt", "Rich and Poor\r\n\"Where did");
+    TopicMenu& topic = ProjectTopics::openMenu(QStringLiteral("rich"));
+    installRecorder();
+    recorded = QStringList{"untouched"};
+    rightClickAndPick(topic, topic.Label3(TopicMenu::Entry::Quiz).geometry().center(),
+                      QStringLiteral("Print the answer key"));
+    QCOMPARE(app.messages->texts, QStringList{"This worksheet seems to be corrupted."});
+    QCOMPARE(recorded, QStringList{"untouched"});
+}
+
 void TestBoardPrintouts::boardMenuPrintsAndSays() {
     AppFixture app;
     DragBoard& richBoard = board("richlab");
@@ -259,7 +348,7 @@ void TestBoardPrintouts::catalogueMenuPrintsTheKey() {
 void TestBoardPrintouts::topicMenuPrintsTheBuiltInKey() {
     AppFixture app;
     app.content.copyProjectContent();
-    rich& topic = Screens::open<rich>();
+    TopicMenu& topic = ProjectTopics::openMenu(QStringLiteral("rich"));
     installRecorder();
     const QPoint quiz = topic.Label3(TopicMenu::Entry::Quiz).geometry().center();
     rightClickAndPick(topic, quiz, QStringLiteral("Print the answer key"));
@@ -283,7 +372,7 @@ void TestBoardPrintouts::pdfWordsReadBack() {
     AppFixture app;
     app.content.copyProjectContent();
     for (const char* name : {"orvelleslab", "richlab", "orvellesord", "richord"}) {
-        const BoardPaper paper = paperOf(board(name));
+        const BoardPaper paper = paperOfBoard(name);
         for (const bool answers : {false, true}) {
             const QString pdf =
                 app.content.path() + "/" + name + (answers ? "-answers" : "") + ".pdf";

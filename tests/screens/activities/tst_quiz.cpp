@@ -5,7 +5,7 @@
 #include "screens/activities/Welldone.h"
 #include "screens/activities/Wrong.h"
 #include "screens/activities/multiple.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
 #include "support/DoubleClick.h"
@@ -198,7 +198,7 @@ void TestQuiz::roadFromTheTopicMenuAndBack() {
     app.content.write("multiple/Rich and Poor.txt", sampleQuestionFile(QStringLiteral("Homes")));
     intro0& menu = Screens::open<intro0>();
     QTest::mouseClick(&menu.Label2(intro0::Entry::Rich), Qt::LeftButton);
-    rich& topic = *Screens::find<rich>();
+    TopicMenu& topic = *Screens::find<TopicMenu>(QStringLiteral("rich"));
     QTest::mouseClick(&topic.Label3(TopicMenu::Entry::Quiz), Qt::LeftButton);
     multiple& quiz = *Screens::find<multiple>();
     answer(quiz, QStringLiteral("2222-22222"));

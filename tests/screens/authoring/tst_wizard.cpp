@@ -254,7 +254,7 @@ void TestWizard::titles() {
         expected << file.mid(9);
     expected.sort();
     QCOMPARE(filesIn(app.content.path() + "/multiple"), expected);
-    QCOMPARE(filesIn(app.content.path()), QStringList{"multiple"});
+    QCOMPARE(filesIn(app.content.path()), (QStringList{"multiple", "topics"}));
     const QByteArray track =
         file.isEmpty() ? emptyCatalogue : " 1 \r\n" + title.toLatin1() + "\r\n";
     QCOMPARE(app.content.read("multiple/track.txt"), track);

@@ -1,7 +1,7 @@
 #include "app/Module1.h"
 #include "app/Screens.h"
 #include "screens/activities/multiple.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
 #include "support/Worksheets.h"
@@ -29,8 +29,8 @@ TopicMenu& openTopic(const QString& which) {
     QTest::mouseClick(&menu.Label2(which == "rich" ? intro0::Entry::Rich : intro0::Entry::Orvelles),
                       Qt::LeftButton);
     if (which == "rich")
-        return *Screens::find<rich>();
-    return *Screens::find<orvelles>();
+        return *Screens::find<TopicMenu>(QStringLiteral("rich"));
+    return *Screens::find<TopicMenu>(QStringLiteral("orvelles"));
 }
 
 } // namespace
@@ -170,7 +170,7 @@ void TestTopicMenu::exitBringsTheMainMenuForward() {
     TopicMenu& topic = openTopic("rich");
     app.sound->played.clear();
     QTest::mouseClick(&topic.Label3(TopicMenu::Entry::Exit), Qt::LeftButton);
-    QCOMPARE(Screens::find<rich>(), nullptr);
+    QCOMPARE(Screens::find<TopicMenu>(QStringLiteral("rich")), nullptr);
     QVERIFY(Screens::find<intro0>()->isVisible());
     QCOMPARE(app.sound->played, QStringList{click});
 }

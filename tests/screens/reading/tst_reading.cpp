@@ -3,7 +3,7 @@
 #include "app/Services.h"
 #include "platform/Colours.h"
 #include "platform/Picture.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
 #include "screens/reading/guide.h"
 #include "screens/reading/teacher.h"
@@ -55,8 +55,10 @@ teacher& openKeyFacts(const QString& topic) {
     intro0& menu = Screens::open<intro0>();
     QTest::mouseClick(&menu.Label2(topic == "rich" ? intro0::Entry::Rich : intro0::Entry::Orvelles),
                       Qt::LeftButton);
-    TopicMenu* menuOfTopic = topic == "rich" ? static_cast<TopicMenu*>(Screens::find<rich>())
-                                             : static_cast<TopicMenu*>(Screens::find<orvelles>());
+    TopicMenu* menuOfTopic =
+        topic == "rich"
+            ? static_cast<TopicMenu*>(Screens::find<TopicMenu>(QStringLiteral("rich")))
+            : static_cast<TopicMenu*>(Screens::find<TopicMenu>(QStringLiteral("orvelles")));
     QTest::mouseClick(&menuOfTopic->Label3(TopicMenu::Entry::KeyFacts), Qt::LeftButton);
     return *Screens::find<teacher>();
 }
@@ -103,7 +105,7 @@ void TestReading::viewerPaging() {
 
     QTest::mouseClick(&viewer.Label3(PageScreen::Button::Exit), Qt::LeftButton);
     QCOMPARE(Screens::find<teacher>(), nullptr);
-    QVERIFY(Screens::find<rich>()->isVisible());
+    QVERIFY(Screens::find<TopicMenu>(QStringLiteral("rich"))->isVisible());
 }
 
 void TestReading::viewerPrintsThePrintCopy() {
@@ -112,7 +114,9 @@ void TestReading::viewerPrintsThePrintCopy() {
     recordPrints();
     intro0& menu = Screens::open<intro0>();
     QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
-    QTest::mouseClick(&Screens::find<orvelles>()->Label3(TopicMenu::Entry::Notes), Qt::LeftButton);
+    QTest::mouseClick(
+        &Screens::find<TopicMenu>(QStringLiteral("orvelles"))->Label3(TopicMenu::Entry::Notes),
+        Qt::LeftButton);
     teacher& viewer = *Screens::find<teacher>();
     QTest::mouseClick(&viewer.Label3(PageScreen::Button::NextPage), Qt::LeftButton);
     QTest::mouseClick(&viewer.Label3(PageScreen::Button::Print), Qt::LeftButton);

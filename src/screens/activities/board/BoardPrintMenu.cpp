@@ -25,7 +25,7 @@ std::unique_ptr<QMenu> boardPrintMenu(DragBoard& board) {
 void printBoardPaper(const DragBoard& board, bool answers) {
     try {
         std::unique_ptr<PrinterSurface> printer = Services::newPrinter();
-        const BoardPaper paper = paperOf(board);
+        const BoardPaper paper = paperOf(board.data(), board.title());
         if (answers)
             printBoardAnswers(*printer, paper);
         else

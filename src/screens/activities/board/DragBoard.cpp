@@ -8,6 +8,7 @@
 #include "platform/controls/AccessibleControls.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/Welldone.h"
+#include "screens/activities/board/BoardLayouts.h"
 #include "screens/activities/board/BoardPrintMenu.h"
 
 #include <QContextMenuEvent>
@@ -22,26 +23,69 @@ QRectF rectOf(const Board::Box& box) {
     return {box.left, box.top, box.width, box.height};
 }
 
+Label::Align alignOf(const QString& align) {
+    if (align == QLatin1String("center"))
+        return Label::Align::Center;
+    return align == QLatin1String("right") ? Label::Align::Right : Label::Align::Left;
+}
+
 } // namespace
 
-DragBoard::DragBoard(BoardData data)
-    : Screen(data.screenName), data_(std::move(data)), rules_(data_.layout) {
-    Label6 = makeLabel(this, QStringLiteral("Label6"), -1, QStringLiteral("Worksheet 1"),
-                       data_.titleRect,
+DragBoard::DragBoard(TopicBoard board, const QString& title)
+    : Screen(board.screenName), data_(std::move(board)), title_(title),
+      rules_(BoardLayouts::layoutOf(data_)) {
+    Label6 = makeLabel(this, QStringLiteral("Label6"), -1, title, data_.titlePlace,
                        {QStringLiteral("Times New Roman"), data_.titlePoints, false,
                         Colours::yellow, Label::Align::Center});
     buildBoxes();
     buildButtons();
-    // Made last, so they lie above the boxes and everything else made so far.
+    // Made after the boxes, so they lie above them and everything else made so far.
     buildLabels();
+    buildPicture();
+    buildTexts();
     wireKeyboard();
+}
+
+void DragBoard::buildPicture() {
+    if (data_.picture.isEmpty())
+        return;
+    auto* image = new ImageBox(this);
+    setControlName(image, QStringLiteral("Image1"), 0);
+    const QRectF& place = data_.picturePlace;
+    image->Move(place.left(), place.top(), place.width(), place.height());
+    // Behind everything, so boxes and labels stay visible over it.
+    image->lower();
+    Image1.add(0, image);
+}
+
+void DragBoard::buildTexts() {
+    for (const TopicText& t : data_.texts) {
+        texts_.append(makeLabel(this, t.name, t.index, t.text, t.place,
+                                {t.font, t.points, t.bold, QColor(t.colour), alignOf(t.align)}));
+    }
+    for (int i = 0; i < data_.lines.size(); ++i) {
+        const TopicLine& from = data_.lines[i];
+        auto* line = new Line(this);
+        setControlName(line, QStringLiteral("Line1"), i);
+        line->setBorderColor(QColor(from.colour));
+        line->setBorderWidth(from.width);
+        line->setEnds(from.ends.p1(), from.ends.p2());
+        Line1.add(i, line);
+    }
+}
+
+Label* DragBoard::text(const QString& name, int index) const {
+    for (int i = 0; i < data_.texts.size(); ++i)
+        if (data_.texts[i].name == name && data_.texts[i].index == index)
+            return texts_[i];
+    return nullptr;
 }
 
 void DragBoard::buildBoxes() {
     const TextStyle style{tahoma, data_.labelPoints, true, Colours::yellow, Label::Align::Center};
     for (int i = 0; i < rules_.count(); ++i) {
         // At design a target box shows its label's caption; loading empties it.
-        Label* box = makeLabel(this, QStringLiteral("Label1"), i, data_.captions.value(i),
+        Label* box = makeLabel(this, QStringLiteral("Label1"), i, data_.labels[i].text,
                                rectOf(rules_.target(i)), style);
         box->setBackColor(Colours::black);
         box->setOpaque(true);
@@ -91,7 +135,9 @@ void DragBoard::buildButtons() {
 void DragBoard::Form_Load() {
     StandardWindow(*this);
     Module1::MaxScore = rules_.count();
-    loadPicture();
+    // A picture that cannot be loaded leaves an empty box; the board works the same without it.
+    if (Image1.contains(0))
+        Image1(0).LoadPicture(data_.picture);
     for (int i = 0; i < rules_.count(); ++i) {
         Label1(i).hide();
         Label2(i).setCaption(Label1(i).Caption());

@@ -2,17 +2,21 @@
 
 #include "app/Screen.h"
 #include "app/Screens.h"
+#include "formats/Topic.h"
 #include "platform/controls/ControlArray.h"
+#include "platform/controls/ImageBox.h"
 #include "platform/controls/KeyboardFocus.h"
 #include "platform/controls/Label.h"
-#include "screens/activities/board/BoardLayouts.h"
+#include "platform/controls/Line.h"
 #include "screens/activities/board/BoardRules.h"
 
-// The drag-and-drop board that the labelling and ordering screens share. The rules own every
-// position; the labels are moved to where the rules say after each event.
+// A topic's drag-and-drop board, labelling or ordering, as its topic describes it: labels to
+// drag into boxes, over a picture or among the captions and lines of a tree or of columns. The
+// rules own every position; the labels are moved to where the rules say after each event.
 class DragBoard : public Screen {
 public:
-    explicit DragBoard(BoardData data);
+    // `title` is the topic's, shown at the board's title place.
+    DragBoard(TopicBoard board, const QString& title);
 
     // The entries of Label3.
     struct Button {
@@ -38,9 +42,12 @@ public:
     int pickedBox() const { return picked_; }
 
     const Board::BoardRules& rules() const { return rules_; }
-    const BoardData& data() const { return data_; }
+    const TopicBoard& data() const { return data_; }
+    const QString& title() const { return title_; }
+    // A caption the topic adds by its name and index (-1 for a single control); null if none.
+    Label* text(const QString& name, int index = -1) const;
 
-    // The topic's title, set by the menu that opens the board.
+    // The topic's title.
     Label* Label6;
     // The target boxes; box i is where label i scores (by column on a true-or-false board).
     ControlArray<Label> Label1;
@@ -50,17 +57,21 @@ public:
     ControlArray<Label> Label3;
     // The home slots the labels start in, outlined.
     ControlArray<Label> Label4;
+    // The picture behind a labelling board, at 0 alone; none on an ordering board.
+    ControlArray<ImageBox> Image1;
+    // The lines the topic draws, such as a family tree's from each marriage to its child.
+    ControlArray<Line> Line1;
 
 protected:
     // The teacher's menu for printing the board; never while a label is being dragged.
     void contextMenuEvent(QContextMenuEvent* event) override;
     // While a label is lifted, Tab and Shift+Tab pick the next or previous box.
     bool focusNextPrevChild(bool next) override;
-    // The labelling screens load their picture here; the ordering screens have none.
-    virtual void loadPicture() {}
 
 private:
     void buildBoxes();
+    void buildPicture();
+    void buildTexts();
     void buildLabels();
     void buildButtons();
     // Moves every label to where the rules have it and shows "Check Score" when offered.
@@ -78,18 +89,13 @@ private:
     std::vector<int> boxesInReadingOrder() const;
     bool inTargetBox(int index) const;
 
-    BoardData data_;
+    TopicBoard data_;
+    QString title_;
     Board::BoardRules rules_;
+    QList<Label*> texts_;
     int lifted_ = -1;
     int picked_ = -1;
     bool draggedSincePress_ = false;
     KeyboardFocus::Ring* liftRing_ = nullptr;
     KeyboardFocus::Ring* boxRing_ = nullptr;
 };
-
-// How a topic menu opens one of its boards: touch it, give it the topic's title, show it.
-template <class T> void openBoard(const QString& title) {
-    T& board = Screens::touch<T>();
-    board.Label6->setCaption(title);
-    Screens::open(board);
-}

@@ -1,5 +1,6 @@
 #include "screens/activities/board/BoardLayouts.h"
 #include "screens/activities/board/BoardRules.h"
+#include "support/ProjectTopics.h"
 
 #include <QTest>
 
@@ -9,14 +10,8 @@ Q_DECLARE_METATYPE(Board::BoxRef)
 
 namespace {
 
-BoardData layoutNamed(const QString& name) {
-    if (name == "orvelleslab")
-        return BoardLayouts::orvelleslab();
-    if (name == "richlab")
-        return BoardLayouts::richlab();
-    if (name == "orvellesord")
-        return BoardLayouts::orvellesord();
-    return BoardLayouts::richord();
+Layout layoutNamed(const QString& name) {
+    return BoardLayouts::layoutOf(ProjectTopics::board(name));
 }
 
 // Drops label `index` a little inside the top-left corner of target box `box`.
@@ -82,7 +77,7 @@ void TestBoardRules::catchWindowEnds() {
     QFETCH(QString, edge);
     QFETCH(float, offset);
     QFETCH(bool, caught);
-    const BoardRules rules(layoutNamed(screen).layout);
+    const BoardRules rules(layoutNamed(screen));
     const Box b = rules.box(box);
     float x = b.left + 1;
     float y = b.top + 1;
@@ -116,7 +111,7 @@ void TestBoardRules::firstBoxInOrderTakesTheLabel() {
     QFETCH(QString, screen);
     QFETCH(Place, at);
     QFETCH(BoxRef, box);
-    BoardRules rules(screen.isEmpty() ? overlapping() : layoutNamed(screen).layout);
+    BoardRules rules(screen.isEmpty() ? overlapping() : layoutNamed(screen));
     rules.placeLabel(0, at);
     QCOMPARE(rules.drop(0), std::vector<BoxRef>{box});
     QVERIFY(rules.standsIn(0, rules.box(box)));
@@ -150,7 +145,7 @@ void TestBoardRules::onlyTheLeftButtonAloneDrags_data() {
 void TestBoardRules::onlyTheLeftButtonAloneDrags() {
     QFETCH(int, button);
     QFETCH(bool, moves);
-    BoardRules rules(BoardLayouts::orvelleslab().layout);
+    BoardRules rules(layoutNamed(QStringLiteral("orvelleslab")));
     QCOMPARE(rules.drag(0, button, 100, 50), moves);
     // The centre comes under the pointer: 5040 + 100 - 1845 / 2 and 7440 + 50 - 375 / 2.
     QCOMPARE(rules.label(0).left, moves ? 4217.5f : 5040.0f);
@@ -158,7 +153,7 @@ void TestBoardRules::onlyTheLeftButtonAloneDrags() {
 }
 
 void TestBoardRules::checkScoreAppearsWithAsManyPairsAsLabels() {
-    BoardRules rules(BoardLayouts::richord().layout);
+    BoardRules rules(layoutNamed(QStringLiteral("richord")));
     // Two false statements share box 0 and box 1 stays empty.
     for (int i = 0; i < 7; ++i)
         dropInto(rules, i, i == 1 ? 0 : i);
@@ -202,7 +197,7 @@ void TestBoardRules::scoring() {
     QFETCH(QString, screen);
     QFETCH(QList<int>, boxOfLabel);
     QFETCH(int, score);
-    BoardRules rules(layoutNamed(screen).layout);
+    BoardRules rules(layoutNamed(screen));
     for (int i = 0; i < boxOfLabel.size(); ++i) {
         if (boxOfLabel[i] >= 0)
             dropInto(rules, i, boxOfLabel[i]);

@@ -2,10 +2,8 @@
 #include "app/Screens.h"
 #include "platform/Twips.h"
 #include "screens/activities/Welldone.h"
-#include "screens/activities/board/FamilyNames.h"
-#include "screens/activities/board/LabellingBoards.h"
-#include "screens/activities/board/OrderingBoards.h"
-#include "screens/navigation/TopicMenus.h"
+#include "screens/activities/board/DragBoard.h"
+#include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
 #include "support/DesignedLayout.h"
@@ -26,18 +24,11 @@ DragBoard& openBoard(AppFixture& app, const QString& name, bool soundOn = true) 
     const bool rich = name.startsWith("rich");
     QTest::mouseClick(&menu.Label2(rich ? intro0::Entry::Rich : intro0::Entry::Orvelles),
                       Qt::LeftButton);
-    TopicMenu* topic = rich ? static_cast<TopicMenu*>(Screens::find<::rich>())
-                            : static_cast<TopicMenu*>(Screens::find<orvelles>());
+    TopicMenu* topic = Screens::find<TopicMenu>(rich ? "rich" : "orvelles");
     QTest::mouseClick(&topic->Label3(name.endsWith("lab") ? TopicMenu::Entry::Labelling
                                                           : TopicMenu::Entry::Ordering),
                       Qt::LeftButton);
-    DragBoard* board = Screens::find<richord>();
-    if (name == "orvelleslab")
-        board = Screens::find<orvelleslab>();
-    else if (name == "richlab")
-        board = Screens::find<richlab>();
-    else if (name == "orvellesord")
-        board = Screens::find<orvellesord>();
+    DragBoard* board = Screens::find<DragBoard>(name);
     if (!board || !QTest::qWaitForWindowExposed(board))
         qFatal("board never shown");
     Module1::SoundOn = soundOn ? 1 : 0;
@@ -145,14 +136,16 @@ void TestDragBoard::loading_data() {
     QTest::addColumn<QStringList>("captions");
     QTest::newRow("orvelleslab") << "orvelleslab"
                                  << "The Orvelles"
-                                 << QStringList(FamilyNames::picture.begin(),
-                                                FamilyNames::picture.end());
+                                 << QStringList{"Princess Isobel", "Queen Elspeth", "Prince Edric",
+                                                "King Roderic", "Princess Linnet"};
     QTest::newRow("richlab") << "richlab"
                              << "Rich and Poor"
                              << QStringList{"Poor Woman", "Rich Man", "Poor Man", "Rich Woman"};
     QTest::newRow("orvellesord") << "orvellesord"
                                  << "The Orvelles"
-                                 << QStringList(FamilyNames::tree.begin(), FamilyNames::tree.end());
+                                 << QStringList{"King Roderic",  "King Oswin",      "Edric",
+                                                "Queen Mirabel", "Catrin of Lorne", "Annora Vale",
+                                                "Elspeth Marsh", "Linnet",          "Isobel"};
     QTest::newRow("richord") << "richord"
                              << "Rich and Poor"
                              << QStringList{"All children went to school",
@@ -335,14 +328,16 @@ void TestDragBoard::exit() {
         board.close();
     else
         QTest::mouseClick(&board.Label3(DragBoard::Button::Exit), Qt::LeftButton);
-    QVERIFY(!Screens::find<richord>());
-    QVERIFY(Screens::find<rich>()->isVisible());
+    QVERIFY(!Screens::find<DragBoard>(QStringLiteral("richord")));
+    QVERIFY(Screens::find<TopicMenu>(QStringLiteral("rich"))->isVisible());
     QCOMPARE(Module1::Score, 0);
     QCOMPARE(app.sound->played, QStringList{click});
     AppFixture::settle();
     // Opened again, it is loaded afresh.
     QVERIFY(&openBoard(app, "richord") != nullptr);
-    QVERIFY(!Screens::find<richord>()->Label3(DragBoard::Button::CheckScore).Visible());
+    QVERIFY(!Screens::find<DragBoard>(QStringLiteral("richord"))
+                 ->Label3(DragBoard::Button::CheckScore)
+                 .Visible());
 }
 
 void TestDragBoard::soundOff() {
@@ -364,7 +359,7 @@ void TestDragBoard::pictureLiesBehindTheBoard() {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPG");
     app.content.write("images/familymd.jpg", bytes);
-    auto& board = static_cast<orvelleslab&>(openBoard(app, "orvelleslab"));
+    auto& board = openBoard(app, "orvelleslab");
     QCOMPARE(board.Image1(0).geometry(), QRect(0, -8, 400, 300));
     const QPoint overPicture(200, 150);
     dragInto(board, 0, {2250, 1875, 1845, 375});
@@ -375,7 +370,7 @@ void TestDragBoard::pictureLiesBehindTheBoard() {
 
 void TestDragBoard::treeDecorations() {
     AppFixture app;
-    auto& board = static_cast<orvellesord&>(openBoard(app, "orvellesord"));
+    auto& board = openBoard(app, "orvellesord");
     const QImage shot = board.grab().toImage();
     // Line1(0) runs down from 2520, 2520 to 2520, 3600: pixels 168, 168 to 168, 240.
     for (int x : {167, 168, 169})
