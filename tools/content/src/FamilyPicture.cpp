@@ -181,30 +181,6 @@ Person linnet() {
 
 } // namespace
 
-const std::vector<NameBox>& familyBoxes() {
-    static const std::vector<NameBox> boxes{{0, 720, 6600, QStringLiteral("Princess Isobel")},
-                                            {1, 7320, 6480, QStringLiteral("Queen Elspeth")},
-                                            {2, 3120, 6720, QStringLiteral("Prince Edric")},
-                                            {3, 5040, 6480, QStringLiteral("King Roderic")},
-                                            {4, 9720, 6480, QStringLiteral("Princess Linnet")}};
-    return boxes;
-}
-
-const std::vector<NameBox>& treeBoxes() {
-    // Top row: the first Orvelle king and queen; middle: their son and his three wives in
-    // order of marriage; bottom: one child of each marriage, under its own "=" mark.
-    static const std::vector<NameBox> boxes{{0, 1440, 3720, QStringLiteral("King Roderic")},
-                                            {1, 120, 2160, QStringLiteral("King Oswin")},
-                                            {2, 8280, 5280, QStringLiteral("Edric")},
-                                            {3, 2880, 2160, QStringLiteral("Queen Mirabel")},
-                                            {4, 4080, 3720, QStringLiteral("Catrin of Lorne")},
-                                            {5, 6840, 3720, QStringLiteral("Annora Vale")},
-                                            {6, 9600, 3720, QStringLiteral("Elspeth Marsh")},
-                                            {7, 5520, 5280, QStringLiteral("Linnet")},
-                                            {8, 2760, 5280, QStringLiteral("Isobel")}};
-    return boxes;
-}
-
 double boxCentreX(const NameBox& box, double pictureLeft, double boxWidth) {
     return (box.left + boxWidth / 2 - pictureLeft) / twipsPerPixel;
 }

@@ -18,6 +18,9 @@ struct NameBox {
     QString caption;
 };
 
+// The labels of a topic's labelling or ordering board with their boxes, in the order of its
+// topic.json; each person drawn stands above their own box.
+std::vector<NameBox> topicBoxes(const QString& topic, bool labelling);
 // The five members of the family picture, with the boxes of the family labelling screen.
 const std::vector<NameBox>& familyBoxes();
 // The nine names of the family-tree ordering screen, with its boxes.

@@ -288,14 +288,6 @@ Person richMan(double stature) {
 
 } // namespace
 
-const std::vector<NameBox>& richPoorBoxes() {
-    static const std::vector<NameBox> boxes{{0, 6600, 6120, QStringLiteral("Poor Woman")},
-                                            {1, 9600, 6120, QStringLiteral("Rich Man")},
-                                            {2, 3960, 6120, QStringLiteral("Poor Man")},
-                                            {3, 840, 6120, QStringLiteral("Rich Woman")}};
-    return boxes;
-}
-
 QImage richPoor(QSize size, double figureScale) {
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
