@@ -22,6 +22,7 @@ enum class Kind {
     Record,       // the record of the content copied into the user's folder
     Content,      // any file of the installed content, copied at start-up
     Font,
+    ClassRecord, // one computer's file of the class record
 };
 
 // The most bytes a file of `kind` may hold. A worksheet is a few kilobytes and the content's
@@ -43,6 +44,7 @@ constexpr qint64 capOf(Kind kind) {
     case Kind::Record:
         return 1 * MB;
     case Kind::Content:
+    case Kind::ClassRecord:
         return 64 * MB;
     }
     return 0;
