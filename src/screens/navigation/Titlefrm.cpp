@@ -72,6 +72,13 @@ void Titlefrm::setDisplayForTests(const QSizeF& displayTwips) {
     testDisplay = displayTwips;
 }
 
+Titlefrm& Titlefrm::openAsWayOut() {
+    Titlefrm& title = Screens::touch<Titlefrm>();
+    title.Command1->setCaption(QStringLiteral("Cancel"));
+    Screens::open(title);
+    return title;
+}
+
 void Titlefrm::Form_Load() {
     try {
         loadOwnLayout();

@@ -1,7 +1,6 @@
 #include "screens/navigation/TopicMenu.h"
 
 #include "app/Messages.h"
-#include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/Sound.h"
 #include "app/StandardWindow.h"
@@ -93,26 +92,20 @@ void TopicMenu::Label3_Click(int Index) {
 }
 
 void TopicMenu::openQuiz() {
+    QuestionTables worksheet;
     try {
         ItemReader file1 = ItemReader::open(ContentPath::resolve(data_.questionFile));
-        LoadQuestionFile(file1, Module1::Questions);
+        LoadQuestionFile(file1, worksheet);
     } catch (const FileError&) {
-        // A missing or short file never opens the quiz; what was read so far stays.
+        // A missing or short file never opens the quiz.
         showMessage(QStringLiteral("This worksheet seems to be corrupted."));
         return;
     }
-    multiple& quiz = Screens::touch<multiple>();
-    quiz.Picture1->LoadPicture(data_.smallPicture);
-    quiz.Label5->setCaption(data_.subject);
-    Screens::open(quiz);
+    multiple::start(worksheet, data_.subject, Picture::load(data_.smallPicture));
 }
 
 void TopicMenu::openPages(const QString& stem) {
-    Module1::PageCount = 2;
-    Module1::PageStem = stem;
-    teacher& viewer = Screens::touch<teacher>();
-    viewer.showPage(teacher::screenCopy(stem, 1), teacher::printCopy(stem, 1));
-    Screens::open(viewer);
+    teacher::openPages(stem, 2);
 }
 
 void TopicMenu::contextMenuEvent(QContextMenuEvent* event) {

@@ -3,6 +3,7 @@
 #include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/StandardWindow.h"
+#include "platform/Colours.h"
 
 namespace {
 
@@ -37,13 +38,36 @@ QString teacher::printCopy(const QString& stem, int page) {
 
 void teacher::Form_Load() {
     StandardWindow(*this);
-    if (Module1::PageCount == 1) {
-        Label1->hide();
-        Label3(Button::NextPage).hide();
-        Label3(Button::PreviousPage).hide();
+}
+
+teacher& teacher::openPages(const QString& stem, int count) {
+    teacher& viewer = Screens::touch<teacher>();
+    viewer.stem_ = stem;
+    viewer.pageCount_ = count;
+    viewer.pageNumber_ = 1;
+    if (count == 1) {
+        viewer.Label1->hide();
+        viewer.Label3(Button::NextPage).hide();
+        viewer.Label3(Button::PreviousPage).hide();
     }
-    Module1::PageNumber = 1;
-    Label1->setCaption(pageCaption(Module1::PageNumber, Module1::PageCount));
+    viewer.Label1->setCaption(pageCaption(1, count));
+    viewer.showPage(screenCopy(stem, 1), printCopy(stem, 1));
+    Screens::open(viewer);
+    return viewer;
+}
+
+teacher& teacher::openAcknowledgements() {
+    teacher& viewer = Screens::touch<teacher>();
+    viewer.Label1->hide();
+    viewer.Label3(Button::NextPage).hide();
+    viewer.Label3(Button::PreviousPage).hide();
+    viewer.showPage(QStringLiteral("wmf\\acknowledgments.wmf"),
+                    QStringLiteral("wmf2\\acknowledgments.wmf"));
+    viewer.Picture2->LoadPicture(QStringLiteral("logo\\quenart2.bmp"));
+    viewer.setBackColor(Colours::acknowledgements);
+    viewer.Timer1->setEnabled(true);
+    Screens::open(viewer);
+    return viewer;
 }
 
 void teacher::Label3_Click(int Index) {
@@ -55,12 +79,12 @@ void teacher::Label3_Click(int Index) {
         Screens::unload(*this);
         break;
     case Button::NextPage:
-        ++Module1::PageNumber;
+        ++pageNumber_;
         Label3(Button::PreviousPage).setEnabled(true);
         showCurrentPage();
         break;
     case Button::PreviousPage:
-        --Module1::PageNumber;
+        --pageNumber_;
         Label3(Button::NextPage).setEnabled(true);
         showCurrentPage();
         break;
@@ -70,18 +94,19 @@ void teacher::Label3_Click(int Index) {
 }
 
 void teacher::showCurrentPage() {
-    const int page = Module1::PageNumber;
-    if (page == Module1::PageCount)
+    const int page = pageNumber_;
+    if (page == pageCount_)
         Label3(Button::NextPage).setEnabled(false);
     if (page == 1)
         Label3(Button::PreviousPage).setEnabled(false);
-    showPage(screenCopy(Module1::PageStem, page), printCopy(Module1::PageStem, page));
-    Label1->setCaption(pageCaption(page, Module1::PageCount));
+    showPage(screenCopy(stem_, page), printCopy(stem_, page));
+    Label1->setCaption(pageCaption(page, pageCount_));
 }
 
 void teacher::Timer1_Timer() {
-    Module1::LogoFrame = (Module1::LogoFrame + 1) % 20;
-    const QString frame = QStringLiteral("%1").arg(Module1::LogoFrame, 4, 10, QLatin1Char('0'));
+    Module1::state.run.LogoFrame = (Module1::state.run.LogoFrame + 1) % 20;
+    const QString frame =
+        QStringLiteral("%1").arg(Module1::state.run.LogoFrame, 4, 10, QLatin1Char('0'));
     Picture1->LoadPicture(QStringLiteral("logo\\quen") + frame + QStringLiteral(".gif"));
     Picture1->show();
     Picture2->show();

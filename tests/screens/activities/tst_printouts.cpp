@@ -1,4 +1,3 @@
-#include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/Services.h"
 #include "formats/ItemReader.h"
@@ -30,18 +29,13 @@ void installRecorderKeeping(int failAt = 0) {
 
 multiple& quizWith(const QByteArray& file) {
     ItemReader file1(file);
-    LoadQuestionFile(file1, Module1::Questions);
-    multiple& quiz = Screens::touch<multiple>();
-    quiz.Label5->setCaption(QStringLiteral("The Orvelles"));
-    Screens::open(quiz);
-    return quiz;
+    QuestionTables worksheet;
+    LoadQuestionFile(file1, worksheet);
+    return multiple::start(worksheet, QStringLiteral("The Orvelles"), Picture());
 }
 
 Welldone& fullMarks(int score, const QString& subject, const QString& name) {
-    Module1::Score = score;
-    Module1::MaxScore = score;
-    Module1::QuizSubject = subject;
-    Welldone& results = Screens::open<Welldone>();
+    Welldone& results = Welldone::openWith({score, score, subject, std::nullopt});
     results.Text1->setText(name);
     return results;
 }
@@ -130,7 +124,7 @@ void TestPrintouts::worksheetFailureAtEachStep() {
         QCOMPARE(recorded.size(), step - 1);
         QCOMPARE(app.messages->texts, QStringList{"There was a problem printing to your printer."});
     }
-    QCOMPARE(Module1::CurrentQuestion, 1);
+    QCOMPARE(quiz.currentQuestion(), 1);
     QVERIFY(quiz.isVisible());
 }
 
@@ -241,10 +235,11 @@ void TestPrintouts::pdfPages() {
     const QString certificatePdf = app.content.path() + "/certificate.pdf";
     {
         ItemReader file1(sampleQuestionFile(QStringLiteral("Kings")));
-        LoadQuestionFile(file1, Module1::Questions);
+        QuestionTables worksheet;
+        LoadQuestionFile(file1, worksheet);
         auto surface = QtPrinterSurface::pdf(worksheetPdf);
         printWorksheet(*surface, QStringLiteral("The Orvelles"), QStringLiteral("Kings"),
-                       Module1::Questions);
+                       worksheet);
     }
     RecordingPrinter frame(QtPrinterSurface::pdf(certificatePdf));
     printCertificate(frame, {QStringLiteral("The Orvelles"), QStringLiteral("Ada"), 10, 10, 900});

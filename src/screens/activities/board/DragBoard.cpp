@@ -1,6 +1,5 @@
 #include "screens/activities/board/DragBoard.h"
 
-#include "app/Module1.h"
 #include "app/Sound.h"
 #include "app/StandardWindow.h"
 #include "platform/Colours.h"
@@ -90,7 +89,6 @@ void DragBoard::buildButtons() {
 
 void DragBoard::Form_Load() {
     StandardWindow(*this);
-    Module1::MaxScore = rules_.count();
     loadPicture();
     for (int i = 0; i < rules_.count(); ++i) {
         Label1(i).hide();
@@ -144,7 +142,6 @@ void DragBoard::Label2_MouseUp(int Index, const MouseArgs&) {
 }
 
 void DragBoard::Label3_Click(int Index) {
-    Module1::Score = 0;
     switch (Index) {
     case Button::Exit:
         Screens::unload(*this);
@@ -155,8 +152,7 @@ void DragBoard::Label3_Click(int Index) {
         showBoard();
         break;
     case Button::CheckScore:
-        Module1::Score = rules_.score();
-        Screens::open(Screens::touch<Welldone>());
+        Welldone::openWith(boardOutcome(rules_.score(), rules_.count()));
         break;
     default:
         break;
