@@ -77,15 +77,20 @@ void multiple::Form_Load() {
 multiple& multiple::start(const QuestionTables& worksheet, const QString& subject,
                           const Picture& picture) {
     multiple& quiz = Screens::touch<multiple>();
-    quiz.questions_ = worksheet;
-    quiz.pupilAnswers_ = {};
-    quiz.currentQuestion_ = 1;
-    quiz.Label6->setCaption(worksheet.WorksheetTitle);
-    quiz.showquest();
-    quiz.Picture1->setPicture(picture);
-    quiz.Label5->setCaption(subject);
+    quiz.begin(worksheet, subject, picture);
     Screens::open(quiz);
     return quiz;
+}
+
+void multiple::begin(const QuestionTables& worksheet, const QString& subject,
+                     const Picture& picture) {
+    questions_ = worksheet;
+    pupilAnswers_ = {};
+    currentQuestion_ = 1;
+    Label6->setCaption(worksheet.WorksheetTitle);
+    showquest();
+    Picture1->setPicture(picture);
+    Label5->setCaption(subject);
 }
 
 void multiple::clearAnswers() {

@@ -62,6 +62,7 @@ public:
     ControlArray<Label> Label3;
 
 private:
+    void begin(const QuestionTables& worksheet, const QString& subject, const Picture& picture);
     void buildOptions();
     void buildButtons();
     void clearAnswers();

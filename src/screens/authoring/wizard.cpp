@@ -132,11 +132,15 @@ void wizard::wireEvents() {
 
 wizard& wizard::openToEdit(const WorksheetContent& worksheet) {
     wizard& editor = Screens::touch<wizard>();
-    editor.fillTitle(worksheet.title);
-    for (int q = 0; q < QuestionCount; ++q)
-        editor.fillQuestion(q, worksheet.questions[q]);
+    editor.fill(worksheet);
     Screens::open(editor);
     return editor;
+}
+
+void wizard::fill(const WorksheetContent& worksheet) {
+    fillTitle(worksheet.title);
+    for (int q = 0; q < QuestionCount; ++q)
+        fillQuestion(q, worksheet.questions[q]);
 }
 
 void wizard::fillTitle(const QString& title) {

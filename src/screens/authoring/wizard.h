@@ -62,6 +62,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fill(const WorksheetContent& worksheet);
     void buildQuestion(int q);
     void buildAnswer(int q, int a);
     void wireEvents();

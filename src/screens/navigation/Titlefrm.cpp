@@ -74,9 +74,13 @@ void Titlefrm::setDisplayForTests(const QSizeF& displayTwips) {
 
 Titlefrm& Titlefrm::openAsWayOut() {
     Titlefrm& title = Screens::touch<Titlefrm>();
-    title.Command1->setCaption(QStringLiteral("Cancel"));
+    title.offerCancel();
     Screens::open(title);
     return title;
+}
+
+void Titlefrm::offerCancel() {
+    Command1->setCaption(QStringLiteral("Cancel"));
 }
 
 void Titlefrm::Form_Load() {

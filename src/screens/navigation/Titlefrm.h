@@ -49,6 +49,7 @@ public:
     Label* Label2;
 
 private:
+    void offerCancel();
     void loadOwnLayout();
     void loadStandardLayout();
 };

@@ -19,10 +19,14 @@ void guide::Form_Load() {
 
 guide& guide::openAtFirstPage() {
     guide& pages = Screens::touch<guide>();
-    pages.showPage(QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf"));
-    pages.pageNumber_ = 1;
+    pages.showFirstPage();
     Screens::open(pages);
     return pages;
+}
+
+void guide::showFirstPage() {
+    showPage(QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf"));
+    pageNumber_ = 1;
 }
 
 void guide::Form_MouseMove(const MouseArgs&) {

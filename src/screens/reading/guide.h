@@ -19,5 +19,7 @@ public:
     int pageNumber() const { return pageNumber_; }
 
 private:
+    void showFirstPage();
+
     int pageNumber_ = 0;
 };

@@ -42,32 +42,40 @@ void teacher::Form_Load() {
 
 teacher& teacher::openPages(const QString& stem, int count) {
     teacher& viewer = Screens::touch<teacher>();
-    viewer.stem_ = stem;
-    viewer.pageCount_ = count;
-    viewer.pageNumber_ = 1;
-    if (count == 1) {
-        viewer.Label1->hide();
-        viewer.Label3(Button::NextPage).hide();
-        viewer.Label3(Button::PreviousPage).hide();
-    }
-    viewer.Label1->setCaption(pageCaption(1, count));
-    viewer.showPage(screenCopy(stem, 1), printCopy(stem, 1));
+    viewer.showDocument(stem, count);
     Screens::open(viewer);
     return viewer;
 }
 
 teacher& teacher::openAcknowledgements() {
     teacher& viewer = Screens::touch<teacher>();
-    viewer.Label1->hide();
-    viewer.Label3(Button::NextPage).hide();
-    viewer.Label3(Button::PreviousPage).hide();
-    viewer.showPage(QStringLiteral("wmf\\acknowledgments.wmf"),
-                    QStringLiteral("wmf2\\acknowledgments.wmf"));
-    viewer.Picture2->LoadPicture(QStringLiteral("logo\\quenart2.bmp"));
-    viewer.setBackColor(Colours::acknowledgements);
-    viewer.Timer1->setEnabled(true);
+    viewer.showAcknowledgements();
     Screens::open(viewer);
     return viewer;
+}
+
+void teacher::showDocument(const QString& stem, int count) {
+    stem_ = stem;
+    pageCount_ = count;
+    pageNumber_ = 1;
+    if (count == 1) {
+        Label1->hide();
+        Label3(Button::NextPage).hide();
+        Label3(Button::PreviousPage).hide();
+    }
+    Label1->setCaption(pageCaption(1, count));
+    showPage(screenCopy(stem, 1), printCopy(stem, 1));
+}
+
+void teacher::showAcknowledgements() {
+    Label1->hide();
+    Label3(Button::NextPage).hide();
+    Label3(Button::PreviousPage).hide();
+    showPage(QStringLiteral("wmf\\acknowledgments.wmf"),
+             QStringLiteral("wmf2\\acknowledgments.wmf"));
+    Picture2->LoadPicture(QStringLiteral("logo\\quenart2.bmp"));
+    setBackColor(Colours::acknowledgements);
+    Timer1->setEnabled(true);
 }
 
 void teacher::Label3_Click(int Index) {

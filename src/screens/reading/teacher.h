@@ -37,6 +37,8 @@ public:
     int pageNumber() const { return pageNumber_; }
 
 private:
+    void showDocument(const QString& stem, int count);
+    void showAcknowledgements();
     void showCurrentPage();
 
     QString stem_;

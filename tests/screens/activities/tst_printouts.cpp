@@ -76,6 +76,8 @@ private slots:
     void subjectSize_data();
     void subjectSize();
     void certificateAfterAnActivity();
+    void boardCertificateNamesTheLastQuizScored_data();
+    void boardCertificateNamesTheLastQuizScored();
     void certificateFailureAtEachStep();
     void certificateNameTakesAnyLetter_data();
     void certificateNameTakesAnyLetter();
@@ -183,6 +185,35 @@ void TestPrintouts::certificateAfterAnActivity() {
     QVERIFY(recorded.contains("printLine |You have scored 9 out of 9.|"));
     // An empty subject and an empty name print empty lines where they stand.
     QCOMPARE(recorded.count("printLine ||"), 4);
+}
+
+void TestPrintouts::boardCertificateNamesTheLastQuizScored_data() {
+    // How many questions of a quiz headed "Tudors" are answered before the board is scored.
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<bool>("named");
+    QTest::newRow("no quiz yet") << 0 << false;
+    QTest::newRow("a quiz scored") << 10 << true;
+    QTest::newRow("a quiz left unscored") << 2 << false;
+}
+
+void TestPrintouts::boardCertificateNamesTheLastQuizScored() {
+    QFETCH(int, answered);
+    QFETCH(bool, named);
+    AppFixture app;
+    if (answered > 0) {
+        ItemReader file1(sampleQuestionFile(QStringLiteral("Kings")));
+        QuestionTables worksheet;
+        LoadQuestionFile(file1, worksheet);
+        multiple& quiz = multiple::start(worksheet, QStringLiteral("Tudors"), Picture());
+        for (int q = 0; q < answered; ++q)
+            QTest::mouseClick(&quiz.Label3(multiple::Button::Next), Qt::LeftButton);
+        Screens::unloadAll();
+    }
+    installRecorderKeeping();
+    Welldone& results = Welldone::openWith(boardOutcome(4, 4));
+    QTest::mouseClick(&results.Label3(Welldone::Button::PrintOrReview), Qt::LeftButton);
+    QVERIFY(recorded.contains("printLine |You have scored 4 out of 4.|"));
+    QCOMPARE(recorded.contains("printLine |Tudors|"), named);
 }
 
 void TestPrintouts::certificateFailureAtEachStep() {
