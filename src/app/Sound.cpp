@@ -8,7 +8,7 @@
 #include "platform/SoundPlayer.h"
 
 void playSound(const QString& fileName) {
-    if (Module1::SoundOn != 1)
+    if (Module1::state.settings.SoundOn != 1)
         return;
     Dispatch::run("PlaySound", [&] {
         Screens::touch<Grey>();

@@ -61,7 +61,7 @@ void appendQuestion(QByteArray& bytes, const QuestionEntry& question) {
 void LoadQuestionFile(ItemReader& file1, QuestionTables& tables) {
     tables.WorksheetTitle = translated(file1.readItem());
     file1.readItem();
-    for (int q = 1; q <= 10; ++q)
+    for (int q = 1; q <= QuestionCount; ++q)
         loadQuestion(file1, tables, q);
 }
 
@@ -89,7 +89,7 @@ int correctAnswerNumber(const QString& entry) {
 WorksheetContent contentOf(const QuestionTables& tables) {
     WorksheetContent worksheet;
     worksheet.title = tables.WorksheetTitle;
-    for (int q = 1; q <= 10; ++q) {
+    for (int q = 1; q <= QuestionCount; ++q) {
         QuestionEntry& entry = worksheet.questions[q - 1];
         entry.text = tables.QuestionText[q];
         entry.answers = {tables.AnswerA[q], tables.AnswerB[q], tables.AnswerC[q],

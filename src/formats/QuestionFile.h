@@ -1,16 +1,28 @@
 #pragma once
 
+#include "formats/ClampedInt.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
 
 class ItemReader;
 
-// A worksheet as loaded from a question file: questions 1 to 10, index 0 unused.
+// Every worksheet has this many questions, numbered from 1.
+inline constexpr int QuestionCount = 10;
+
+// One entry per question, at its number: index 0 is never used.
+template <class T> using PerQuestion = std::array<T, QuestionCount + 1>;
+
+// A place in a worksheet being asked: 0 before the first question, then the question on
+// screen, and one past the last once every question is answered.
+using QuestionNumber = ClampedInt<0, QuestionCount + 1>;
+
+// A worksheet as loaded from a question file.
 // Text fields have their commas back; CorrectAnswer holds the line as read ("1" to "4").
 struct QuestionTables {
     QString WorksheetTitle;
-    std::array<QString, 11> QuestionText, AnswerA, AnswerB, AnswerC, AnswerD, CorrectAnswer;
+    PerQuestion<QString> QuestionText, AnswerA, AnswerB, AnswerC, AnswerD, CorrectAnswer;
 };
 
 // Reads the 72 items of a question file from `file1` into `tables`, storing each entry
@@ -31,7 +43,7 @@ struct QuestionEntry {
 
 struct WorksheetContent {
     QString title;
-    std::array<QuestionEntry, 10> questions;
+    std::array<QuestionEntry, QuestionCount> questions;
 };
 
 // The text a field reads back as once written (before commas come back from "&"). The reader

@@ -133,12 +133,12 @@ void TestShell::standardWindowWithoutPicture() {
 
 void TestShell::soundRequests() {
     AppFixture app;
-    Module1::SoundOn = 0;
+    Module1::state.settings.SoundOn = 0;
     playClick();
     QVERIFY(app.sound->played.isEmpty());
     QCOMPARE(Screens::find<Grey>(), nullptr);
 
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     playClick();
     playSound(QStringLiteral("wav\\typekey.wav"));
     QCOMPARE(app.sound->played,

@@ -1,4 +1,5 @@
 #include "app/Module1.h"
+#include "formats/QuestionFile.h"
 
 #include <QTest>
 #include <climits>
@@ -34,17 +35,18 @@ void TestState::numbersKeepToTheirRange() {
     QFETCH(int, step);
     QFETCH(int, kept);
     Module1::reset();
+    QuestionNumber question;
     const auto check = [&](auto& number) {
         number = written;
         number += step;
         QCOMPARE(int(number), kept);
     };
     if (field == QLatin1String("CurrentQuestion"))
-        check(Module1::CurrentQuestion);
+        check(question);
     else if (field == QLatin1String("WorksheetCount"))
-        check(Module1::WorksheetCount);
+        check(Module1::state.catalogue.Catalogue.WorksheetCount);
     else
-        check(Module1::LogoFrame);
+        check(Module1::state.run.LogoFrame);
 }
 
 QTEST_APPLESS_MAIN(TestState)

@@ -28,8 +28,9 @@ const QString thud = QStringLiteral("wav\\thud3.wav");
 Screen& openScreen(const QString& name) {
     if (name == "multiple") {
         ItemReader file(sampleQuestionFile(QStringLiteral("Kings"), QStringLiteral("2")));
-        LoadQuestionFile(file, Module1::Questions);
-        return Screens::open<multiple>();
+        QuestionTables worksheet;
+        LoadQuestionFile(file, worksheet);
+        return multiple::start(worksheet, QString(), Picture());
     }
     if (name == "orvelles")
         return ProjectTopics::openMenu(QStringLiteral("orvelles"));
@@ -178,7 +179,7 @@ void TestKeyboard::keys() {
     shown.setFocus();
     if (!stop.isEmpty())
         tabTo(*shown.findChild<QWidget*>(stop));
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     app.sound->played.clear();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QCOMPARE(app.sound->played, QStringList{click});
@@ -205,8 +206,8 @@ void TestKeyboard::quizAnswersByArrows() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QVERIFY(quiz.Option1(2).hasFocus());
     QTest::keyClick(&quiz.Option1(2), Qt::Key_Return);
-    QCOMPARE(Module1::CurrentQuestion, 2);
-    QCOMPARE(Module1::PupilAnswer[1], 1);
+    QCOMPARE(quiz.currentQuestion(), 2);
+    QCOMPARE(quiz.pupilAnswer(1), 1);
 }
 
 void TestKeyboard::keyboardDropIsADrag_data() {

@@ -5,7 +5,6 @@
 // argument.
 #include "Shots.h"
 
-#include "app/Module1.h"
 #include "screens/Startup.h"
 #include "screens/activities/AnswerKeyMenu.h"
 #include "screens/activities/Welldone.h"
@@ -47,11 +46,11 @@ template <class Viewer> void readPages(int pages, const QString& name) {
     click(&viewer.Label3(Exit));
 }
 
-// Answers the loaded worksheet's ten questions, all correctly except question `wrong`.
+// Answers the quiz's questions, all correctly except question `wrong`.
 void answerQuiz(int wrong, const QString& firstPicture) {
     auto& quiz = screen<multiple>();
-    for (int q = 1; q <= 10; ++q) {
-        const int right = Module1::CorrectAnswer[q].toInt();
+    for (int q = 1; q <= QuestionCount; ++q) {
+        const int right = quiz.worksheet().CorrectAnswer[q].toInt();
         click(&quiz.Option1(q == wrong ? right % 4 + 1 : right));
         if (q == 1 && !firstPicture.isEmpty())
             save(quiz, firstPicture);

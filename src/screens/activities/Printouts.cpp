@@ -101,7 +101,7 @@ void printSheet(PrinterSurface& printer, const QString& subject, const QString& 
         blankLines(printer, 1);
     }
     printer.setFontSize(12);
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i <= QuestionCount; ++i)
         printQuestion(printer, questions, i,
                       key ? correctAnswerNumber(questions.CorrectAnswer[i]) : 0);
     if (key) {
@@ -125,7 +125,7 @@ void printAnswerKey(PrinterSurface& printer, const QString& subject, const QStri
 
 QString answerKeyLine(const QuestionTables& questions) {
     QStringList entries;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= QuestionCount; ++i) {
         const int right = correctAnswerNumber(questions.CorrectAnswer[i]);
         entries.append(QString::number(i) + QLatin1Char(' ') +
                        (right ? QChar(u'A' + right - 1) : QLatin1Char('?')));

@@ -1,7 +1,6 @@
 #include "screens/activities/QuizRules.h"
 
 #include "app/Messages.h"
-#include "formats/QuestionFile.h"
 
 namespace QuizRules {
 
@@ -10,9 +9,9 @@ int pupilAnswer(int chosenOption, const QString& correctAnswer) {
     return correct != 0 && chosenOption == correct ? 1 : 0;
 }
 
-Outcome score(const std::array<int, 11>& pupilAnswers, const std::array<QString, 11>& questions) {
+Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions) {
     Outcome outcome;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= QuestionCount; ++i) {
         outcome.score += pupilAnswers[i];
         if (pupilAnswers[i] == 0) {
             // The number of wrong answers before question i.

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "formats/QuestionFile.h"
+
 #include <QList>
 #include <QString>
-#include <array>
 
 // The quiz's rules, kept apart from its window.
 namespace QuizRules {
@@ -22,9 +23,9 @@ struct Outcome {
     QList<ReviewLine> wrong;
 };
 
-// Adds up the answers of questions 1 to 10 and lists the wrong ones, each as a space, the
+// Adds up the answers of every question and lists the wrong ones, each as a space, the
 // question number, a full stop, a space and the question.
-Outcome score(const std::array<int, 11>& pupilAnswers, const std::array<QString, 11>& questions);
+Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions);
 
 // "Question" followed by the number as display texts write numbers.
 QString questionHeading(int number);

@@ -14,8 +14,8 @@
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/Printouts.h"
 #include "screens/activities/ScoreRules.h"
-
 #include "screens/activities/Wrong.h"
+
 #include <QFontMetricsF>
 
 namespace {
@@ -79,8 +79,22 @@ void Welldone::buildButtonsAndTimers() {
 
 void Welldone::Form_Load() {
     StandardWindow(*this);
-    const int score = Module1::Score;
-    const int maxScore = Module1::MaxScore;
+}
+
+Welldone& Welldone::openWith(const ActivityOutcome& outcome) {
+    // The review is made first, so it stands behind the results until it is asked for.
+    if (outcome.review)
+        Screens::touch<Wrong>().showReview(*outcome.review);
+    Welldone& results = Screens::touch<Welldone>();
+    results.showOutcome(outcome);
+    Screens::open(results);
+    return results;
+}
+
+void Welldone::showOutcome(const ActivityOutcome& outcome) {
+    outcome_ = outcome;
+    const int score = outcome.score;
+    const int maxScore = outcome.maxScore;
     Label1->setCaption(ScoreRules::message(score, maxScore));
     if (ScoreRules::band(score, maxScore) == ScoreRules::Band::Full) {
         Label3(Button::PrintOrReview).setCaption(QStringLiteral("Print Certificate"));
@@ -92,6 +106,11 @@ void Welldone::Form_Load() {
         Label3(Button::PrintOrReview).setCaption(QStringLiteral("Check Wrong Answers"));
         Label5->setCaption(QStringLiteral(
             "Click the button above to check which questions you answered incorrectly."));
+    }
+    if (outcome.review) {
+        Label6->hide();
+        Label5->show();
+        Label3(Button::PrintOrReview).show();
     }
     Timer1->setEnabled(true);
 }
@@ -117,15 +136,15 @@ void Welldone::Timer2_Timer() {
 
 void Welldone::Timer3_Timer() {
     Timer3->setEnabled(false);
-    if (Module1::SoundOn != 1)
+    if (Module1::state.settings.SoundOn != 1)
         return;
-    const QStringList choices = ScoreRules::sounds(Module1::Score);
+    const QStringList choices = ScoreRules::sounds(outcome_.score);
     if (!choices.isEmpty())
         playSound(choices.value(Services::randomBelow(static_cast<int>(choices.size()))));
 }
 
 void Welldone::Label3_Click(int Index) {
-    if (Index == Button::PrintOrReview && Module1::Score == Module1::MaxScore) {
+    if (Index == Button::PrintOrReview && outcome_.score == outcome_.maxScore) {
         try {
             Printpage();
         } catch (const std::exception&) {
@@ -152,15 +171,15 @@ void Welldone::Label3_MouseMove(int Index, const MouseArgs&) {
 
 double Welldone::subjectWidthOnScreen() const {
     const QFontMetricsF metrics(font());
-    return Twips::fromPixels(metrics.horizontalAdvance(Module1::QuizSubject));
+    return Twips::fromPixels(metrics.horizontalAdvance(outcome_.subject));
 }
 
 void Welldone::Printpage() {
     CertificateText text;
-    text.subject = Module1::QuizSubject;
+    text.subject = outcome_.subject;
     text.name = Text1->Text();
-    text.score = Module1::Score;
-    text.maxScore = Module1::MaxScore;
+    text.score = outcome_.score;
+    text.maxScore = outcome_.maxScore;
     text.subjectWidthOnScreen = subjectWidthOnScreen();
     try {
         std::unique_ptr<PrinterSurface> printer = Services::newPrinter();

@@ -6,6 +6,7 @@
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/Timer.h"
+#include "screens/activities/ActivityOutcome.h"
 
 // The results screen that ends every activity: the score message, a picture and a sound
 // chosen by the score; full marks ask for the pupil's name for a certificate, a quiz without
@@ -13,6 +14,10 @@
 class Welldone : public Screen {
 public:
     Welldone();
+
+    // Opens the results of `outcome`, with the review of a quiz's wrong answers behind them.
+    static Welldone& openWith(const ActivityOutcome& outcome);
+    const ActivityOutcome& outcome() const { return outcome_; }
 
     // The entries of Label3.
     struct Button {
@@ -37,7 +42,7 @@ public:
     PictureBox* Picture1;
     // The score message.
     Label* Label1;
-    // Shown by the quiz in place of Label6: "Click the button above to check ...".
+    // Shown after a quiz in place of Label6: "Click the button above to check ...".
     Label* Label5;
     // "Read the Key Facts and try again."
     Label* Label6;
@@ -55,8 +60,12 @@ public:
     Timer* Timer3;
 
 private:
+    // Shows the score message and what the score leads to, and starts the after-load chain.
+    void showOutcome(const ActivityOutcome& outcome);
     // The subject's width in this window's own font, in twips.
     double subjectWidthOnScreen() const;
     void buildTexts();
     void buildButtonsAndTimers();
+
+    ActivityOutcome outcome_;
 };

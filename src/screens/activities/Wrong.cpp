@@ -13,7 +13,7 @@ Wrong::Wrong() : Screen(QStringLiteral("Wrong")) {
                        {tahoma, 20.25, true, Colours::yellow, Label::Align::Center});
     Label4 = makeLabel(this, QStringLiteral("Label4"), -1, heading, {240, 960, 12000, 540},
                        {tahoma, 15.75, true, Colours::yellow, Label::Align::Left});
-    for (int k = 0; k < 10; ++k) {
+    for (int k = 0; k < QuestionCount; ++k) {
         Label* line = makeLabel(this, QStringLiteral("Label2"), k, QString(),
                                 {120, 1680 + 600.0 * k, 12000, 540},
                                 {tahoma, 15.75, true, Colours::white, Label::Align::Left});
@@ -30,6 +30,15 @@ Wrong::Wrong() : Screen(QStringLiteral("Wrong")) {
 
 void Wrong::Form_Load() {
     StandardWindow(*this);
+}
+
+void Wrong::showReview(const QuizReview& review) {
+    Label6->setCaption(review.title);
+    Label2.forEach([](int, Label& line) { line.hide(); });
+    for (const QuizRules::ReviewLine& line : review.wrong) {
+        Label2(line.place).setCaption(line.text);
+        Label2(line.place).show();
+    }
 }
 
 void Wrong::Label3_Click(int) {

@@ -3,12 +3,16 @@
 #include "app/Screen.h"
 #include "platform/controls/ControlArray.h"
 #include "platform/controls/Label.h"
+#include "screens/activities/ActivityOutcome.h"
 
-// The wrong-answers review: the questions of the last quiz answered wrongly, filled by the
-// quiz before the results screen opens.
+// The wrong-answers review: the questions of the last quiz answered wrongly, made ready before
+// the results screen opens and shown from there.
 class Wrong : public Screen {
 public:
     Wrong();
+
+    // Heads the review with the worksheet's title and lists the wrong answers, one a line.
+    void showReview(const QuizReview& review);
 
     // The one entry of Label3.
     struct Button {
@@ -19,7 +23,7 @@ public:
     void closeRequested() override { Label3_Click(Button::Exit); }
     void Label3_Click(int Index);
 
-    // The heading; the quiz puts the worksheet's title here.
+    // The heading: the worksheet's title once a review is shown.
     Label* Label6;
     // "You answered the following questions incorrectly."
     Label* Label4;

@@ -13,7 +13,6 @@
 #include "screens/activities/Printouts.h"
 #include "screens/activities/QuizRules.h"
 #include "screens/activities/Welldone.h"
-#include "screens/activities/Wrong.h"
 
 namespace {
 const QString times = QStringLiteral("Times New Roman");
@@ -72,12 +71,26 @@ void multiple::buildButtons() {
 
 void multiple::Form_Load() {
     StandardWindow(*this);
-    Module1::Score = 0;
-    Module1::MaxScore = 10;
-    Module1::CurrentQuestion = 1;
     Option1.forEach([](int, OptionButton& option) { option.setBackColor(Colours::background); });
-    Label6->setCaption(Module1::WorksheetTitle);
+}
+
+multiple& multiple::start(const QuestionTables& worksheet, const QString& subject,
+                          const Picture& picture) {
+    multiple& quiz = Screens::touch<multiple>();
+    quiz.begin(worksheet, subject, picture);
+    Screens::open(quiz);
+    return quiz;
+}
+
+void multiple::begin(const QuestionTables& worksheet, const QString& subject,
+                     const Picture& picture) {
+    questions_ = worksheet;
+    pupilAnswers_ = {};
+    currentQuestion_ = 1;
+    Label6->setCaption(worksheet.WorksheetTitle);
     showquest();
+    Picture1->setPicture(picture);
+    Label5->setCaption(subject);
 }
 
 void multiple::clearAnswers() {
@@ -100,41 +113,41 @@ int multiple::chosenOption() const {
 }
 
 void multiple::showquest() {
-    const int n = Module1::CurrentQuestion;
+    const int n = currentQuestion_;
     clearAnswers();
     Label3(Button::Previous).show();
     Label3(Button::Next).setCaption(QStringLiteral("Next Question >>"));
     Label4->setCaption(QuizRules::questionHeading(n));
-    if (n >= 1 && n <= 10) {
-        Label2->setCaption(Module1::QuestionText[n]);
-        Option1(1).setCaption(Module1::AnswerA[n]);
-        Option1(2).setCaption(Module1::AnswerB[n]);
-        Option1(3).setCaption(Module1::AnswerC[n]);
-        Option1(4).setCaption(Module1::AnswerD[n]);
+    if (n >= 1 && n <= QuestionCount) {
+        Label2->setCaption(questions_.QuestionText[n]);
+        Option1(1).setCaption(questions_.AnswerA[n]);
+        Option1(2).setCaption(questions_.AnswerB[n]);
+        Option1(3).setCaption(questions_.AnswerC[n]);
+        Option1(4).setCaption(questions_.AnswerD[n]);
     }
     if (n == 1)
         Label3(Button::Previous).hide();
-    if (n == 10)
+    if (n == QuestionCount)
         Label3(Button::Next).setCaption(QStringLiteral("Check Score >>"));
     // A screen reader says the new question, since no control takes the focus here.
     AccessibleControls::announce(Label2);
 }
 
 void multiple::Label3_Click(int Index) {
-    const int n = Module1::CurrentQuestion;
+    const int n = currentQuestion_;
     switch (Index) {
     case Button::Previous:
         if (n > 1) {
-            Module1::CurrentQuestion = n - 1;
+            currentQuestion_ = n - 1;
             showquest();
         }
         break;
     case Button::Next:
-        if (n < 1 || n > 10)
+        if (n < 1 || n > QuestionCount)
             break;
-        Module1::PupilAnswer[n] = QuizRules::pupilAnswer(chosenOption(), Module1::CorrectAnswer[n]);
-        Module1::CurrentQuestion = n + 1;
-        if (Module1::CurrentQuestion < 11)
+        pupilAnswers_[n] = QuizRules::pupilAnswer(chosenOption(), questions_.CorrectAnswer[n]);
+        currentQuestion_ = n + 1;
+        if (currentQuestion_ <= QuestionCount)
             showquest();
         else
             scoreAndHandOver();
@@ -152,21 +165,11 @@ void multiple::Label3_Click(int Index) {
 }
 
 void multiple::scoreAndHandOver() {
-    const QuizRules::Outcome outcome =
-        QuizRules::score(Module1::PupilAnswer, Module1::QuestionText);
-    Module1::Score += outcome.score;
-    for (const QuizRules::ReviewLine& line : outcome.wrong) {
-        Wrong& review = Screens::touch<Wrong>();
-        review.Label2(line.place).setCaption(line.text);
-        review.Label2(line.place).show();
-    }
-    Module1::QuizSubject = Label5->Caption();
-    Screens::touch<Wrong>().Label6->setCaption(Label6->Caption());
-    Welldone& results = Screens::touch<Welldone>();
-    results.Label6->hide();
-    results.Label5->show();
-    results.Label3(Welldone::Button::PrintOrReview).show();
-    Screens::open(results);
+    const QuizRules::Outcome scored = QuizRules::score(pupilAnswers_, questions_.QuestionText);
+    // A board's certificate scored later in the run names this subject too.
+    Module1::state.run.QuizSubject = Label5->Caption();
+    Welldone::openWith({scored.score, QuestionCount, Label5->Caption(),
+                        QuizReview{Label6->Caption(), scored.wrong}});
     Screens::unload(*this);
 }
 
@@ -185,7 +188,7 @@ void multiple::Option1_Click(int) {
 void multiple::Printpage() {
     try {
         std::unique_ptr<PrinterSurface> printer = Services::newPrinter();
-        printWorksheet(*printer, Label5->Caption(), Label6->Caption(), Module1::Questions);
+        printWorksheet(*printer, Label5->Caption(), Label6->Caption(), questions_);
     } catch (const std::exception&) {
         showMessage(QStringLiteral("There was a problem printing to your printer."));
         return;

@@ -1,16 +1,22 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "formats/QuestionFile.h"
 #include "platform/controls/Buttons.h"
 #include "platform/controls/ControlArray.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/PictureBox.h"
 
-// The multiple-choice quiz: the ten questions of the worksheet last loaded, one at a time,
-// each with its four answers; scored at the end and handed to the results screen.
+// The multiple-choice quiz: the questions of a worksheet, one at a time, each with its four
+// answers; scored at the end and handed to the results screen.
 class multiple : public Screen {
 public:
     multiple();
+
+    // Opens the quiz at its first question on `worksheet`, headed by `subject`, with the
+    // topic's small picture.
+    static multiple& start(const QuestionTables& worksheet, const QString& subject,
+                           const Picture& picture);
 
     // The entries of Label3.
     struct Button {
@@ -30,16 +36,22 @@ public:
 
     // The answer chosen on screen: 1 to 4, or 0 when none is.
     int chosenOption() const;
+    // The worksheet being asked.
+    const QuestionTables& worksheet() const { return questions_; }
+    // The question on screen, as QuestionNumber says.
+    int currentQuestion() const { return currentQuestion_; }
+    // For question q: 1 where the pupil left it with the correct answer chosen, else 0.
+    int pupilAnswer(int q) const { return pupilAnswers_.at(q); }
 
     // The heading "Multiple Choice".
     Label* Label1;
-    // The subject, set by whoever opens the quiz.
+    // The subject the quiz was started with.
     Label* Label5;
     // The worksheet's title.
     Label* Label6;
     // The topic's small picture.
     PictureBox* Picture1;
-    // "Question 1" to "Question 10".
+    // "Question 1" to the last question's number.
     Label* Label4;
     // The question's text.
     Label* Label2;
@@ -50,8 +62,13 @@ public:
     ControlArray<Label> Label3;
 
 private:
+    void begin(const QuestionTables& worksheet, const QString& subject, const Picture& picture);
     void buildOptions();
     void buildButtons();
     void clearAnswers();
     void scoreAndHandOver();
+
+    QuestionTables questions_;
+    QuestionNumber currentQuestion_;
+    PerQuestion<int> pupilAnswers_{};
 };

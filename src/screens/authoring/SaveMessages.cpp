@@ -23,9 +23,9 @@ QString forFailure(const std::exception& error, const QString& usual) {
         return usual;
     // Every later try still fails, and must still say that nothing was kept, but the teacher
     // has had the explanation and whom to ask already.
-    if (Module1::UnsafeFolderTold)
+    if (Module1::state.catalogue.UnsafeFolderTold)
         return unsafeAgain;
-    Module1::UnsafeFolderTold = true;
+    Module1::state.catalogue.UnsafeFolderTold = true;
     return unsafeFirst;
 }
 

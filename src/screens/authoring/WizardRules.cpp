@@ -63,7 +63,7 @@ namespace WizardRules {
 QString firstProblem(const WorksheetDraft& draft) {
     if (draft.title.isEmpty())
         return QStringLiteral("You have not chosen a title for your worksheet");
-    for (int q = 1; q <= 10; ++q) {
+    for (int q = 1; q <= QuestionCount; ++q) {
         const QString problem = questionProblem(draft.questions[q - 1], q);
         if (!problem.isEmpty())
             return problem;
@@ -74,7 +74,7 @@ QString firstProblem(const WorksheetDraft& draft) {
 WorksheetContent content(const WorksheetDraft& draft) {
     WorksheetContent worksheet;
     worksheet.title = draft.title;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < QuestionCount; ++i) {
         const DraftQuestion& from = draft.questions[i];
         QuestionEntry& to = worksheet.questions[i];
         to.text = from.text;

@@ -15,7 +15,7 @@ struct DraftQuestion {
 
 struct WorksheetDraft {
     QString title;
-    std::array<DraftQuestion, 10> questions;
+    std::array<DraftQuestion, QuestionCount> questions;
     bool operator==(const WorksheetDraft&) const = default;
 };
 

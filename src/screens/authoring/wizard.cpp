@@ -66,7 +66,7 @@ wizard::wizard() : Screen(QStringLiteral("wizard")) {
                         WizardRules::TitleLength);
     // The labels beside the fields are drawn, so a screen reader hears these names instead.
     Text1->setAccessibleName(QStringLiteral("Worksheet Title"));
-    for (int q = 1; q <= 10; ++q)
+    for (int q = 1; q <= QuestionCount; ++q)
         buildQuestion(q);
     const QString label3 = QStringLiteral("Label3");
     makeMenuEntry(this, Label3, label3, Button::Exit, QStringLiteral("Exit"),
@@ -130,6 +130,23 @@ void wizard::wireEvents() {
     Text3.forEach([this](int, TextBox& box) { offerAnd(box); });
 }
 
+wizard& wizard::openToEdit(const WorksheetContent& worksheet) {
+    wizard& editor = Screens::touch<wizard>();
+    editor.fill(worksheet);
+    Screens::open(editor);
+    return editor;
+}
+
+void wizard::fill(const WorksheetContent& worksheet) {
+    fillTitle(worksheet.title);
+    for (int q = 0; q < QuestionCount; ++q)
+        fillQuestion(q, worksheet.questions[q]);
+}
+
+void wizard::fillTitle(const QString& title) {
+    Text1->setText(title);
+}
+
 void wizard::fillQuestion(int q, const QuestionEntry& entry) {
     Text2(q).setText(entry.text);
     for (int a = 0; a < 4; ++a) {
@@ -167,7 +184,7 @@ void wizard::setTabOrder() {
         QWidget::setTabOrder(previous, next);
         previous = next;
     };
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < QuestionCount; ++i) {
         follow(&Text2(i));
         for (int a = 0; a < 4; ++a)
             follow(&Text3(4 * i + a));
@@ -228,14 +245,14 @@ void wizard::Text3_KeyPress(int Index, int KeyAscii) {
         return;
     if (Index % 4 != 3)
         Text3(Index + 1).setFocus();
-    else if (Index <= 38)
+    else if ((Index + 1) / 4 < QuestionCount)
         Text2((Index + 1) / 4).setFocus();
 }
 
 WorksheetDraft wizard::draft() const {
     WorksheetDraft draft;
     draft.title = Text1->Text();
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < QuestionCount; ++i) {
         DraftQuestion& question = draft.questions[i];
         question.text = Text2(i).Text();
         for (int a = 0; a < 4; ++a) {
@@ -293,5 +310,6 @@ bool wizard::mayReplace(const QString& path, const QString& title) {
 }
 
 void wizard::trackworksheets() {
-    ::trackworksheets(ContentPath::resolve(Module1::trackFile), Text1->Text(), Module1::Catalogue);
+    ::trackworksheets(ContentPath::resolve(Module1::trackFile), Text1->Text(),
+                      Module1::state.catalogue.Catalogue);
 }

@@ -33,11 +33,16 @@ public:
     void saveworksheet();
     void trackworksheets();
 
+    // Opens the wizard on `worksheet`, to be edited and saved again.
+    static wizard& openToEdit(const WorksheetContent& worksheet);
+
     // What the boxes hold now.
     WorksheetDraft draft() const;
-    // Puts `entry` into question q (0 to 9): its text, its four answers, and the tick on its
-    // right answer (on none for 0). The one place that knows which box holds what.
+    // Puts `entry` into question q (from 0): its text, its four answers, and the tick on its
+    // right answer (on none for 0). With fillTitle, the one place that knows which box holds
+    // what.
     void fillQuestion(int q, const QuestionEntry& entry);
+    void fillTitle(const QString& title);
 
     // Static texts: 0 the heading, 1 "Worksheet Title", 2 to 11 "Question 1" to "Question 10",
     // then "A." to "D." of question q at 12 + 4(q - 1) to 15 + 4(q - 1).
@@ -57,6 +62,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fill(const WorksheetContent& worksheet);
     void buildQuestion(int q);
     void buildAnswer(int q, int a);
     void wireEvents();

@@ -96,20 +96,21 @@ void worksheets::Form_Load() {
     StandardWindow(*this);
     // A catalogue that cannot be read shows the names last read, or none.
     try {
-        ReadCatalogue(ContentPath::resolve(Module1::trackFile), Module1::Catalogue);
+        ReadCatalogue(ContentPath::resolve(Module1::trackFile), Module1::state.catalogue.Catalogue);
     } catch (const std::exception&) {
     }
     Check1->setBackColor(Colours::background);
     Check2->setBackColor(Colours::background);
-    Module1::CataloguePage = 0;
+    page_ = 0;
     for (int i = Entry::FirstName; i <= CataloguePages::PageSize; ++i)
         Label2(i).setFontSize(12);
     workpage();
 }
 
 void worksheets::workpage() {
-    const int page = Module1::CataloguePage;
-    const CataloguePages::PageView view = CataloguePages::pageView(page, Module1::WorksheetCount);
+    const CatalogueState& catalogue = Module1::state.catalogue.Catalogue;
+    const int page = page_;
+    const CataloguePages::PageView view = CataloguePages::pageView(page, catalogue.WorksheetCount);
     for (int i = Entry::FirstName; i <= CataloguePages::PageSize; ++i) {
         Label2(i).setCaption(QString());
         Label2(i).hide();
@@ -119,7 +120,7 @@ void worksheets::workpage() {
     Label4->setCaption(view.caption);
     for (int k = view.first; k <= view.last; ++k) {
         Label& entry = Label2(k - CataloguePages::PageSize * page);
-        entry.setCaption(Module1::Catalogue.nameAt(k));
+        entry.setCaption(catalogue.nameAt(k));
         entry.show();
     }
 }
@@ -143,7 +144,7 @@ void worksheets::Check2_Click() {
 }
 
 void worksheets::Label3_Click(int Index) {
-    Module1::CataloguePage += Index == PageButton::Previous ? -1 : 1;
+    page_ += Index == PageButton::Previous ? -1 : 1;
     workpage();
     playClick();
 }
@@ -167,11 +168,12 @@ void worksheets::openWorksheet(const QString& name) {
             return;
         }
         ItemReader file1 = ItemReader::open(ContentPath::resolve(WizardRules::questionFile(name)));
-        LoadQuestionFile(file1, Module1::Questions);
+        QuestionTables worksheet;
+        LoadQuestionFile(file1, worksheet);
         if (Check1->Value())
-            editworksheet();
+            editworksheet(worksheet);
         else
-            openQuiz();
+            openQuiz(worksheet);
     } catch (const std::exception& error) {
         // Reading takes no lock, so only a removal meets a busy or unsafe folder.
         showMessage(SaveMessages::forFailure(
@@ -179,30 +181,16 @@ void worksheets::openWorksheet(const QString& name) {
     }
 }
 
-void worksheets::openQuiz() {
-    multiple& quiz = Screens::touch<multiple>();
+void worksheets::openQuiz(const QuestionTables& worksheet) {
     // The main menu was unloaded on the way here; asking for its picture loads it again.
-    quiz.Picture1->setPicture(Screens::touch<intro0>().Image1->picture());
-    quiz.Label5->setCaption(QStringLiteral("The Orvelles"));
-    Screens::open(quiz);
+    const Picture globe = Screens::touch<intro0>().Image1->picture();
+    multiple::start(worksheet, QStringLiteral("The Orvelles"), globe);
 }
 
-void worksheets::editworksheet() {
-    std::array<int, 11> correct{};
-    for (int q = 1; q <= 10; ++q) {
-        correct[q] = correctAnswerNumber(Module1::CorrectAnswer[q]);
-        // Checked before the wizard is touched, so it is never left half filled.
-        if (correct[q] == 0)
-            throw FormatError("a correct answer that is not 1 to 4");
-    }
-    wizard& editor = Screens::touch<wizard>();
-    editor.Text1->setText(Module1::WorksheetTitle);
-    for (int q = 1; q <= 10; ++q)
-        editor.fillQuestion(q - 1, {Module1::QuestionText[q],
-                                    {Module1::AnswerA[q], Module1::AnswerB[q], Module1::AnswerC[q],
-                                     Module1::AnswerD[q]},
-                                    correct[q]});
-    Screens::open(editor);
+void worksheets::editworksheet(const QuestionTables& worksheet) {
+    // Checked before the wizard is touched, so it is never left half filled: a correct answer
+    // that is not 1 to 4 throws here.
+    wizard::openToEdit(contentOf(worksheet));
 }
 
 void worksheets::removeWorksheet(const QString& name) {
@@ -211,16 +199,16 @@ void worksheets::removeWorksheet(const QString& name) {
     if (Services::messages().show(question, MessageBox::Buttons::OkCancel, QString()) ==
         MessageBox::Answer::Cancel)
         return;
-    Module1::SelectedWorksheet = name;
+    Module1::state.catalogue.Catalogue.SelectedWorksheet = name;
     delworksheet();
     // A page emptied by the removal gives way to the last page that still has names.
-    Module1::CataloguePage =
-        CataloguePages::pageAfterRemoval(Module1::CataloguePage, Module1::WorksheetCount);
+    page_ =
+        CataloguePages::pageAfterRemoval(page_, Module1::state.catalogue.Catalogue.WorksheetCount);
     workpage();
 }
 
 void worksheets::delworksheet() {
-    ::delworksheet(ContentPath::resolve(Module1::trackFile), Module1::Catalogue);
+    ::delworksheet(ContentPath::resolve(Module1::trackFile), Module1::state.catalogue.Catalogue);
 }
 
 void worksheets::contextMenuEvent(QContextMenuEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Screen.h"
+#include "formats/QuestionFile.h"
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/ControlArray.h"
 #include "platform/controls/Label.h"
@@ -30,11 +31,12 @@ public:
     void Label2_MouseMove(int Index, const MouseArgs& args);
     void Label3_Click(int Index);
 
-    // Draws the page CataloguePage.
+    // Draws the page of names in view.
     void workpage();
-    // Fills the wizard with the worksheet just loaded and opens it.
-    void editworksheet();
-    // Removes SelectedWorksheet from the catalogue.
+    // Opens the wizard on `worksheet`; throws FormatError, before the wizard is touched, when a
+    // correct answer is not 1 to 4.
+    void editworksheet(const QuestionTables& worksheet);
+    // Removes the catalogue's SelectedWorksheet.
     void delworksheet();
 
     // The heading "Worksheets Catalogue".
@@ -59,5 +61,8 @@ private:
     void wireEvents();
     void openWorksheet(const QString& name);
     void removeWorksheet(const QString& name);
-    void openQuiz();
+    void openQuiz(const QuestionTables& worksheet);
+
+    // The page of names in view, counting from 0.
+    int page_ = 0;
 };

@@ -39,14 +39,14 @@ QList<int> pickFromList(QWidget* parent, const Exchange::Found& found) {
         auto* item = new QListWidgetItem(
             QStringLiteral("%1. %2").arg(found.fittingNumbers[i]).arg(shown), list);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-        item->setCheckState(i < 10 ? Qt::Checked : Qt::Unchecked);
+        item->setCheckState(i < QuestionCount ? Qt::Checked : Qt::Unchecked);
     }
     // An eleventh tick is taken back at once.
     QObject::connect(list, &QListWidget::itemChanged, list, [list](QListWidgetItem* changed) {
         int ticked = 0;
         for (int i = 0; i < list->count(); ++i)
             ticked += list->item(i)->checkState() == Qt::Checked;
-        if (ticked > 10)
+        if (ticked > QuestionCount)
             changed->setCheckState(Qt::Unchecked);
     });
     layout->addWidget(list);
@@ -78,7 +78,7 @@ QList<int> pickFromList(QWidget* parent, const Exchange::Found& found) {
     if (dialog.exec() != QDialog::Accepted)
         return {};
     QList<int> ticked;
-    for (int i = 0; i < list->count() && ticked.size() < 10; ++i) {
+    for (int i = 0; i < list->count() && ticked.size() < QuestionCount; ++i) {
         if (list->item(i)->checkState() == Qt::Checked)
             ticked << i;
     }

@@ -15,7 +15,7 @@ QList<Text> textsOf(const Exchange::Found& found, const QList<int>& picks, bool 
     // The title is a file name, where "&" is kept.
     if (withTitle && !found.title.isEmpty())
         texts.append({-1, -1, found.title, WizardRules::TitleLength, false});
-    for (int q = 0; q < picks.size() && q < 10; ++q) {
+    for (int q = 0; q < picks.size() && q < QuestionCount; ++q) {
         const QuestionEntry& entry = found.fitting.at(picks[q]);
         add(q, -1, entry.text, WizardRules::QuestionLength);
         for (int a = 0; a < 4; ++a)

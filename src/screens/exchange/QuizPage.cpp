@@ -13,7 +13,7 @@ namespace {
 // never score or word a result differently from the program.
 QJsonObject quizData(const WorksheetContent& worksheet, const QString& subject) {
     QJsonArray questions;
-    for (int q = 0; q < 10; ++q) {
+    for (int q = 0; q < QuestionCount; ++q) {
         const QuestionEntry& entry = worksheet.questions[q];
         QJsonArray answers;
         for (const QString& answer : entry.answers)
@@ -26,8 +26,8 @@ QJsonObject quizData(const WorksheetContent& worksheet, const QString& subject) 
             {QStringLiteral("review"), numberText(q + 1) + QStringLiteral(". ") + entry.text}});
     }
     QJsonArray messages;
-    for (int score = 0; score <= 10; ++score)
-        messages.append(ScoreRules::message(score, 10));
+    for (int score = 0; score <= QuestionCount; ++score)
+        messages.append(ScoreRules::message(score, QuestionCount));
     return {{QStringLiteral("title"), worksheet.title},
             {QStringLiteral("subject"), subject},
             {QStringLiteral("questions"), questions},
@@ -55,7 +55,8 @@ input[type=radio] { width: 1.1em; height: 1.1em; }
 
 const char* const script = R"(
 const data = JSON.parse(document.getElementById('data').textContent);
-const marks = new Array(11).fill(0);
+const last = data.questions.length;
+const marks = new Array(last + 1).fill(0);
 let current = 1;
 const $ = (id) => document.getElementById(id);
 function show() {
@@ -67,7 +68,7 @@ function show() {
     $('t' + a).textContent = q.answers[a - 1];
   }
   $('previous').hidden = current === 1;
-  $('next').textContent = current === 10 ? 'Check Score >>' : 'Next Question >>';
+  $('next').textContent = current === last ? 'Check Score >>' : 'Next Question >>';
 }
 function chosen() {
   for (let a = 1; a <= 4; ++a) if ($('a' + a).checked) return a;
@@ -79,19 +80,19 @@ function finish() {
   $('results').hidden = false;
   $('message').textContent = data.messages[score];
   const list = $('wrong');
-  for (let n = 1; n <= 10; ++n) {
+  for (let n = 1; n <= last; ++n) {
     if (marks[n] === 0) {
       const line = document.createElement('li');
       line.textContent = data.questions[n - 1].review;
       list.appendChild(line);
     }
   }
-  $('review').hidden = score === 10;
+  $('review').hidden = score === last;
 }
 $('previous').onclick = () => { if (current > 1) { --current; show(); } };
 $('next').onclick = () => {
   marks[current] = chosen() === data.questions[current - 1].correct ? 1 : 0;
-  if (++current <= 10) show(); else finish();
+  if (++current <= last) show(); else finish();
 };
 $('again').onclick = () => { location.reload(); };
 document.title = data.title;

@@ -58,7 +58,7 @@ void run(wizard& editor) {
         return;
     // Nothing is cut or changed unseen: a text too long for its box, or an "&" a worksheet would
     // read back as a comma, is shown first.
-    QList<ImportFit::Text> texts = ImportFit::textsOf(found, picks, editor.Text1->text().isEmpty());
+    QList<ImportFit::Text> texts = ImportFit::textsOf(found, picks, editor.draft().title.isEmpty());
     QList<int> leftOut;
     if (ImportFit::needsReview(texts) &&
         !ExchangeDialogs::current().review(&editor, texts, leftOut))
@@ -70,12 +70,12 @@ void fill(wizard& editor, const Exchange::Found& found, const QList<int>& picks,
           const QList<ImportFit::Text>& texts, const QList<int>& leftOut) {
     // The questions as the teacher left them in the review, in their worksheet order.
     QList<QuestionEntry> entries;
-    for (int q = 0; q < picks.size() && q < 10; ++q)
+    for (int q = 0; q < picks.size() && q < QuestionCount; ++q)
         entries << found.fitting.at(picks[q]);
     for (const ImportFit::Text& text : texts) {
         if (text.question < 0) {
-            if (editor.Text1->text().isEmpty())
-                editor.Text1->setText(text.text);
+            if (editor.draft().title.isEmpty())
+                editor.fillTitle(text.text);
         } else if (text.answer < 0) {
             entries[text.question].text = text.text;
         } else {

@@ -72,6 +72,17 @@ void Titlefrm::setDisplayForTests(const QSizeF& displayTwips) {
     testDisplay = displayTwips;
 }
 
+Titlefrm& Titlefrm::openAsWayOut() {
+    Titlefrm& title = Screens::touch<Titlefrm>();
+    title.offerCancel();
+    Screens::open(title);
+    return title;
+}
+
+void Titlefrm::offerCancel() {
+    Command1->setCaption(QStringLiteral("Cancel"));
+}
+
 void Titlefrm::Form_Load() {
     try {
         loadOwnLayout();

@@ -15,6 +15,9 @@ class Titlefrm : public Screen {
 public:
     Titlefrm();
 
+    // Opens the title screen as the way out of the program: Cancel goes back to the main menu.
+    static Titlefrm& openAsWayOut();
+
     void Form_Load() override;
     void closeRequested() override;
 
@@ -38,7 +41,7 @@ public:
     Label* Label5;
     // The series editor's credit.
     Label* Label3;
-    // "OK" at the start, "Cancel" when opened from the main menu's Exit.
+    // "OK" at the start, "Cancel" when opened as the way out.
     CommandButton* Command1;
     // "Exit": ends the program.
     CommandButton* Command2;
@@ -46,6 +49,7 @@ public:
     Label* Label2;
 
 private:
+    void offerCancel();
     void loadOwnLayout();
     void loadStandardLayout();
 };

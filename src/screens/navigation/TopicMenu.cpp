@@ -1,7 +1,6 @@
 #include "screens/navigation/TopicMenu.h"
 
 #include "app/Messages.h"
-#include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/Sound.h"
 #include "app/StandardWindow.h"
@@ -99,18 +98,16 @@ void TopicMenu::Label3_Click(int Index) {
 }
 
 void TopicMenu::openQuiz() {
+    QuestionTables worksheet;
     try {
         ItemReader file1 = ItemReader::open(ContentPath::resolve(topic_.questionFile));
-        LoadQuestionFile(file1, Module1::Questions);
+        LoadQuestionFile(file1, worksheet);
     } catch (const FileError&) {
-        // A missing or short file never opens the quiz; what was read so far stays.
+        // A missing or short file never opens the quiz.
         showMessage(QStringLiteral("This worksheet seems to be corrupted."));
         return;
     }
-    multiple& quiz = Screens::touch<multiple>();
-    quiz.Picture1->LoadPicture(topic_.quizPicture);
-    quiz.Label5->setCaption(topic_.quizSubject);
-    Screens::open(quiz);
+    multiple::start(worksheet, topic_.quizSubject, Picture::load(topic_.quizPicture));
 }
 
 void TopicMenu::openBoard(const TopicBoard& board) {
@@ -120,11 +117,7 @@ void TopicMenu::openBoard(const TopicBoard& board) {
 }
 
 void TopicMenu::openPages(const QString& stem) {
-    Module1::PageCount = topic_.pageCount;
-    Module1::PageStem = stem;
-    teacher& viewer = Screens::touch<teacher>();
-    viewer.showPage(teacher::screenCopy(stem, 1), teacher::printCopy(stem, 1));
-    Screens::open(viewer);
+    teacher::openPages(stem, topic_.pageCount);
 }
 
 void TopicMenu::contextMenuEvent(QContextMenuEvent* event) {

@@ -109,7 +109,7 @@ void intro0::Form_Load() {
     Option1->setBackColor(Colours::background);
     Option2->setBackColor(Colours::background);
     Frame1->setBackColor(Colours::background);
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     Timer1->setEnabled(true);
 }
 
@@ -122,17 +122,17 @@ void intro0::Label2_MouseMove(int Index, const MouseArgs&) {
 }
 
 void intro0::Option1_Click() {
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
 }
 
 void intro0::Option2_Click() {
-    Module1::SoundOn = 0;
+    Module1::state.settings.SoundOn = 0;
 }
 
 void intro0::Timer1_Timer() {
     // Whatever stops the reading stops it silently; what was read so far stays.
     try {
-        ReadCatalogue(ContentPath::resolve(Module1::trackFile), Module1::Catalogue);
+        ReadCatalogue(ContentPath::resolve(Module1::trackFile), Module1::state.catalogue.Catalogue);
     } catch (const std::exception&) {
     }
     Timer1->setEnabled(false);
@@ -169,28 +169,15 @@ void intro0::Label2_Click(int Index) {
 }
 
 void intro0::openTitleScreen() {
-    Screens::touch<Titlefrm>().Command1->setCaption(QStringLiteral("Cancel"));
-    Screens::open<Titlefrm>();
+    Titlefrm::openAsWayOut();
 }
 
 void intro0::openAcknowledgements() {
-    teacher& viewer = Screens::touch<teacher>();
-    viewer.Label1->hide();
-    viewer.Label3(teacher::Button::NextPage).hide();
-    viewer.Label3(teacher::Button::PreviousPage).hide();
-    viewer.showPage(QStringLiteral("wmf\\acknowledgments.wmf"),
-                    QStringLiteral("wmf2\\acknowledgments.wmf"));
-    viewer.Picture2->LoadPicture(QStringLiteral("logo\\quenart2.bmp"));
-    viewer.setBackColor(Colours::acknowledgements);
-    viewer.Timer1->setEnabled(true);
-    Screens::open(viewer);
+    teacher::openAcknowledgements();
 }
 
 void intro0::openGuide() {
-    guide& pages = Screens::touch<guide>();
-    pages.showPage(QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf"));
-    Module1::PageNumber = 1;
-    Screens::open(pages);
+    guide::openAtFirstPage();
 }
 
 void intro0::closeRequested() {

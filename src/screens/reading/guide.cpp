@@ -1,6 +1,5 @@
 #include "screens/reading/guide.h"
 
-#include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/StandardWindow.h"
 #include "platform/controls/MenuEntry.h"
@@ -16,6 +15,18 @@ guide::guide() : PageScreen(QStringLiteral("guide")) {
 
 void guide::Form_Load() {
     StandardWindow(*this);
+}
+
+guide& guide::openAtFirstPage() {
+    guide& pages = Screens::touch<guide>();
+    pages.showFirstPage();
+    Screens::open(pages);
+    return pages;
+}
+
+void guide::showFirstPage() {
+    showPage(QStringLiteral("wmf\\guide1.wmf"), QStringLiteral("wmf2\\guide1.wmf"));
+    pageNumber_ = 1;
 }
 
 void guide::Form_MouseMove(const MouseArgs&) {
@@ -35,15 +46,15 @@ void guide::Label3_Click(int Index) {
         Screens::unload(*this);
         return;
     case Button::NextPage:
-        ++Module1::PageNumber;
+        ++pageNumber_;
         break;
     case Button::PreviousPage:
-        --Module1::PageNumber;
+        --pageNumber_;
         break;
     default:
         return;
     }
-    const int page = Module1::PageNumber;
+    const int page = pageNumber_;
     if (page >= 1 && page <= 4) {
         const QString number = QString::number(page);
         showPage(QStringLiteral("wmf\\guide") + number + QStringLiteral(".wmf"),

@@ -3,6 +3,7 @@
 #include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/StandardWindow.h"
+#include "platform/Colours.h"
 
 namespace {
 
@@ -37,13 +38,44 @@ QString teacher::printCopy(const QString& stem, int page) {
 
 void teacher::Form_Load() {
     StandardWindow(*this);
-    if (Module1::PageCount == 1) {
+}
+
+teacher& teacher::openPages(const QString& stem, int count) {
+    teacher& viewer = Screens::touch<teacher>();
+    viewer.showDocument(stem, count);
+    Screens::open(viewer);
+    return viewer;
+}
+
+teacher& teacher::openAcknowledgements() {
+    teacher& viewer = Screens::touch<teacher>();
+    viewer.showAcknowledgements();
+    Screens::open(viewer);
+    return viewer;
+}
+
+void teacher::showDocument(const QString& stem, int count) {
+    stem_ = stem;
+    pageCount_ = count;
+    pageNumber_ = 1;
+    if (count == 1) {
         Label1->hide();
         Label3(Button::NextPage).hide();
         Label3(Button::PreviousPage).hide();
     }
-    Module1::PageNumber = 1;
-    Label1->setCaption(pageCaption(Module1::PageNumber, Module1::PageCount));
+    Label1->setCaption(pageCaption(1, count));
+    showPage(screenCopy(stem, 1), printCopy(stem, 1));
+}
+
+void teacher::showAcknowledgements() {
+    Label1->hide();
+    Label3(Button::NextPage).hide();
+    Label3(Button::PreviousPage).hide();
+    showPage(QStringLiteral("wmf\\acknowledgments.wmf"),
+             QStringLiteral("wmf2\\acknowledgments.wmf"));
+    Picture2->LoadPicture(QStringLiteral("logo\\quenart2.bmp"));
+    setBackColor(Colours::acknowledgements);
+    Timer1->setEnabled(true);
 }
 
 void teacher::Label3_Click(int Index) {
@@ -55,12 +87,12 @@ void teacher::Label3_Click(int Index) {
         Screens::unload(*this);
         break;
     case Button::NextPage:
-        ++Module1::PageNumber;
+        ++pageNumber_;
         Label3(Button::PreviousPage).setEnabled(true);
         showCurrentPage();
         break;
     case Button::PreviousPage:
-        --Module1::PageNumber;
+        --pageNumber_;
         Label3(Button::NextPage).setEnabled(true);
         showCurrentPage();
         break;
@@ -70,18 +102,19 @@ void teacher::Label3_Click(int Index) {
 }
 
 void teacher::showCurrentPage() {
-    const int page = Module1::PageNumber;
-    if (page == Module1::PageCount)
+    const int page = pageNumber_;
+    if (page == pageCount_)
         Label3(Button::NextPage).setEnabled(false);
     if (page == 1)
         Label3(Button::PreviousPage).setEnabled(false);
-    showPage(screenCopy(Module1::PageStem, page), printCopy(Module1::PageStem, page));
-    Label1->setCaption(pageCaption(page, Module1::PageCount));
+    showPage(screenCopy(stem_, page), printCopy(stem_, page));
+    Label1->setCaption(pageCaption(page, pageCount_));
 }
 
 void teacher::Timer1_Timer() {
-    Module1::LogoFrame = (Module1::LogoFrame + 1) % 20;
-    const QString frame = QStringLiteral("%1").arg(Module1::LogoFrame, 4, 10, QLatin1Char('0'));
+    Module1::state.run.LogoFrame = (Module1::state.run.LogoFrame + 1) % 20;
+    const QString frame =
+        QStringLiteral("%1").arg(Module1::state.run.LogoFrame, 4, 10, QLatin1Char('0'));
     Picture1->LoadPicture(QStringLiteral("logo\\quen") + frame + QStringLiteral(".gif"));
     Picture1->show();
     Picture2->show();

@@ -10,6 +10,11 @@ class teacher : public PageScreen {
 public:
     teacher();
 
+    // Opens the document `stem` of `count` pages (1 to 3) at its first page.
+    static teacher& openPages(const QString& stem, int count);
+    // Opens the acknowledgements page, its turning logo and the publisher's logo.
+    static teacher& openAcknowledgements();
+
     void Form_Load() override;
     void Label3_Click(int Index) override;
     void Timer1_Timer();
@@ -25,6 +30,18 @@ public:
     // Turns the animated logo, one frame a tick.
     Timer* Timer1;
 
+    // The document opened: the stem its page files are named from, its pages, and the page on
+    // screen, from 1.
+    const QString& pageStem() const { return stem_; }
+    int pageCount() const { return pageCount_; }
+    int pageNumber() const { return pageNumber_; }
+
 private:
+    void showDocument(const QString& stem, int count);
+    void showAcknowledgements();
     void showCurrentPage();
+
+    QString stem_;
+    int pageCount_ = 0;
+    int pageNumber_ = 0;
 };

@@ -1,4 +1,3 @@
-#include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/Services.h"
 #include "formats/ItemReader.h"
@@ -30,18 +29,13 @@ void installRecorderKeeping(int failAt = 0) {
 
 multiple& quizWith(const QByteArray& file) {
     ItemReader file1(file);
-    LoadQuestionFile(file1, Module1::Questions);
-    multiple& quiz = Screens::touch<multiple>();
-    quiz.Label5->setCaption(QStringLiteral("The Orvelles"));
-    Screens::open(quiz);
-    return quiz;
+    QuestionTables worksheet;
+    LoadQuestionFile(file1, worksheet);
+    return multiple::start(worksheet, QStringLiteral("The Orvelles"), Picture());
 }
 
 Welldone& fullMarks(int score, const QString& subject, const QString& name) {
-    Module1::Score = score;
-    Module1::MaxScore = score;
-    Module1::QuizSubject = subject;
-    Welldone& results = Screens::open<Welldone>();
+    Welldone& results = Welldone::openWith({score, score, subject, std::nullopt});
     results.Text1->setText(name);
     return results;
 }
@@ -82,6 +76,8 @@ private slots:
     void subjectSize_data();
     void subjectSize();
     void certificateAfterAnActivity();
+    void boardCertificateNamesTheLastQuizScored_data();
+    void boardCertificateNamesTheLastQuizScored();
     void certificateFailureAtEachStep();
     void certificateNameTakesAnyLetter_data();
     void certificateNameTakesAnyLetter();
@@ -130,7 +126,7 @@ void TestPrintouts::worksheetFailureAtEachStep() {
         QCOMPARE(recorded.size(), step - 1);
         QCOMPARE(app.messages->texts, QStringList{"There was a problem printing to your printer."});
     }
-    QCOMPARE(Module1::CurrentQuestion, 1);
+    QCOMPARE(quiz.currentQuestion(), 1);
     QVERIFY(quiz.isVisible());
 }
 
@@ -191,6 +187,35 @@ void TestPrintouts::certificateAfterAnActivity() {
     QCOMPARE(recorded.count("printLine ||"), 4);
 }
 
+void TestPrintouts::boardCertificateNamesTheLastQuizScored_data() {
+    // How many questions of a quiz headed "Tudors" are answered before the board is scored.
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<bool>("named");
+    QTest::newRow("no quiz yet") << 0 << false;
+    QTest::newRow("a quiz scored") << 10 << true;
+    QTest::newRow("a quiz left unscored") << 2 << false;
+}
+
+void TestPrintouts::boardCertificateNamesTheLastQuizScored() {
+    QFETCH(int, answered);
+    QFETCH(bool, named);
+    AppFixture app;
+    if (answered > 0) {
+        ItemReader file1(sampleQuestionFile(QStringLiteral("Kings")));
+        QuestionTables worksheet;
+        LoadQuestionFile(file1, worksheet);
+        multiple& quiz = multiple::start(worksheet, QStringLiteral("Tudors"), Picture());
+        for (int q = 0; q < answered; ++q)
+            QTest::mouseClick(&quiz.Label3(multiple::Button::Next), Qt::LeftButton);
+        Screens::unloadAll();
+    }
+    installRecorderKeeping();
+    Welldone& results = Welldone::openWith(boardOutcome(4, 4));
+    QTest::mouseClick(&results.Label3(Welldone::Button::PrintOrReview), Qt::LeftButton);
+    QVERIFY(recorded.contains("printLine |You have scored 4 out of 4.|"));
+    QCOMPARE(recorded.contains("printLine |Tudors|"), named);
+}
+
 void TestPrintouts::certificateFailureAtEachStep() {
     AppFixture app;
     Welldone& results = fullMarks(10, QStringLiteral("The Orvelles"), QStringLiteral("Ada"));
@@ -241,10 +266,11 @@ void TestPrintouts::pdfPages() {
     const QString certificatePdf = app.content.path() + "/certificate.pdf";
     {
         ItemReader file1(sampleQuestionFile(QStringLiteral("Kings")));
-        LoadQuestionFile(file1, Module1::Questions);
+        QuestionTables worksheet;
+        LoadQuestionFile(file1, worksheet);
         auto surface = QtPrinterSurface::pdf(worksheetPdf);
         printWorksheet(*surface, QStringLiteral("The Orvelles"), QStringLiteral("Kings"),
-                       Module1::Questions);
+                       worksheet);
     }
     RecordingPrinter frame(QtPrinterSurface::pdf(certificatePdf));
     printCertificate(frame, {QStringLiteral("The Orvelles"), QStringLiteral("Ada"), 10, 10, 900});

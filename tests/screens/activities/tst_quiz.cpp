@@ -19,16 +19,15 @@ namespace {
 const QString click = QStringLiteral("wav\\click.wav");
 const QString typekey = QStringLiteral("wav\\typekey.wav");
 
-void loadWorksheet(const QString& correct = QStringLiteral("2")) {
+QuestionTables loadWorksheet(const QString& correct = QStringLiteral("2")) {
     ItemReader file1(sampleQuestionFile(QStringLiteral("Kings, queens"), correct));
-    LoadQuestionFile(file1, Module1::Questions);
+    QuestionTables worksheet;
+    LoadQuestionFile(file1, worksheet);
+    return worksheet;
 }
 
-multiple& openQuiz() {
-    multiple& quiz = Screens::touch<multiple>();
-    quiz.Label5->setCaption(QStringLiteral("The Orvelles"));
-    Screens::open(quiz);
-    return quiz;
+multiple& openQuiz(const QuestionTables& worksheet = loadWorksheet()) {
+    return multiple::start(worksheet, QStringLiteral("The Orvelles"), Picture());
 }
 
 // Answers the questions in turn: a digit chooses that answer, '-' chooses none.
@@ -58,12 +57,8 @@ private slots:
 
 void TestQuiz::startsAtQuestionOne() {
     AppFixture app;
-    loadWorksheet();
-    Module1::Score = 7;
     multiple& quiz = openQuiz();
-    QCOMPARE(Module1::Score, 0);
-    QCOMPARE(Module1::MaxScore, 10);
-    QCOMPARE(Module1::CurrentQuestion, 1);
+    QCOMPARE(quiz.currentQuestion(), 1);
     QCOMPARE(quiz.Label6->Caption(), QStringLiteral("Kings, queens"));
     QCOMPARE(quiz.Label4->Caption(), QStringLiteral("Question 1"));
     QCOMPARE(quiz.Option1(3).Caption(), QStringLiteral("1 C"));
@@ -73,7 +68,7 @@ void TestQuiz::startsAtQuestionOne() {
     // on "Next Question >>" moves on once.
     QVERIFY(QTest::qWaitForWindowActive(&quiz));
     for (int n : {1, 2}) {
-        QCOMPARE(Module1::CurrentQuestion, n);
+        QCOMPARE(quiz.currentQuestion(), n);
         QWidget* focused = QApplication::focusWidget();
         QVERIFY(!qobject_cast<OptionButton*>(focused));
         for (Qt::Key key : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Right})
@@ -85,10 +80,9 @@ void TestQuiz::startsAtQuestionOne() {
 
 void TestQuiz::navigation() {
     AppFixture app;
-    loadWorksheet();
     multiple& quiz = openQuiz();
     answer(quiz, QStringLiteral("---------"));
-    QCOMPARE(Module1::CurrentQuestion, 10);
+    QCOMPARE(quiz.currentQuestion(), 10);
     QCOMPARE(quiz.Label4->Caption(), QStringLiteral("Question 10"));
     QCOMPARE(quiz.Label3(multiple::Button::Next).Caption(), QStringLiteral("Check Score >>"));
     QVERIFY(quiz.Label3(multiple::Button::Previous).Visible());
@@ -98,22 +92,21 @@ void TestQuiz::navigation() {
     QCOMPARE(quiz.Label3(multiple::Button::Next).Caption(), QStringLiteral("Next Question >>"));
     for (int i = 0; i < 8; ++i)
         QTest::mouseClick(&quiz.Label3(multiple::Button::Previous), Qt::LeftButton);
-    QCOMPARE(Module1::CurrentQuestion, 1);
+    QCOMPARE(quiz.currentQuestion(), 1);
     QVERIFY(!quiz.Label3(multiple::Button::Previous).Visible());
 }
 
 void TestQuiz::goingBackForgetsTheChoice() {
     AppFixture app;
-    loadWorksheet();
     multiple& quiz = openQuiz();
     answer(quiz, QStringLiteral("2"));
-    QCOMPARE(Module1::PupilAnswer[1], 1);
+    QCOMPARE(quiz.pupilAnswer(1), 1);
     QTest::mouseClick(&quiz.Option1(4), Qt::LeftButton);
     QTest::mouseClick(&quiz.Label3(multiple::Button::Previous), Qt::LeftButton);
     QCOMPARE(quiz.chosenOption(), 0);
     QVERIFY(!quiz.focusWidget() || !quiz.focusWidget()->objectName().startsWith("Option1"));
     answer(quiz, QStringLiteral("-"));
-    QCOMPARE(Module1::PupilAnswer[1], 0);
+    QCOMPARE(quiz.pupilAnswer(1), 0);
 }
 
 void TestQuiz::scoring_data() {
@@ -131,13 +124,11 @@ void TestQuiz::scoring() {
     QFETCH(int, score);
     QFETCH(QList<int>, wrongQuestions);
     AppFixture app;
-    Module1::SoundOn = 1;
-    loadWorksheet();
+    Module1::state.settings.SoundOn = 1;
     multiple& quiz = openQuiz();
     answer(quiz, choices);
-    QCOMPARE(Module1::Score, score);
     QCOMPARE(Screens::find<multiple>(), nullptr);
-    QCOMPARE(Module1::QuizSubject, QStringLiteral("The Orvelles"));
+    QCOMPARE(Module1::state.run.QuizSubject, QStringLiteral("The Orvelles"));
 
     Wrong* review = Screens::find<Wrong>();
     QVERIFY(review);
@@ -153,6 +144,9 @@ void TestQuiz::scoring() {
     }
     Welldone* results = Screens::find<Welldone>();
     QVERIFY(results && results->isVisible());
+    QCOMPARE(results->outcome().score, score);
+    QCOMPARE(results->outcome().maxScore, 10);
+    QCOMPARE(results->outcome().subject, QStringLiteral("The Orvelles"));
     QVERIFY(!results->Label6->Visible());
     QVERIFY(results->Label5->Visible());
     QVERIFY(results->Label3(Welldone::Button::PrintOrReview).Visible());
@@ -161,32 +155,29 @@ void TestQuiz::scoring() {
 
 void TestQuiz::correctAnswerOutsideTheFormat() {
     AppFixture app;
-    loadWorksheet(QStringLiteral("7"));
-    multiple& quiz = openQuiz();
+    multiple& quiz = openQuiz(loadWorksheet(QStringLiteral("7")));
     answer(quiz, QStringLiteral("1234123412"));
-    QCOMPARE(Module1::Score, 0);
     QVERIFY(Screens::find<Welldone>());
+    QCOMPARE(Screens::find<Welldone>()->outcome().score, 0);
 }
 
 void TestQuiz::exitScoresNothing() {
     AppFixture app;
-    loadWorksheet();
     multiple& quiz = openQuiz();
     answer(quiz, QStringLiteral("22"));
     QTest::mouseClick(&quiz.Label3(multiple::Button::Exit), Qt::LeftButton);
     QCOMPARE(Screens::find<multiple>(), nullptr);
     QCOMPARE(Screens::find<Welldone>(), nullptr);
-    QCOMPARE(Module1::Score, 0);
+    QCOMPARE(Module1::state.run.QuizSubject, QString());
 }
 
 void TestQuiz::soundOff() {
     AppFixture app;
-    loadWorksheet();
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     multiple& quiz = openQuiz();
     answer(quiz, QStringLiteral("2"));
     QCOMPARE(app.sound->played, QStringList({typekey, click}));
-    Module1::SoundOn = 0;
+    Module1::state.settings.SoundOn = 0;
     app.sound->played.clear();
     answer(quiz, QStringLiteral("222222222"));
     QVERIFY(app.sound->played.isEmpty());
@@ -194,7 +185,7 @@ void TestQuiz::soundOff() {
 
 void TestQuiz::roadFromTheTopicMenuAndBack() {
     AppFixture app;
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     app.content.write("multiple/Rich and Poor.txt", sampleQuestionFile(QStringLiteral("Homes")));
     intro0& menu = Screens::open<intro0>();
     QTest::mouseClick(&menu.Label2(intro0::Entry::Rich), Qt::LeftButton);

@@ -11,11 +11,7 @@
 namespace {
 
 Welldone& openResults(int score, int maxScore) {
-    Module1::Score = score;
-    Module1::MaxScore = maxScore;
-    Welldone& results = Screens::touch<Welldone>();
-    Screens::open(results);
-    return results;
+    return Welldone::openWith(boardOutcome(score, maxScore));
 }
 
 // Waits for the after-load chain to have played its part.
@@ -107,7 +103,7 @@ void TestResults::scoreSound() {
     QFETCH(int, draw);
     QFETCH(QString, sound);
     AppFixture app;
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     int asked = 0;
     Services::setRandom([&](int n) {
         asked = n;
@@ -122,14 +118,14 @@ void TestResults::scoreSound() {
     // With sound off, nothing at all.
     Screens::unload(results);
     app.sound->played.clear();
-    Module1::SoundOn = 0;
+    Module1::state.settings.SoundOn = 0;
     waitForChain(openResults(score, 10));
     QVERIFY(app.sound->played.isEmpty());
 }
 
 void TestResults::afterLoadChain() {
     AppFixture app;
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     QStringList order;
     Welldone& results = openResults(10, 10);
     QVERIFY(QTest::qWaitForWindowExposed(&results));
@@ -148,7 +144,7 @@ void TestResults::afterLoadChain() {
 
 void TestResults::checkWrongAnswersAndExit() {
     AppFixture app;
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     Screens::touch<Wrong>();
     Welldone& results = openResults(7, 10);
     results.Label3(Welldone::Button::PrintOrReview).show();
@@ -165,7 +161,7 @@ void TestResults::checkWrongAnswersAndExit() {
 
 void TestResults::exitOnTheReviewClosesBoth() {
     AppFixture app;
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     Wrong& review = Screens::touch<Wrong>();
     openResults(3, 10);
     Screens::open(review);

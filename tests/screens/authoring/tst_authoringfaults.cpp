@@ -135,7 +135,7 @@ void TestAuthoringFaults::catalogueRemoval() {
     for (int failAt = 0; failAt < 4; ++failAt) {
         AppFixture app;
         setUp(app);
-        Module1::SoundOn = 1;
+        Module1::state.settings.SoundOn = 1;
         worksheets& screen = Screens::open<worksheets>();
         clickOn(*screen.Check2);
         {

@@ -72,7 +72,7 @@ void apply(wizard& w, const QString& step) {
 
 wizard& openWizard(AppFixture& app) {
     app.content.write("multiple/track.txt", emptyCatalogue);
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     return Screens::open<wizard>();
 }
 

@@ -39,7 +39,7 @@ void writeCatalogue(AppFixture& app, const QStringList& names) {
 }
 
 worksheets& openCatalogue() {
-    Module1::SoundOn = 1;
+    Module1::state.settings.SoundOn = 1;
     return Screens::open<worksheets>();
 }
 
@@ -344,14 +344,14 @@ void TestWorksheets::exitClicksFirst() {
     QFETCH(QStringList, played);
     AppFixture app;
     worksheets& screen = openCatalogue();
-    Module1::SoundOn = soundOn;
+    Module1::state.settings.SoundOn = soundOn;
     clickOn(screen.Label2(worksheets::Entry::Exit));
     AppFixture::settle();
     QCOMPARE(app.sound->played, played);
     QCOMPARE(Screens::find<worksheets>(), nullptr);
     intro0* menu = Screens::find<intro0>();
     QVERIFY(menu && menu->isVisible());
-    QCOMPARE(Module1::SoundOn, 1);
+    QCOMPARE(Module1::state.settings.SoundOn, 1);
 }
 
 QTEST_MAIN(TestWorksheets)

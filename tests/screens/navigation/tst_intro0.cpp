@@ -215,16 +215,16 @@ void TestMainMenu::disabledTopicsIgnoreThePointer() {
 void TestMainMenu::soundOptions() {
     AppFixture app;
     intro0& menu = openMenu();
-    QCOMPARE(Module1::SoundOn, 1);
+    QCOMPARE(Module1::state.settings.SoundOn, 1);
     QVERIFY(menu.Option1->Value());
     QTest::mouseClick(menu.Option2, Qt::LeftButton);
-    QCOMPARE(Module1::SoundOn, 0);
+    QCOMPARE(Module1::state.settings.SoundOn, 0);
     QVERIFY(!menu.Option1->Value());
     QTest::mouseClick(&menu.Label2(intro0::Entry::Exit), Qt::LeftButton);
     QVERIFY(app.sound->played.isEmpty());
     Screens::unload<Titlefrm>();
     QTest::mouseClick(menu.Option1, Qt::LeftButton);
-    QCOMPARE(Module1::SoundOn, 1);
+    QCOMPARE(Module1::state.settings.SoundOn, 1);
     QTest::mouseClick(&menu.Label2(intro0::Entry::Exit), Qt::LeftButton);
     QCOMPARE(app.sound->played, QStringList{click});
 }
@@ -233,10 +233,10 @@ void TestMainMenu::reloadingSelectsSoundOn() {
     AppFixture app;
     intro0& first = openMenu();
     QTest::mouseClick(first.Option2, Qt::LeftButton);
-    QCOMPARE(Module1::SoundOn, 0);
+    QCOMPARE(Module1::state.settings.SoundOn, 0);
     Screens::unload(first);
     intro0& again = Screens::touch<intro0>();
-    QCOMPARE(Module1::SoundOn, 1);
+    QCOMPARE(Module1::state.settings.SoundOn, 1);
     QVERIFY(again.Option1->Value());
     QVERIFY(!again.Option2->Value());
 }
@@ -264,9 +264,9 @@ void TestMainMenu::readsTheCatalogueAtTheFirstTick() {
     intro0& menu = Screens::touch<intro0>();
     QVERIFY(menu.Timer1->Enabled());
     QTRY_VERIFY(!menu.Timer1->Enabled());
-    QCOMPARE(Module1::WorksheetCount, count);
+    QCOMPARE(Module1::state.catalogue.Catalogue.WorksheetCount, count);
     for (int k = 0; k < names.size(); ++k)
-        QCOMPARE(Module1::WorksheetNames[k + 1], names[k]);
+        QCOMPARE(Module1::state.catalogue.Catalogue.WorksheetNames[k + 1], names[k]);
 }
 
 void TestMainMenu::exitShowsTheTitleScreen() {

@@ -122,7 +122,7 @@ void TestTitleScreen::cancelReturnsToTheMenuAsItWas() {
     writeGlobe(app.content);
     intro0& menu = Screens::open<intro0>();
     QTest::mouseClick(menu.Option2, Qt::LeftButton);
-    Module1::SoundOn = 1; // sound on, to hear the Cancel's click
+    Module1::state.settings.SoundOn = 1; // sound on, to hear the Cancel's click
     QTest::mouseClick(&menu.Label2(intro0::Entry::Exit), Qt::LeftButton);
     Titlefrm* title = Screens::find<Titlefrm>();
     app.sound->played.clear();
@@ -146,7 +146,7 @@ void TestTitleScreen::exitEndsAfterTheClick() {
     QFETCH(int, soundOn);
     AppFixture app;
     Titlefrm& title = openFromMenu();
-    Module1::SoundOn = soundOn;
+    Module1::state.settings.SoundOn = soundOn;
     app.sound->played.clear();
     int playedBeforeEnd = -1;
     Screens::setEndAction([&] {

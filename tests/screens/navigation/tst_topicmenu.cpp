@@ -1,8 +1,8 @@
-#include "app/Module1.h"
 #include "app/Screens.h"
 #include "screens/activities/multiple.h"
 #include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
+#include "screens/reading/teacher.h"
 #include "support/AppFixture.h"
 #include "support/Worksheets.h"
 
@@ -161,8 +161,10 @@ void TestTopicMenu::pagesGetTheirStem() {
     AppFixture app;
     TopicMenu& topic = openTopic(which);
     QTest::mouseClick(&topic.Label3(entry), Qt::LeftButton);
-    QCOMPARE(Module1::PageStem, stem);
-    QCOMPARE(Module1::PageCount, 2);
+    const teacher* viewer = Screens::find<teacher>();
+    QVERIFY(viewer);
+    QCOMPARE(viewer->pageStem(), stem);
+    QCOMPARE(viewer->pageCount(), 2);
 }
 
 void TestTopicMenu::exitBringsTheMainMenuForward() {

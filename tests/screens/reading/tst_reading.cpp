@@ -84,7 +84,7 @@ void TestReading::viewerPaging() {
     writeDocument(app.content, "key rich", 2);
     teacher& viewer = openKeyFacts("rich");
     QVERIFY(viewer.isVisible());
-    QCOMPARE(Module1::PageStem, QStringLiteral("key rich"));
+    QCOMPARE(viewer.pageStem(), QStringLiteral("key rich"));
     QCOMPARE(viewer.Label1->Caption(), QStringLiteral("Page 1 of 2"));
     QVERIFY(!viewer.Label3(PageScreen::Button::PreviousPage).isEnabled());
     QVERIFY(viewer.Label3(PageScreen::Button::NextPage).isEnabled());
@@ -128,12 +128,11 @@ void TestReading::viewerPrintsThePrintCopy() {
 
 void TestReading::singlePageDocument() {
     AppFixture app;
-    Module1::PageCount = 1;
-    teacher& viewer = Screens::touch<teacher>();
+    teacher& viewer = teacher::openPages(QStringLiteral("key rich"), 1);
     QVERIFY(!viewer.Label1->Visible());
     QVERIFY(!viewer.Label3(PageScreen::Button::NextPage).Visible());
     QVERIFY(!viewer.Label3(PageScreen::Button::PreviousPage).Visible());
-    QCOMPARE(Module1::PageNumber, 1);
+    QCOMPARE(viewer.pageNumber(), 1);
 }
 
 void TestReading::missingPageKeepsTheViewerWorking() {
@@ -165,18 +164,18 @@ void TestReading::acknowledgementsAnimateOnAcrossOpenings() {
             viewer.Label3(PageScreen::Button::Exit).Visible());
     QTRY_VERIFY(viewer.Picture1->Visible() && viewer.Picture2->Visible());
     QTest::mouseClick(&viewer.Label3(PageScreen::Button::Exit), Qt::LeftButton);
-    const int stoppedAt = Module1::LogoFrame;
+    const int stoppedAt = Module1::state.run.LogoFrame;
     QVERIFY(stoppedAt >= 1);
     QTest::qWait(60);
-    QCOMPARE(Module1::LogoFrame, stoppedAt);
+    QCOMPARE(Module1::state.run.LogoFrame, stoppedAt);
     QTest::mouseClick(&menu.Label2(intro0::Entry::Acknowledgements), Qt::LeftButton);
     teacher& again = *Screens::find<teacher>();
     QVERIFY(again.Timer1->Enabled());
-    QCOMPARE(Module1::LogoFrame, stoppedAt);
+    QCOMPARE(Module1::state.run.LogoFrame, stoppedAt);
     // The first tick of the new opening shows the frame after the one it stopped at.
     again.Timer1->tick();
     const int next = (stoppedAt + 1) % 20;
-    QCOMPARE(Module1::LogoFrame, next);
+    QCOMPARE(Module1::state.run.LogoFrame, next);
     const Picture expected =
         Picture::load(QStringLiteral("logo\\quen%1.gif").arg(next, 4, 10, QLatin1Char('0')));
     QVERIFY(!again.Picture1->picture().isNull());
@@ -192,7 +191,7 @@ void TestReading::guidePaging() {
     intro0& menu = Screens::open<intro0>();
     QTest::mouseClick(&menu.Label2(intro0::Entry::Guide), Qt::LeftButton);
     guide& pages = *Screens::find<guide>();
-    QCOMPARE(Module1::PageNumber, 1);
+    QCOMPARE(pages.pageNumber(), 1);
     QCOMPARE(pages.Image1->picture().source(), QStringLiteral("wmf\\guide1.wmf"));
     const QList<bool> nextEnabled{true, true, true, false};
     for (int p = 1; p <= 4; ++p) {

@@ -1,6 +1,5 @@
 #include "screens/activities/board/DragBoard.h"
 
-#include "app/Module1.h"
 #include "app/Sound.h"
 #include "app/StandardWindow.h"
 #include "platform/Colours.h"
@@ -134,7 +133,6 @@ void DragBoard::buildButtons() {
 
 void DragBoard::Form_Load() {
     StandardWindow(*this);
-    Module1::MaxScore = rules_.count();
     // A picture that cannot be loaded leaves an empty box; the board works the same without it.
     if (Image1.contains(0))
         Image1(0).LoadPicture(data_.picture);
@@ -190,7 +188,6 @@ void DragBoard::Label2_MouseUp(int Index, const MouseArgs&) {
 }
 
 void DragBoard::Label3_Click(int Index) {
-    Module1::Score = 0;
     switch (Index) {
     case Button::Exit:
         Screens::unload(*this);
@@ -201,8 +198,7 @@ void DragBoard::Label3_Click(int Index) {
         showBoard();
         break;
     case Button::CheckScore:
-        Module1::Score = rules_.score();
-        Screens::open(Screens::touch<Welldone>());
+        Welldone::openWith(boardOutcome(rules_.score(), rules_.count()));
         break;
     default:
         break;

@@ -31,7 +31,7 @@ DragBoard& openBoard(AppFixture& app, const QString& name, bool soundOn = true) 
     DragBoard* board = Screens::find<DragBoard>(name);
     if (!board || !QTest::qWaitForWindowExposed(board))
         qFatal("board never shown");
-    Module1::SoundOn = soundOn ? 1 : 0;
+    Module1::state.settings.SoundOn = soundOn ? 1 : 0;
     app.sound->played.clear();
     return *board;
 }
@@ -163,12 +163,9 @@ void TestDragBoard::loading() {
     QFETCH(QString, title);
     QFETCH(QStringList, captions);
     AppFixture app;
-    Module1::Score = 3;
     DragBoard& board = openBoard(app, name);
     QCOMPARE(board.objectName(), name);
     QCOMPARE(board.Label6->Caption(), title);
-    QCOMPARE(Module1::MaxScore, captions.size());
-    QCOMPARE(Module1::Score, 3);
     QVERIFY(!board.Label3(DragBoard::Button::CheckScore).Visible());
     const DesignedBoard& design = designOf(board);
     const QColor yellow(255, 255, 0), none(Qt::transparent);
@@ -284,9 +281,9 @@ void TestDragBoard::fullScore() {
     // Every label in a box offers the check, even with a box left empty.
     QVERIFY(board.Label3(DragBoard::Button::CheckScore).Visible());
     QTest::mouseClick(&board.Label3(DragBoard::Button::CheckScore), Qt::LeftButton);
-    QCOMPARE(Module1::Score, score);
     Welldone* results = Screens::find<Welldone>();
     QVERIFY(results && results->isVisible());
+    QCOMPARE(results->outcome().score, score);
     QVERIFY(results->Label1->Caption().endsWith(
         QStringLiteral("scored %1 out of %2.").arg(score).arg(boxOfLabel.size())));
     QStringList sounds(boxOfLabel.size(), thud);
@@ -305,9 +302,7 @@ void TestDragBoard::startAgain() {
     // Dragging a label out of its box keeps "Check Score".
     dragInto(board, 2, {3000, 3000, 1845, 375});
     QVERIFY(board.Label3(DragBoard::Button::CheckScore).Visible());
-    Module1::Score = 3;
     QTest::mouseClick(&board.Label3(DragBoard::Button::StartAgain), Qt::LeftButton);
-    QCOMPARE(Module1::Score, 0);
     QVERIFY(!board.Label3(DragBoard::Button::CheckScore).Visible());
     for (int i = 0; i < 4; ++i)
         QCOMPARE(board.Label2(i).geometry(), board.Label4(i).geometry());
@@ -323,14 +318,12 @@ void TestDragBoard::exit() {
     QFETCH(bool, frameButton);
     AppFixture app;
     DragBoard& board = openBoard(app, "richord");
-    Module1::Score = 8;
     if (frameButton)
         board.close();
     else
         QTest::mouseClick(&board.Label3(DragBoard::Button::Exit), Qt::LeftButton);
     QVERIFY(!Screens::find<DragBoard>(QStringLiteral("richord")));
     QVERIFY(Screens::find<TopicMenu>(QStringLiteral("rich"))->isVisible());
-    QCOMPARE(Module1::Score, 0);
     QCOMPARE(app.sound->played, QStringList{click});
     AppFixture::settle();
     // Opened again, it is loaded afresh.
@@ -346,7 +339,7 @@ void TestDragBoard::soundOff() {
     for (int i = 0; i < 4; ++i)
         dragInto(board, i, target(board, i));
     QTest::mouseClick(&board.Label3(DragBoard::Button::CheckScore), Qt::LeftButton);
-    QCOMPARE(Module1::Score, 4);
+    QCOMPARE(Screens::find<Welldone>()->outcome().score, 4);
     QVERIFY(app.sound->played.isEmpty());
 }
 

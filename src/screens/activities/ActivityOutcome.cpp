@@ -1,0 +1,7 @@
+#include "screens/activities/ActivityOutcome.h"
+
+#include "app/Module1.h"
+
+ActivityOutcome boardOutcome(int score, int maxScore) {
+    return {score, maxScore, Module1::state.run.QuizSubject, std::nullopt};
+}
