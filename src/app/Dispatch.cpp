@@ -1,6 +1,7 @@
 #include "app/Dispatch.h"
 
-#include <QtGlobal>
+#include "platform/Logging.h"
+
 #include <exception>
 
 namespace {
@@ -14,10 +15,10 @@ void run(const char* handlerName, const std::function<void()>& handler) noexcept
         handler();
     } catch (const std::exception& error) {
         ++failures;
-        qWarning("%s stopped: %s", handlerName, error.what());
+        qCWarning(lcScreens, "%s stopped: %s", handlerName, error.what());
     } catch (...) {
         ++failures;
-        qWarning("%s stopped", handlerName);
+        qCWarning(lcScreens, "%s stopped", handlerName);
     }
 }
 

@@ -3,12 +3,12 @@
 #include "app/FullScreen.h"
 #include "app/Screen.h"
 #include "platform/Colours.h"
+#include "platform/Logging.h"
 #include "platform/Twips.h"
 #include "platform/controls/PictureBox.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QtGlobal>
 #include <exception>
 
 namespace {
@@ -17,7 +17,7 @@ template <class Step> void skipOnFailure(Step step) {
     try {
         step();
     } catch (const std::exception& error) {
-        qWarning("window set-up step skipped: %s", error.what());
+        qCWarning(lcScreens, "window set-up step skipped: %s", error.what());
     }
 }
 

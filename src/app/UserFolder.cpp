@@ -3,6 +3,7 @@
 #include "formats/Errors.h"
 #include "formats/FileAccess.h"
 #include "formats/SafeFile.h"
+#include "platform/Logging.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -37,7 +38,7 @@ bool isQuestionFile(const QString& relative) {
 // is and named in the log: one planted file must neither stop every start nor be written
 // through.
 void leaveAlone(const FileAccessError& why) {
-    qWarning("The Orvelles left a file of its folder as it is: %s", why.what());
+    qCWarning(lcFolder, "The Orvelles left a file of its folder as it is: %s", why.what());
 }
 
 bool present(const QString& path) {
@@ -98,7 +99,9 @@ void bringUp(const QString& source, const QString& relative, const QString& targ
         std::optional<QByteArray> current;
         try {
             current = FileAccess::read(targetPath, FileAccess::Kind::Content);
-        } catch (const FileAccessError&) {
+        } catch (const FileAccessError& error) {
+            qCInfo(lcFolder, "%s not read, taken as changed: %s", qUtf8Printable(relative),
+                   error.what());
         }
         if (current == installed) {
             if (recorded)

@@ -2,6 +2,7 @@
 
 #include "formats/Errors.h"
 #include "formats/FileAccess.h"
+#include "platform/Logging.h"
 #include "platform/Twips.h"
 
 #include <QFontDatabase>
@@ -42,7 +43,8 @@ void registerDesignFaces() {
             try {
                 QFontDatabase::addApplicationFontFromData(
                     FileAccess::read(wineFonts + file, FileAccess::Kind::Font));
-            } catch (const FileError&) {
+            } catch (const FileError& error) {
+                qCWarning(lcContent, "%s not added: %s", qUtf8Printable(family), error.what());
             }
         }
     };

@@ -1,6 +1,7 @@
 #include "platform/Picture.h"
 
 #include "platform/ContentPath.h"
+#include "platform/Logging.h"
 #include "platform/Twips.h"
 #include "platform/wmf/WmfRecorder.h"
 
@@ -64,15 +65,23 @@ QString cacheKey(const QFileInfo& info) {
            QString::number(info.size());
 }
 
-QImage decode(const QByteArray& bytes) {
+// `name` is only for the log.
+QImage decode(const QByteArray& bytes, const QString& name) {
     QBuffer buffer;
     buffer.setData(bytes);
     QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide))
+    if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide)) {
+        qCWarning(lcContent, "picture %s not shown: %dx%d pixels is larger than allowed",
+                  qUtf8Printable(name), size.width(), size.height());
         return {};
-    return reader.read();
+    }
+    QImage image = reader.read();
+    if (image.isNull())
+        qCWarning(lcContent, "picture %s not shown: %s", qUtf8Printable(name),
+                  qUtf8Printable(reader.errorString()));
+    return image;
 }
 
 } // namespace
@@ -91,13 +100,19 @@ Picture Picture::load(const QString& programPath) {
         QByteArray bytes;
         try {
             bytes = FileAccess::read(path, FileAccess::Kind::Picture);
-        } catch (const FileError&) {
+        } catch (const FileError& error) {
+            qCWarning(lcContent, "picture %s not read: %s", qUtf8Printable(programPath),
+                      error.what());
             return {};
         }
-        if (looksLikeMetafile(bytes))
+        if (looksLikeMetafile(bytes)) {
             picture.metafile_ = WmfPicture::fromData(bytes);
-        else
-            picture.image_ = decode(bytes);
+            if (const QString problem = picture.metafile_.problem(); !problem.isEmpty())
+                qCWarning(lcContent, "page %s %s", qUtf8Printable(programPath),
+                          qUtf8Printable(problem));
+        } else {
+            picture.image_ = decode(bytes, programPath);
+        }
         if (picture.isNull())
             return {};
         const qsizetype costKb =
@@ -174,7 +189,8 @@ QString Picture::description() const {
     try {
         list = FileAccess::read(file.dir().filePath(QStringLiteral("descriptions.txt")),
                                 FileAccess::Kind::Description);
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
+        qCWarning(lcContent, "no description of %s: %s", qUtf8Printable(source_), error.what());
         return {};
     }
     const QString name = file.fileName() + QLatin1Char(':');

@@ -1,6 +1,7 @@
 #include "platform/QtSoundPlayer.h"
 
 #include "platform/ContentPath.h"
+#include "platform/Logging.h"
 #include "platform/SoundStream.h"
 
 #include "formats/Errors.h"
@@ -60,8 +61,11 @@ void QtSoundPlayer::PlaySound(const QString& fileName) {
     if (closing_)
         return;
     const QFileInfo info(ContentPath::resolve(fileName));
-    if (!info.isFile())
+    if (!info.isFile()) {
+        qCWarning(lcContent, "sound %s not played: there is no such file",
+                  qUtf8Printable(fileName));
         return;
+    }
     const QString path = info.absoluteFilePath();
     auto it = sounds_.find(path);
     if (it == sounds_.end() || it->modified != info.lastModified() || it->size != info.size()) {
@@ -92,23 +96,28 @@ std::optional<QtSoundPlayer::Sound> QtSoundPlayer::decode(const QString& path) {
     QBuffer file;
     try {
         file.setData(FileAccess::read(path, FileAccess::Kind::Sound));
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
+        qCWarning(lcContent, "sound not read: %s", error.what());
         return std::nullopt;
     }
+    const auto unplayable = [&path](const char* why) {
+        qCWarning(lcContent, "sound %s not played: %s", qUtf8Printable(path), why);
+        return std::nullopt;
+    };
     file.open(QIODevice::ReadOnly);
     QWaveDecoder decoder(&file);
     if (!decoder.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return unplayable("it is no wave file");
     const QAudioFormat format = decoder.audioFormat();
     if (!format.isValid() || format.bytesPerFrame() <= 0)
-        return std::nullopt;
+        return unplayable("its sample format is not one that plays");
     // The declared data size, when there is one, keeps trailing chunks from being played as noise.
     const qint64 declared = decoder.size();
     QByteArray samples =
         declared > 0 ? decoder.read(std::min(declared, file.size())) : decoder.readAll();
     samples.truncate(samples.size() - samples.size() % format.bytesPerFrame());
     if (samples.isEmpty())
-        return std::nullopt;
+        return unplayable("it holds no samples");
     return Sound{format, samples};
 }
 

@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLoggingCategory>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 class PictureTest : public QObject {
@@ -91,6 +94,33 @@ private slots:
         Picture::load(QStringLiteral("big.bmp")).paint(painter, QRectF(0, 0, 4, 4));
         painter.end();
         QCOMPARE(drawn.pixelColor(2, 2), seen);
+    }
+
+    void unshownPictureLoggedWhenAsked_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes"); // null: no file
+        QTest::newRow("missing") << QStringLiteral("images\\gone.jpg") << QByteArray();
+        QTest::newRow("noise") << QStringLiteral("images\\noise.jpg") << QByteArray("no picture");
+        // A metafile header and no records: no window, so no size.
+        QTest::newRow("page of no size")
+            << QStringLiteral("wmf\\flat.wmf")
+            << QByteArray::fromHex("010009000003090000000000000000000000");
+    }
+
+    // Quiet by default; with the program's categories on, the log names the file.
+    void unshownPictureLoggedWhenAsked() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        TempContent content;
+        if (!bytes.isNull())
+            content.write(QString(name).replace(QLatin1Char('\\'), QLatin1Char('/')), bytes);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+        QVERIFY(Picture::load(name).isNull());
+        QLoggingCategory::setFilterRules(QStringLiteral("orvelles.*=true"));
+        const auto rulesBack = qScopeGuard([] { QLoggingCategory::setFilterRules({}); });
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QRegularExpression::escape(name) + " not"));
+        QVERIFY(Picture::load(name).isNull());
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "formats/Errors.h"
 #include "formats/FileAccess.h"
+#include "platform/Logging.h"
 #include "platform/wmf/WmfLimits.h"
 #include "platform/wmf/WmfParser.h"
 #include "platform/wmf/WmfQtPainter.h"
@@ -63,7 +64,8 @@ WmfPicture WmfPicture::fromData(const QByteArray& data) {
 WmfPicture WmfPicture::load(const QString& path) {
     try {
         return fromData(FileAccess::read(path, FileAccess::Kind::Page));
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
+        qCWarning(lcContent, "page not read: %s", error.what());
         return {};
     }
 }
@@ -133,6 +135,23 @@ void WmfPicture::paint(QPainter* painter, const QRectF& target) const {
 
 const WmfParseResult& WmfPicture::parseResult() const {
     return d->result;
+}
+
+QString WmfPicture::problem() const {
+    const WmfParseResult& read = d->result;
+    QString problem;
+    if (!read.valid)
+        problem = QStringLiteral("not shown: no metafile header, or larger than allowed");
+    else if (read.tooCostly)
+        problem = QStringLiteral("not shown: it costs more to draw than allowed");
+    else if (d->null)
+        problem = QStringLiteral("not shown: its size is out of range");
+    if (read.valid && !read.complete) {
+        problem += problem.isEmpty() ? QStringLiteral("drawn up to its damage: ")
+                                     : QStringLiteral("; reading stopped: ");
+        problem += read.problem;
+    }
+    return problem;
 }
 
 const WmfRecorder& WmfPicture::recording() const {

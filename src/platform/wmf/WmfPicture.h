@@ -43,6 +43,9 @@ public:
 
     // How reading went: whether the end was reached, and why not.
     const WmfParseResult& parseResult() const;
+    // Why the picture is not shown, or shown only up to its damage, in words for the log; empty
+    // when it was read whole.
+    QString problem() const;
     // The drawing calls the file made, in frame coordinates.
     const WmfRecorder& recording() const;
     QRectF frame() const;

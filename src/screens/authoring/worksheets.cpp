@@ -12,6 +12,7 @@
 #include "formats/QuestionFile.h"
 #include "platform/Colours.h"
 #include "platform/ContentPath.h"
+#include "platform/Logging.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/AnswerKeyMenu.h"
 #include "screens/activities/multiple.h"
@@ -97,7 +98,9 @@ void worksheets::Form_Load() {
     // A catalogue that cannot be read shows the names last read, or none.
     try {
         ReadCatalogue(ContentPath::resolve(Module1::trackFile), Module1::state.catalogue.Catalogue);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        qCWarning(lcContent, "catalogue %s not read: %s", qUtf8Printable(Module1::trackFile),
+                  error.what());
     }
     Check1->setBackColor(Colours::background);
     Check2->setBackColor(Colours::background);
@@ -226,7 +229,9 @@ void worksheets::contextMenuEvent(QContextMenuEvent* event) {
             addAnswerKeyEntry(menu, WizardRules::questionFile(entry.Caption()),
                               QStringLiteral("The Orvelles"));
             menu.addSeparator();
-        } catch (const FileAccessError&) {
+        } catch (const FileAccessError& error) {
+            qCWarning(lcContent, "no answer key for %s: %s", qUtf8Printable(entry.Caption()),
+                      error.what());
         }
         CatalogueMenu::addExports(menu, this, entry.Caption());
         menu.exec(event->globalPos());

@@ -5,6 +5,7 @@
 #include "formats/ItemReader.h"
 #include "formats/SafeFile.h"
 #include "platform/ContentPath.h"
+#include "platform/Logging.h"
 #include "screens/authoring/WizardRules.h"
 #include "screens/exchange/QuizPage.h"
 
@@ -75,7 +76,8 @@ QByteArray bytes(Kind kind, const WorksheetContent& worksheet) {
     try {
         jpeg = FileAccess::read(ContentPath::resolve(QStringLiteral("Images\\globesm.jpg")),
                                 FileAccess::Kind::Picture);
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
+        qCWarning(lcContent, "web page made without its picture: %s", error.what());
     }
     return QuizPage::page(worksheet, jpeg, QStringLiteral("The Orvelles"));
 }

@@ -6,6 +6,7 @@
 #include "app/StandardWindow.h"
 #include "formats/Errors.h"
 #include "platform/Colours.h"
+#include "platform/Logging.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/navigation/Credits.h"
 #include "screens/navigation/intro0.h"
@@ -86,7 +87,8 @@ void Titlefrm::offerCancel() {
 void Titlefrm::Form_Load() {
     try {
         loadOwnLayout();
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        qCWarning(lcContent, "title screen laid out as any other: %s", error.what());
         loadStandardLayout();
     }
 }

@@ -7,6 +7,7 @@
 #include "formats/Catalogue.h"
 #include "platform/Colours.h"
 #include "platform/ContentPath.h"
+#include "platform/Logging.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/authoring/wizard.h"
 #include "screens/authoring/worksheets.h"
@@ -133,7 +134,9 @@ void intro0::Timer1_Timer() {
     // Whatever stops the reading stops it silently; what was read so far stays.
     try {
         ReadCatalogue(ContentPath::resolve(Module1::trackFile), Module1::state.catalogue.Catalogue);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        qCWarning(lcContent, "catalogue %s not read at start: %s",
+                  qUtf8Printable(Module1::trackFile), error.what());
     }
     Timer1->setEnabled(false);
 }
