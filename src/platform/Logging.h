@@ -11,6 +11,8 @@
 Q_DECLARE_LOGGING_CATEGORY(lcContent)
 // Files of the user's or school's folder left as they are at start-up. Warnings on by default.
 Q_DECLARE_LOGGING_CATEGORY(lcFolder)
+// A topic's folder left out at start-up, and why. Warnings on by default.
+Q_DECLARE_LOGGING_CATEGORY(lcTopics)
 // A handler or a window's set-up step stopped by a failure it did not expect. Warnings on by
 // default.
 Q_DECLARE_LOGGING_CATEGORY(lcScreens)

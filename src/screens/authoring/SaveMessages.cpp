@@ -13,20 +13,24 @@ const QString unsafeFirst = QStringLiteral(
 const QString unsafeAgain = QStringLiteral(
     "Nothing was changed: the shared worksheets folder cannot keep worksheets safe.");
 
-QString forFailure(const std::exception& error, const QString& usual) {
-    if (dynamic_cast<const FolderBusyError*>(&error))
+QString forFailure(const QString& usual) {
+    try {
+        throw;
+    } catch (const FolderBusyError&) {
         return busy;
-    // A planted FIFO or link in a shared folder is for someone to remove: say which file it is.
-    if (dynamic_cast<const RefusedFileError*>(&error))
+    } catch (const RefusedFileError& error) {
+        // A planted FIFO or link in a shared folder is for someone to remove: say which file.
         return usual + QStringLiteral("\n\n") + QString::fromUtf8(error.what());
-    if (!dynamic_cast<const UnsafeFolderError*>(&error))
+    } catch (const UnsafeFolderError&) {
+        // Every later try still fails, and must still say that nothing was kept, but the
+        // teacher has had the explanation and whom to ask already.
+        if (Module1::state.catalogue.UnsafeFolderTold)
+            return unsafeAgain;
+        Module1::state.catalogue.UnsafeFolderTold = true;
+        return unsafeFirst;
+    } catch (...) {
         return usual;
-    // Every later try still fails, and must still say that nothing was kept, but the teacher
-    // has had the explanation and whom to ask already.
-    if (Module1::state.catalogue.UnsafeFolderTold)
-        return unsafeAgain;
-    Module1::state.catalogue.UnsafeFolderTold = true;
-    return unsafeFirst;
+    }
 }
 
 } // namespace SaveMessages

@@ -287,9 +287,9 @@ void wizard::saveworksheet() {
             return;
         writeQuestionFile(path, WizardRules::content(draft()));
         trackworksheets();
-    } catch (const std::exception& error) {
-        showMessage(SaveMessages::forFailure(
-            error, QStringLiteral("There was a problem saving your worksheet")));
+    } catch (const std::exception&) {
+        showMessage(
+            SaveMessages::forFailure(QStringLiteral("There was a problem saving your worksheet")));
         return;
     }
     kept_ = draft();

@@ -177,10 +177,10 @@ void worksheets::openWorksheet(const QString& name) {
             editworksheet(worksheet);
         else
             openQuiz(worksheet);
-    } catch (const std::exception& error) {
+    } catch (const std::exception&) {
         // Reading takes no lock, so only a removal meets a busy or unsafe folder.
-        showMessage(SaveMessages::forFailure(
-            error, QStringLiteral("This worksheet seems to be corrupted.")));
+        showMessage(
+            SaveMessages::forFailure(QStringLiteral("This worksheet seems to be corrupted.")));
     }
 }
 

@@ -64,19 +64,20 @@ void intro0::findTopics() {
     const TopicDescription::Loaded loaded =
         TopicDescription::loadAll(ContentPath::resolve(TopicDescription::folder));
     for (const QString& problem : loaded.problems)
-        qWarning("A topic was left out: %s", qUtf8Printable(problem));
+        qCWarning(lcTopics, "A topic was left out: %s", qUtf8Printable(problem));
     for (const Topic& topic : loaded.topics) {
         const QList<MainMenuTopics::Entry>& entries = MainMenuTopics::entries();
         const auto entry = std::find_if(entries.begin(), entries.end(), [&](const auto& e) {
             return e.topic && e.caption == topic.title;
         });
         if (entry == entries.end())
-            qWarning("A topic was left out: the main menu has no topic called \"%s\"",
-                     qUtf8Printable(topic.title));
+            qCWarning(lcTopics, "A topic was left out: the main menu has no topic called \"%s\"",
+                      qUtf8Printable(topic.title));
         else if (!topics_.emplace(entry->index, topic).second)
-            qWarning("A topic was left out: \"%s\" is described twice; the folder \"%s\" is "
-                     "used",
-                     qUtf8Printable(topic.title), qUtf8Printable(topics_.at(entry->index).id));
+            qCWarning(lcTopics,
+                      "A topic was left out: \"%s\" is described twice; the folder \"%s\" is "
+                      "used",
+                      qUtf8Printable(topic.title), qUtf8Printable(topics_.at(entry->index).id));
     }
 }
 
