@@ -196,7 +196,9 @@ void TestWmfMalformed::limits_data() {
         manyExclusions += rawRecord(R::Rectangle, words({100, 100, 0, 0}));
     }
     QTest::newRow("clip changes") << withRecords(manyExclusions) << "too many points";
-    QByteArray longText = words({2100}) + QByteArray(2100, 'a') + words({0, 0});
+    // Set below the page, so that drawing it costs next to nothing whatever the fonts' widths
+    // and only the amount of text can stop it.
+    QByteArray longText = words({2100}) + QByteArray(2100, 'a') + words({30000, 0});
     QTest::newRow("text") << withRecords(repeated(rawRecord(R::TextOut, longText), 100))
                           << "too much text";
     QTest::newRow("points") << withRecords(repeated(rawRecord(R::Polyline, polyline),
