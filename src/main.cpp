@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Import:
         return runExchangeCommand(request.action == CommandLine::Action::Export, request.operands,
                                   argc, argv, QStringLiteral(ORVELLES_INSTALLED_CONTENT));
+    case CommandLine::Action::Results:
+        return runResultsCommand(request.operands, argc, argv,
+                                 QStringLiteral(ORVELLES_INSTALLED_CONTENT));
     case CommandLine::Action::Start:
         break;
     }

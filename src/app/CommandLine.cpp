@@ -49,6 +49,12 @@ Request parse(const QByteArrayList& arguments) {
                                                 : QStringLiteral("one file")));
             return {exporting ? Action::Export : Action::Import, operands, {}};
         }
+        if (argument == "--results") {
+            const QByteArrayList operands = arguments.mid(i + 1);
+            if (operands.size() != 2 || operands[0] != "csv")
+                return wrong(QStringLiteral("--results takes csv and a file"));
+            return {Action::Results, operands, {}};
+        }
         if (argument == "--full-screen")
             continue;
         if (argument.startsWith('-') && argument.size() > 1) {
@@ -73,12 +79,14 @@ QString usage() {
         "usage: orvelles [--full-screen]\n"
         "       orvelles --export gift|aiken|moodle-xml|web WORKSHEET FILE\n"
         "       orvelles --import FILE\n"
+        "       orvelles --results csv FILE\n"
         "       orvelles --help | --version\n"
         "\n"
         "  --full-screen  fill the screen, as on a classroom whiteboard (F11 turns it on and off)\n"
         "  --export       write a worksheet for a learning platform, or as a web page\n"
         "  --import       list the multiple-choice questions of a GIFT, Aiken or Moodle XML file\n"
         "                 and what it leaves out; nothing is written\n"
+        "  --results      write the class record of every computer as one CSV file\n"
         "\n"
         "Qt's own options, such as -platform NAME, are taken too.\n");
 }

@@ -8,11 +8,11 @@
 // names are kept as the bytes given, which need not be UTF-8.
 namespace CommandLine {
 
-enum class Action { Start, Help, Version, Export, Import, Wrong };
+enum class Action { Start, Help, Version, Export, Import, Results, Wrong };
 
 struct Request {
     Action action = Action::Start;
-    // For Export: format, worksheet, file; for Import: the file.
+    // For Export: format, worksheet, file; for Import: the file; for Results: format, file.
     QByteArrayList operands;
     // For Wrong: what was wrong, for the line before the usage.
     QString problem;

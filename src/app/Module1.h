@@ -25,6 +25,8 @@ struct WorksheetCatalogue {
 struct Settings {
     // 1 for sound on; any other value is off.
     int SoundOn = 0;
+    // In class mode, the first name of the pupil using the program; empty until one signs in.
+    QString Pupil;
 };
 
 // What one activity or page leaves for the next.

@@ -3,6 +3,7 @@
 #include "platform/Twips.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 MessageBox::Answer QtMessageBox::show(const QString& text, Buttons buttons,
@@ -38,4 +39,26 @@ MessageBox::Answer QtMessageBox::show(const QString& text, Buttons buttons,
     default:
         return Answer::Cancel;
     }
+}
+
+QString QtMessageBox::askName(const QString& text, const QStringList& known,
+                              const QString& caption) {
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setObjectName(QStringLiteral("NameBox"));
+    dialog.setWindowTitle(caption.isEmpty() ? QStringLiteral(" ") : caption);
+    dialog.setLabelText(text);
+    dialog.setComboBoxItems(known);
+    dialog.setComboBoxEditable(true);
+    dialog.setTextValue(QString());
+    if (const double factor = Twips::layoutFactor(); factor != 1.0) {
+        QFont font = QApplication::font(&dialog);
+        if (font.pixelSize() > 0)
+            font.setPixelSize(qRound(font.pixelSize() * factor));
+        else
+            font.setPointSizeF(font.pointSizeF() * factor);
+        dialog.setFont(font);
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue().simplified();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The program's message boxes: a text, an OK button (or OK and Cancel, or Yes and No), no icon,
 // a caption.
@@ -11,10 +12,16 @@ public:
 
     virtual ~MessageBox() = default;
     virtual Answer show(const QString& text, Buttons buttons, const QString& caption) = 0;
+    // Asks for a name, typed or picked from `known`; empty when none is given.
+    virtual QString askName(const QString& text, const QStringList& known, const QString& caption) {
+        (void)text, (void)known, (void)caption;
+        return {};
+    }
 };
 
 // The real one: a modal QMessageBox in front of the active window.
 class QtMessageBox : public MessageBox {
 public:
     Answer show(const QString& text, Buttons buttons, const QString& caption) override;
+    QString askName(const QString& text, const QStringList& known, const QString& caption) override;
 };

@@ -26,8 +26,17 @@ public:
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
 
+    // Answers a request for a name with the next of `names`, or none.
+    QString askName(const QString& text, const QStringList& known, const QString&) override {
+        texts.append(text);
+        offeredNames = known;
+        return names.isEmpty() ? QString() : names.takeFirst();
+    }
+
     QList<Shown> shown;
     QStringList texts;
+    QStringList names;
+    QStringList offeredNames;
     QList<Answer> answers;
     std::function<void()> onShow;
 };

@@ -2,6 +2,6 @@
 
 #include "app/Module1.h"
 
-ActivityOutcome boardOutcome(int score, int maxScore) {
-    return {score, maxScore, Module1::state.run.QuizSubject, std::nullopt};
+ActivityOutcome boardOutcome(int score, int maxScore, ActivityOutcome::Done done) {
+    return {score, maxScore, Module1::state.run.QuizSubject, std::nullopt, std::move(done)};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/ClassRecord.h"
 #include "screens/activities/QuizRules.h"
 
 #include <QString>
@@ -23,8 +24,16 @@ struct ActivityOutcome {
     QString subject;
     // A quiz's only: the results screen then offers the review.
     std::optional<QuizReview> review;
+    // What was done, for the class record: the worksheet or topic, the activity, and a quiz's
+    // every answer or a board's wrong boxes.
+    struct Done {
+        QString topic;
+        QString activity;
+        QList<ClassRecord::Answer> answers;
+        QList<int> wrongBoxes;
+    } done{};
 };
 
 // A board's outcome: its certificate names the subject of the last quiz scored this run, or
 // none before any.
-ActivityOutcome boardOutcome(int score, int maxScore);
+ActivityOutcome boardOutcome(int score, int maxScore, ActivityOutcome::Done done = {});

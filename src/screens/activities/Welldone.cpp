@@ -1,5 +1,7 @@
 #include "screens/activities/Welldone.h"
 
+#include "screens/activities/ClassMode.h"
+
 #include "app/Messages.h"
 #include "app/Module1.h"
 #include "app/Screens.h"
@@ -82,6 +84,7 @@ void Welldone::Form_Load() {
 }
 
 Welldone& Welldone::openWith(const ActivityOutcome& outcome) {
+    ClassMode::record(outcome);
     // The review is made first, so it stands behind the results until it is asked for.
     if (outcome.review)
         Screens::touch<Wrong>().showReview(*outcome.review);

@@ -86,6 +86,7 @@ void multiple::begin(const QuestionTables& worksheet, const QString& subject,
                      const Picture& picture) {
     questions_ = worksheet;
     pupilAnswers_ = {};
+    chosen_ = {};
     currentQuestion_ = 1;
     Label6->setCaption(worksheet.WorksheetTitle);
     showquest();
@@ -146,6 +147,7 @@ void multiple::Label3_Click(int Index) {
         if (n < 1 || n > QuestionCount)
             break;
         pupilAnswers_[n] = QuizRules::pupilAnswer(chosenOption(), questions_.CorrectAnswer[n]);
+        chosen_[n] = chosenOption();
         currentQuestion_ = n + 1;
         if (currentQuestion_ <= QuestionCount)
             showquest();
@@ -168,8 +170,15 @@ void multiple::scoreAndHandOver() {
     const QuizRules::Outcome scored = QuizRules::score(pupilAnswers_, questions_.QuestionText);
     // A board's certificate scored later in the run names this subject too.
     Module1::state.run.QuizSubject = Label5->Caption();
+    ActivityOutcome::Done done{Label6->Caption(), QStringLiteral("Multiple Choice"), {}, {}};
+    const auto letter = [](int n) {
+        return n >= 1 && n <= 4 ? QString(QChar(u'A' + n - 1)) : QString();
+    };
+    for (int q = 1; q <= QuestionCount; ++q)
+        done.answers.append(
+            {q, letter(chosen_[q]), letter(correctAnswerNumber(questions_.CorrectAnswer[q]))});
     Welldone::openWith({scored.score, QuestionCount, Label5->Caption(),
-                        QuizReview{Label6->Caption(), scored.wrong}});
+                        QuizReview{Label6->Caption(), scored.wrong}, done});
     Screens::unload(*this);
 }
 

@@ -71,4 +71,6 @@ private:
     QuestionTables questions_;
     QuestionNumber currentQuestion_;
     PerQuestion<int> pupilAnswers_{};
+    // For question q: the answer left chosen when the pupil went on, 1 to 4, or 0.
+    PerQuestion<int> chosen_{};
 };

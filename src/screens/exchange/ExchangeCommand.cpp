@@ -2,10 +2,13 @@
 
 #include "app/CommandLine.h"
 #include "app/UserFolder.h"
+#include "formats/ClassRecord.h"
 #include "formats/Errors.h"
 #include "formats/FileAccess.h"
 #include "formats/SafeFile.h"
 #include "formats/exchange/Exchange.h"
+#include "platform/ContentPath.h"
+#include "screens/activities/ClassMode.h"
 #include "screens/exchange/Exports.h"
 
 #include <QCoreApplication>
@@ -88,6 +91,28 @@ std::optional<int> runExchangeCommand(const QStringList& arguments) {
     return std::nullopt;
 }
 
+int resultsCommand(const QByteArrayList& operands) {
+    if (operands.size() != 2 || operands[0] != "csv") {
+        print(stderr, QStringLiteral("usage: orvelles --results csv FILE\n"));
+        return 2;
+    }
+    const ClassRecord::Read read =
+        ClassRecord::readFolder(ContentPath::resolve(ClassMode::recordFolder));
+    for (const QString& problem : read.problems)
+        print(stderr, QStringLiteral("Left out: %1\n").arg(problem));
+    try {
+        replaceFileNative(operands[1], ClassRecord::exportCsv(read.entries));
+    } catch (const std::exception& error) {
+        print(stderr, QStringLiteral("Could not write the results: %1\n")
+                          .arg(QString::fromUtf8(error.what())));
+        return 1;
+    }
+    print(stdout, QStringLiteral("Wrote %1 entries to %2\n")
+                      .arg(read.entries.size())
+                      .arg(FileAccess::displayName(operands[1])));
+    return 0;
+}
+
 int runExchangeCommand(bool exporting, QByteArrayList operands, int argc, char** argv,
                        const QString& installedContent) {
     // The file is the one the script named from where it runs, not one in the working folder.
@@ -103,4 +128,18 @@ int runExchangeCommand(bool exporting, QByteArrayList operands, int argc, char**
     if (!place.problem.isEmpty())
         print(stderr, place.problem + QLatin1Char('\n'));
     return exporting ? exportCommand(operands) : importCommand(operands);
+}
+
+int runResultsCommand(QByteArrayList operands, int argc, char** argv,
+                      const QString& installedContent) {
+    if (!operands.isEmpty())
+        operands.last() = absolute(operands.last());
+    QCoreApplication app(argc, argv);
+    const UserFolder::Place place = UserFolder::settle(
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(installedContent),
+        QProcessEnvironment::systemEnvironment());
+    if (!place.workingFolder.isEmpty())
+        QDir::setCurrent(place.workingFolder);
+    FileAccess::guardFolder(QDir::currentPath());
+    return resultsCommand(operands);
 }

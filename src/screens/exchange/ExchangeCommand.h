@@ -17,3 +17,9 @@ int importCommand(const QByteArrayList& operands);
 // the program does (`installedContent` relative to the program) and runs the command.
 int runExchangeCommand(bool exporting, QByteArrayList operands, int argc, char** argv,
                        const QString& installedContent);
+
+// "--results csv FILE": the class record of the working folder, every computer's file merged,
+// written as one CSV file for a school's scripts; damaged lines are named on stderr.
+int resultsCommand(const QByteArrayList& operands);
+int runResultsCommand(QByteArrayList operands, int argc, char** argv,
+                      const QString& installedContent);

@@ -9,6 +9,7 @@
 #include "platform/ContentPath.h"
 #include "platform/Logging.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/activities/ClassMode.h"
 #include "screens/authoring/wizard.h"
 #include "screens/authoring/worksheets.h"
 #include "screens/navigation/MainMenuTopics.h"
@@ -58,6 +59,27 @@ intro0::intro0() : Screen(QStringLiteral("intro0")) {
     findTopics();
     buildEntries();
     wireEvents();
+    if (ClassMode::isOn()) {
+        pupilLine =
+            makeLabel(this, QStringLiteral("pupilLine"), -1, QString(), {120, 1800, 3075, 375},
+                      {QStringLiteral("Tahoma"), 9.75, true, Colours::yellow, Label::Align::Left});
+        onClickOf(*pupilLine, "pupilLine_Click", [this] { signInIfNeeded(true); });
+        showPupil();
+    }
+}
+
+void intro0::signInIfNeeded(bool always) {
+    if (!pupilLine || (!always && !Module1::state.settings.Pupil.isEmpty()))
+        return;
+    ClassMode::signIn();
+    showPupil();
+}
+
+void intro0::showPupil() {
+    const QString& pupil = Module1::state.settings.Pupil;
+    pupilLine->setCaption(pupil.isEmpty()
+                              ? QStringLiteral("Who are you? Click to sign in.")
+                              : QStringLiteral("Pupil: %1   (change pupil)").arg(pupil));
 }
 
 void intro0::findTopics() {
@@ -140,6 +162,7 @@ void intro0::Timer1_Timer() {
                   qUtf8Printable(Module1::trackFile), error.what());
     }
     Timer1->setEnabled(false);
+    signInIfNeeded(false);
 }
 
 void intro0::Label2_Click(int Index) {

@@ -49,6 +49,8 @@ public:
     ImageBox* Image1;
     // Reads the catalogue once, just after the menu is shown.
     Timer* Timer1;
+    // In class mode only: "Pupil: <name>   Change pupil"; a click asks again. Null otherwise.
+    Label* pupilLine = nullptr;
     // The twelve topics, "Exit" and the teacher's tools; see Entry and MainMenuTopics.
     ControlArray<Label> Label2;
 
@@ -62,6 +64,9 @@ private:
     void openAcknowledgements();
     void openGuide();
     void findTopics();
+    // In class mode: asks who is using the program when nobody has signed in yet.
+    void signInIfNeeded(bool always);
+    void showPupil();
 
     // The topics read at start, by the index of the entry each fills.
     std::map<int, Topic> topics_;

@@ -114,6 +114,13 @@ int BoardRules::score() const {
     return points;
 }
 
+bool BoardRules::boxScores(int targetIndex) const {
+    for (int a = 0; a < count(); ++a)
+        if (scoresIn(a, targetIndex) && standsIn(a, target(targetIndex)))
+            return true;
+    return false;
+}
+
 void BoardRules::startAgain() {
     for (int i = 0; i < count(); ++i)
         placeLabel(i, {home(i).left, home(i).top});

@@ -82,6 +82,8 @@ public:
     int placedPairs() const;
     bool checkScoreOffered() const { return checkScoreOffered_; }
     int score() const;
+    // Whether a label that scores there stands in target box `targetIndex`.
+    bool boxScores(int targetIndex) const;
 
     // Every label back to its own home slot; "Check Score" withdrawn.
     void startAgain();

@@ -6,6 +6,7 @@
 #include "platform/Twips.h"
 #include "platform/controls/AccessibleControls.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/activities/BoardPrintouts.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/board/BoardLayouts.h"
 #include "screens/activities/board/BoardPrintMenu.h"
@@ -198,12 +199,29 @@ void DragBoard::Label3_Click(int Index) {
         showBoard();
         break;
     case Button::CheckScore:
-        Welldone::openWith(boardOutcome(rules_.score(), rules_.count()));
+        Welldone::openWith(boardOutcome(rules_.score(), rules_.count(), whatWasDone()));
         break;
     default:
         break;
     }
     playClick();
+}
+
+ActivityOutcome::Done DragBoard::whatWasDone() const {
+    ActivityOutcome::Done done;
+    done.topic = title_;
+    done.activity = data_.picture.isEmpty() ? QStringLiteral("Ordering Activity")
+                                            : QStringLiteral("Labelling Activity");
+    // Numbered as on the board's paper, so a teacher finds them on the printed sheet.
+    QList<QRectF> boxes;
+    for (int b = 0; b < rules_.count(); ++b)
+        boxes.append(rectOf(rules_.target(b)));
+    const QList<int> number = BoardPaperRules::numbering(boxes);
+    for (int b = 0; b < rules_.count(); ++b)
+        if (!rules_.boxScores(b))
+            done.wrongBoxes.append(number[b] + 1);
+    std::sort(done.wrongBoxes.begin(), done.wrongBoxes.end());
+    return done;
 }
 
 void DragBoard::Form_MouseMove(const MouseArgs&) {

@@ -8,6 +8,7 @@
 #include "platform/controls/KeyboardFocus.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Line.h"
+#include "screens/activities/ActivityOutcome.h"
 #include "screens/activities/board/BoardRules.h"
 
 // A topic's drag-and-drop board, labelling or ordering, as its topic describes it: labels to
@@ -69,6 +70,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // The board's part of a class record entry.
+    ActivityOutcome::Done whatWasDone() const;
     void buildBoxes();
     void buildPicture();
     void buildTexts();

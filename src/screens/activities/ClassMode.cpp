@@ -1,0 +1,85 @@
+#include "screens/activities/ClassMode.h"
+
+#include "app/Module1.h"
+#include "app/Services.h"
+#include "formats/ClassRecord.h"
+#include "formats/Errors.h"
+#include "formats/SafeFile.h"
+#include "platform/ContentPath.h"
+#include "platform/Logging.h"
+#include "platform/MessageBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+#include <set>
+
+namespace ClassMode {
+
+bool isOn() {
+    if (qEnvironmentVariable("ORVELLES_CLASS_MODE") == QLatin1String("1"))
+        return true;
+    return QFileInfo(ContentPath::resolve(markFile)).isFile();
+}
+
+void turn(bool on) {
+    const QString mark = ContentPath::resolve(markFile);
+    if (on) {
+        QDir().mkpath(QFileInfo(mark).absolutePath());
+        replaceFile(mark, "Class mode is on for this folder: pupils sign in, and their quizzes "
+                          "and boards are kept in this folder.\n");
+    } else if (QFileInfo::exists(mark) && !QFile::remove(mark)) {
+        throw FileAccessError(mark.toStdString() + " cannot be removed");
+    }
+}
+
+QString machine() {
+    const QString set = qEnvironmentVariable("ORVELLES_MACHINE");
+    return set.isEmpty() ? QSysInfo::machineHostName() : set;
+}
+
+bool signIn() {
+    const ClassRecord::Read read = ClassRecord::readFolder(ContentPath::resolve(recordFolder));
+    std::set<QString> names;
+    for (const ClassRecord::Entry& e : read.entries)
+        names.insert(e.pupil);
+    const QString name =
+        Services::messages()
+            .askName(QStringLiteral("Who is using The Orvelles? Type your first name, or pick it."),
+                     QStringList(names.begin(), names.end()), QStringLiteral("Class"))
+            .left(30);
+    if (name.isEmpty())
+        return false;
+    Module1::state.settings.Pupil = name;
+    return true;
+}
+
+void record(const ActivityOutcome& outcome) {
+    const QString pupil = Module1::state.settings.Pupil;
+    if (pupil.isEmpty() || !isOn())
+        return;
+    static int count = 0;
+    ClassRecord::Entry e;
+    e.when = QDateTime::currentDateTime();
+    e.machine = machine();
+    e.id = e.machine + QLatin1Char('-') + QString::number(e.when.toMSecsSinceEpoch()) +
+           QLatin1Char('-') + QString::number(++count);
+    e.pupil = pupil;
+    e.topic = outcome.done.topic;
+    e.activity = outcome.done.activity;
+    e.score = outcome.score;
+    e.outOf = outcome.maxScore;
+    e.answers = outcome.done.answers;
+    e.wrongBoxes = outcome.done.wrongBoxes;
+    const QString folder = ContentPath::resolve(recordFolder);
+    try {
+        if (!QDir().mkpath(folder))
+            throw FileAccessError(folder.toStdString() + " cannot be made");
+        ClassRecord::append(QDir(folder).filePath(ClassRecord::fileNameFor(e.machine)), e);
+    } catch (const std::exception& error) {
+        qCWarning(lcFolder, "A class record entry was not kept: %s", error.what());
+    }
+}
+
+} // namespace ClassMode
