@@ -1,5 +1,6 @@
-# The Ships and Explorers topic by mouse, sourced by roads.sh: its quiz with every answer right,
-# both boards filled for full marks, and its key facts and teacher's notes, page by page.
+# The Ships and Explorers topic, sourced by roads.sh: its quiz with every answer right, both
+# boards filled for full marks by mouse and a label moved on each by keyboard, and its key facts
+# and teacher's notes, page by page.
 
 ships_board() {
     local name="$1" entry="$2" width="$3" picture i x0 y0 x1 y1
@@ -24,6 +25,25 @@ ships_board() {
     click_twips 10560 7920 1245 495 # Exit the results
     wait_screen
     click_twips 10560 7920 1245 495 # Exit the board
+    wait_screen
+}
+
+# Opens a board again and moves its first label by keyboard: Tab to it, Enter lifts it, Right
+# picks the next box, Enter drops it there; Escape leaves.
+ships_board_keys() {
+    local name="$1" entry="$2" before after
+    click_twips "$entry" 7920 3195 495
+    wait_screen
+    before="$(window_shot "ships-$name-keys")"
+    key Tab
+    key Return
+    key Right
+    key Return
+    sleep 0.4
+    after="$(window_shot "ships-$name-keys-dropped")"
+    check "the $name board by keyboard: a label moved" \
+        bash -c "! compare -metric AE -fuzz 2% '$before' '$after' null: 2> /dev/null"
+    key Escape
     wait_screen
 }
 
@@ -69,6 +89,9 @@ ships_road() {
     ships_board ordering 7080 5685 \
         "6120,6360 3120,6840 120,5880 6120,5880 120,6360" \
         "4200,4440 4200,2040 4200,3840 4200,2640 4200,3240"
+
+    ships_board_keys labelling 3600
+    ships_board_keys ordering 7080
 
     ships_pages key-facts 6360 1995
     ships_pages teachers-notes 8640 3195
