@@ -232,12 +232,13 @@ void mizzen(Sketch& s) {
     sail.quadTo(250, 166, 232, 176);
     sail.closeSubpath();
     s.shape(sail, canvas);
-    s.limb([] {
-        QPainterPath yard(QPointF(184, 178));
-        yard.lineTo(262, 140);
-        return yard;
-    }(),
-           2.2, darkOak);
+    s.limb(
+        [] {
+            QPainterPath yard(QPointF(184, 178));
+            yard.lineTo(262, 140);
+            return yard;
+        }(),
+        2.2, darkOak);
 }
 
 void paintShip(Sketch& s) {
