@@ -16,10 +16,14 @@ const QStringList pageNames = {QStringLiteral("key introductiona"),
                                QStringLiteral("key introductionb"),
                                QStringLiteral("key richa"),
                                QStringLiteral("key richb"),
+                               QStringLiteral("key shipsa"),
+                               QStringLiteral("key shipsb"),
                                QStringLiteral("introductiona"),
                                QStringLiteral("introductionb"),
                                QStringLiteral("richa"),
                                QStringLiteral("richb"),
+                               QStringLiteral("shipsa"),
+                               QStringLiteral("shipsb"),
                                QStringLiteral("guide1"),
                                QStringLiteral("guide2"),
                                QStringLiteral("guide3"),
@@ -85,6 +89,8 @@ private slots:
                                       << "key introduction";
         QTest::newRow("Rich and Poor") << "multiple/Rich and Poor.txt"
                                        << "key rich";
+        QTest::newRow("Ships and Explorers") << "multiple/Ships and Explorers.txt"
+                                             << "key ships";
     }
 
     void everyRightAnswerIsInTheKeyFacts() {

@@ -68,8 +68,9 @@ keyboard_quiz() {
     local file="$content/multiple/Rich and Poor.txt" picture q answer i
     wait_screen
     walk "main menu"
-    # Sound On starts with the focus; then the Guide, The Orvelles, Rich and Poor.
-    tabs 3
+    # Sound On starts with the focus; then the Guide, The Orvelles, Ships and Explorers, Rich
+    # and Poor.
+    tabs 4
     check_focus "Tab reaches Rich and Poor" "push button: Rich and Poor"
     key Return
     wait_screen
@@ -186,7 +187,7 @@ keyboard_wizard() {
     local q a tick
     start_program
     wait_screen
-    tabs 4 # Sound On, the Guide, The Orvelles, Rich and Poor, then the wizard
+    tabs 5 # Sound On, the Guide, the three topics, then the wizard
     check_focus "Tab reaches the wizard" "push button: Multiple Choice Wizard"
     key Return
     wait_screen
@@ -224,7 +225,7 @@ keyboard_catalogue() {
     local picture
     start_program
     wait_screen
-    tabs 5 # as for the wizard, then the catalogue
+    tabs 6 # as for the wizard, then the catalogue
     check_focus "Tab reaches the catalogue" "push button: Worksheet Catalogue"
     key Return
     wait_screen

@@ -103,8 +103,10 @@ topic_picture_left() { echo 11; }
 
 source "$here/worksheet.sh"
 source "$here/printouts.sh"
+source "$here/ships.sh"
 
 quiz_road
+ships_road
 worksheet_road
 [ "$printing" = yes ] && printouts_road
 

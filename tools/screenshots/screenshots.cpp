@@ -196,6 +196,7 @@ int main(int argc, char** argv) {
     auto& second = topicRoad(*menu, 7, QStringLiteral("rich"));
     quizRoad(second);
     click(&second.Label3(2));
+    click(&topicRoad(*menu, 5, QStringLiteral("ships")).Label3(2));
 
     wizardRoad(*menu);
     catalogueRoad(*menu);

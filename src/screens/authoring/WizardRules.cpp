@@ -90,7 +90,7 @@ TitleUse titleUse(const QString& title) {
         std::any_of(title.begin(), title.end(), isForbiddenInFileName))
         return TitleUse::NotAFileName;
     // Folders are found without regard to case, so "TRACK" would replace the catalogue.
-    for (const char* own : {"track", "Introduction", "Rich and Poor"}) {
+    for (const char* own : {"track", "Introduction", "Rich and Poor", "Ships and Explorers"}) {
         if (title.compare(QLatin1String(own), Qt::CaseInsensitive) == 0)
             return TitleUse::Reserved;
     }

@@ -226,7 +226,8 @@ void TestWizard::titles_data() {
     for (const char* title : {"a/b", "a\\b", "../up", "a:b", "a*", "why?", "\"q", "<x", "x>", "a|b",
                               "tab\tin", "bell\a", ".", "..", " . ", "CON", "com1", "Lpt9", "nul."})
         QTest::newRow(title) << title << problem << QString();
-    for (const char* title : {"track", "TRACK", "Introduction", "introduction", "rich and POOR"})
+    for (const char* title :
+         {"track", "TRACK", "Introduction", "introduction", "rich and POOR", "Ships and explorers"})
         QTest::newRow(title) << title << WizardRules::reservedTitleMessage << QString();
     QTest::newRow("trailing dot") << "Dot." << saved << "multiple/Dot..txt";
     QTest::newRow("trailing space") << "Space " << saved << "multiple/Space .txt";

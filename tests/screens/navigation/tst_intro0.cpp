@@ -75,7 +75,7 @@ void TestMainMenu::entries_data() {
     using E = intro0::Entry;
     QTest::newRow("15") << E::Orvelles << "The Orvelles" << QRect(8, 152, 205, 25) << true;
     QTest::newRow("4") << 4 << "Towns and Markets" << QRect(8, 392, 205, 25) << false;
-    QTest::newRow("5") << 5 << "Ships and Explorers" << QRect(232, 152, 205, 25) << false;
+    QTest::newRow("5") << 5 << "Ships and Explorers" << QRect(232, 152, 205, 25) << true;
     QTest::newRow("7") << E::Rich << "Rich and Poor" << QRect(232, 248, 205, 25) << true;
     QTest::newRow("10") << 10 << "Faith and Festivals" << QRect(232, 392, 205, 25) << false;
     QTest::newRow("16") << E::Exit << "Exit" << QRect(704, 528, 83, 33) << true;

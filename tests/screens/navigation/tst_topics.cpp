@@ -12,7 +12,8 @@
 
 namespace {
 
-constexpr int ShipsEntry = 5;
+// A greyed entry no topic of the project fills.
+constexpr int CraftsEntry = 6;
 
 QByteArray projectTopic(const QString& id) {
     QFile file(QStringLiteral(ORVELLES_SOURCE_DIR "/content/topics/") + id +
@@ -45,22 +46,22 @@ private slots:
     void unreadableFolderIsLeftOut();
 };
 
-// A third topic from a copy of a folder, with nothing but a new title: its greyed entry comes
+// Another topic from a copy of a folder, with nothing but a new title: its greyed entry comes
 // alive and leads to a menu whose quiz, boards and pages work.
 void TestTopics::copiedTopicFillsItsEntry() {
     AppFixture app;
     app.content.copyProjectContent();
-    app.content.write(QStringLiteral("topics/ships/topic.json"),
-                      richWith("\"Rich and Poor\"", "\"Ships and Explorers\""));
+    app.content.write(QStringLiteral("topics/crafts/topic.json"),
+                      richWith("\"Rich and Poor\"", "\"Crafts and Trades\""));
     intro0& menu = Screens::open<intro0>();
-    QVERIFY(menu.Label2(ShipsEntry).isEnabled());
+    QVERIFY(menu.Label2(CraftsEntry).isEnabled());
     QVERIFY(menu.Label2(intro0::Entry::Rich).isEnabled());
-    QVERIFY(!menu.Label2(ShipsEntry + 1).isEnabled());
+    QVERIFY(!menu.Label2(CraftsEntry + 2).isEnabled());
 
-    click(menu.Label2(ShipsEntry));
-    TopicMenu* topic = Screens::find<TopicMenu>(QStringLiteral("ships"));
+    click(menu.Label2(CraftsEntry));
+    TopicMenu* topic = Screens::find<TopicMenu>(QStringLiteral("crafts"));
     QVERIFY(topic && topic->isVisible());
-    QCOMPARE(topic->Label1->Caption(), QStringLiteral("Ships and Explorers"));
+    QCOMPARE(topic->Label1->Caption(), QStringLiteral("Crafts and Trades"));
     QVERIFY(!topic->Image1->picture().isNull());
 
     click(topic->Label3(TopicMenu::Entry::Quiz));
@@ -71,16 +72,16 @@ void TestTopics::copiedTopicFillsItsEntry() {
     Screens::unload(*quiz);
 
     click(topic->Label3(TopicMenu::Entry::Labelling));
-    DragBoard* board = Screens::find<DragBoard>(QStringLiteral("shipslab"));
+    DragBoard* board = Screens::find<DragBoard>(QStringLiteral("craftslab"));
     QVERIFY(board && board->isVisible());
-    QCOMPARE(board->Label6->Caption(), QStringLiteral("Ships and Explorers"));
+    QCOMPARE(board->Label6->Caption(), QStringLiteral("Crafts and Trades"));
     QCOMPARE(board->Label2(1).Caption(), QStringLiteral("Rich Man"));
     QVERIFY(!board->Image1(0).picture().isNull());
     // The rich topic's board is another screen, still unopened.
     QVERIFY(!Screens::find<DragBoard>(QStringLiteral("richlab")));
 
     click(topic->Label3(TopicMenu::Entry::Ordering));
-    DragBoard* ordering = Screens::find<DragBoard>(QStringLiteral("shipsord"));
+    DragBoard* ordering = Screens::find<DragBoard>(QStringLiteral("craftsord"));
     QVERIFY(ordering && ordering->isVisible());
     QCOMPARE(ordering->rules().count(), 8);
 
@@ -136,18 +137,18 @@ void TestTopics::unreadableFolderIsLeftOut_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("logged");
-    const QByteArray ships = richWith("\"Rich and Poor\"", "\"Ships and Explorers\"");
-    QTest::newRow("damaged") << "topics/ships/topic.json" << ships.left(ships.size() / 2)
-                             << "ships.topic.json: topic.json: not JSON";
+    const QByteArray crafts = richWith("\"Rich and Poor\"", "\"Crafts and Trades\"");
+    QTest::newRow("damaged") << "topics/crafts/topic.json" << crafts.left(crafts.size() / 2)
+                             << "crafts.topic.json: topic.json: not JSON";
     QTest::newRow("no description")
-        << "topics/ships/notes.txt" << QByteArray("x") << "ships.topic.json: .*No such file";
+        << "topics/crafts/notes.txt" << QByteArray("x") << "crafts.topic.json: .*No such file";
     QTest::newRow("title on no entry")
-        << "topics/ships/topic.json" << richWith("\"Rich and Poor\"", "\"Sailing\"")
+        << "topics/crafts/topic.json" << richWith("\"Rich and Poor\"", "\"Sailing\"")
         << "no topic called \"Sailing\"";
     QTest::newRow("title twice") << "topics/zrich/topic.json" << projectTopic("rich")
                                  << "\"Rich and Poor\" is described twice; the folder \"rich\"";
-    QTest::newRow("folder name") << "topics/Ships/topic.json" << ships
-                                 << "Ships.topic.json: Ships: a topic's folder is named";
+    QTest::newRow("folder name") << "topics/Crafts/topic.json" << crafts
+                                 << "Crafts.topic.json: Crafts: a topic's folder is named";
 }
 
 void TestTopics::unreadableFolderIsLeftOut() {
@@ -158,7 +159,7 @@ void TestTopics::unreadableFolderIsLeftOut() {
     app.content.write(file, json);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("left out: .*") + logged));
     intro0& menu = Screens::open<intro0>();
-    QVERIFY(!menu.Label2(ShipsEntry).isEnabled());
+    QVERIFY(!menu.Label2(CraftsEntry).isEnabled());
     QVERIFY(menu.Label2(intro0::Entry::Rich).isEnabled());
     QVERIFY(menu.Label2(intro0::Entry::Orvelles).isEnabled());
     click(menu.Label2(intro0::Entry::Rich));

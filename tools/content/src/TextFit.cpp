@@ -48,9 +48,9 @@ QStringList checkQuiz(const quiz::Worksheet& worksheet) {
     return problems;
 }
 
-QStringList checkCaptions(const QStringList& captions, double boxWidth) {
+QStringList checkCaptions(const QStringList& captions, double boxWidth, double points) {
     const QString family = hasCaptionFace() ? captionFace : QStringLiteral("DejaVu Sans");
-    const QFontMetricsF metrics(pixelFont(family, 9.75, true));
+    const QFontMetricsF metrics(pixelFont(family, points, true));
     QStringList problems;
     for (const QString& caption : captions)
         if (metrics.horizontalAdvance(caption) > boxWidth - 6)

@@ -14,8 +14,8 @@ bool hasCaptionFace();
 
 QStringList checkQuiz(const quiz::Worksheet& worksheet);
 
-// Captions of drag labels: Tahoma Bold 9.75 pt, in the program's stand-in, in a box of the given
-// width in pixels.
-QStringList checkCaptions(const QStringList& captions, double boxWidth);
+// Captions of drag labels: Tahoma Bold at the board's size (9.75 pt unless it says otherwise), in
+// the program's stand-in, in a box of the given width in pixels.
+QStringList checkCaptions(const QStringList& captions, double boxWidth, double points = 9.75);
 
 } // namespace fit

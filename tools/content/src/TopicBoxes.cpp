@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "TextFit.h"
+
 #include "formats/FileAccess.h"
 #include "formats/Topic.h"
 
@@ -21,6 +23,18 @@ std::vector<NameBox> topicBoxes(const QString& topic, bool labelling) {
     return boxes;
 }
 
+QStringList checkBoardCaptions() {
+    const auto loaded = TopicDescription::loadAll(QStringLiteral(CONTENT_SOURCE_DIR "/") +
+                                                  TopicDescription::folder);
+    QStringList problems = loaded.problems;
+    for (const Topic& topic : loaded.topics)
+        for (const TopicBoard* board : {&topic.labelling, &topic.ordering})
+            for (const QString& problem :
+                 fit::checkCaptions(board->captions(), board->labelSize.width() / twipsPerPixel))
+                problems << board->screenName + ": " + problem;
+    return problems;
+}
+
 const std::vector<NameBox>& familyBoxes() {
     static const std::vector<NameBox> boxes = topicBoxes(QStringLiteral("orvelles"), true);
     return boxes;
@@ -33,6 +47,11 @@ const std::vector<NameBox>& treeBoxes() {
 
 const std::vector<NameBox>& richPoorBoxes() {
     static const std::vector<NameBox> boxes = topicBoxes(QStringLiteral("rich"), true);
+    return boxes;
+}
+
+const std::vector<NameBox>& shipBoxes() {
+    static const std::vector<NameBox> boxes = topicBoxes(QStringLiteral("ships"), true);
     return boxes;
 }
 

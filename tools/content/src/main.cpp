@@ -79,6 +79,9 @@ void makePictures(const QDir& images) {
     savePicture(halved(richPoorThumbnail, {273, 169}), images.filePath("richandpoorsm.jpg"), "JPG",
                 quality);
     savePicture(pictures::family(), images.filePath("familymd.jpg"), "JPG", quality);
+    savePicture(pictures::ship({760, 440}), images.filePath("ships.jpg"), "JPG", quality);
+    savePicture(halved(pictures::ship, {273, 169}), images.filePath("shipssm.jpg"), "JPG", quality);
+    savePicture(pictures::shipLabelling(), images.filePath("shiplab.jpg"), "JPG", quality);
 }
 
 void makeLogo(const QDir& logo) {
@@ -96,16 +99,7 @@ void makeLogo(const QDir& logo) {
 }
 
 void checkCaptions() {
-    QStringList family, tree, richPoor;
-    for (const auto& box : pictures::familyBoxes())
-        family << box.caption;
-    for (const auto& box : pictures::treeBoxes())
-        tree << box.caption;
-    for (const auto& box : pictures::richPoorBoxes())
-        richPoor << box.caption;
-    for (const QString& problem : fit::checkCaptions(family, 1845 / 15.0) +
-                                      fit::checkCaptions(richPoor, 1845 / 15.0) +
-                                      fit::checkCaptions(tree, 2115 / 15.0))
+    for (const QString& problem : pictures::checkBoardCaptions() + pictures::checkShipBoxes())
         fail(problem);
 }
 
@@ -156,6 +150,8 @@ int main(int argc, char** argv) {
              content.filePath("multiple/Introduction.txt"));
     makeQuiz(quizSources.filePath("rich-and-poor.txt"),
              content.filePath("multiple/Rich and Poor.txt"));
+    makeQuiz(quizSources.filePath("ships-and-explorers.txt"),
+             content.filePath("multiple/Ships and Explorers.txt"));
     checkCaptions();
     makePictures(QDir(content.filePath("images")));
     makeLogo(QDir(content.filePath("logo")));

@@ -1,5 +1,6 @@
 // Checks the generated content folder against what the program expects of it, so a rerun of
 // the generator that breaks a size, a format or a sound's length is caught.
+#include "Pictures.h"
 #include "QuizSource.h"
 #include "Sounds.h"
 #include "formats/QuestionFile.h"
@@ -89,6 +90,8 @@ private slots:
                                       << "multiple/Introduction.txt";
         QTest::newRow("rich and poor") << "rich-and-poor.txt"
                                        << "multiple/Rich and Poor.txt";
+        QTest::newRow("ships and explorers") << "ships-and-explorers.txt"
+                                             << "multiple/Ships and Explorers.txt";
     }
     void quizFilesMatchTheirSources() {
         QFETCH(QString, source);
@@ -118,6 +121,11 @@ private slots:
         QTest::newRow("rich and poor small")
             << "images/richandpoorsm.jpg" << QByteArray("jpeg") << QSize(273, 169);
         QTest::newRow("family") << "images/familymd.jpg" << QByteArray("jpeg") << QSize(800, 500);
+        QTest::newRow("ships") << "images/ships.jpg" << QByteArray("jpeg") << QSize(760, 440);
+        QTest::newRow("ships small")
+            << "images/shipssm.jpg" << QByteArray("jpeg") << QSize(273, 169);
+        QTest::newRow("ship to label")
+            << "images/shiplab.jpg" << QByteArray("jpeg") << QSize(800, 408);
         QTest::newRow("maker's logo") << "logo/quenart2.bmp" << QByteArray("bmp") << QSize(120, 89);
         for (int i = 0; i < 20; ++i) {
             const QString name = QStringLiteral("logo/quen%1.gif").arg(i, 4, 10, QLatin1Char('0'));
@@ -133,6 +141,13 @@ private slots:
         const QImage image = reader.read();
         QVERIFY2(!image.isNull(), qPrintable(reader.errorString()));
         QCOMPARE(image.size(), size);
+    }
+
+    // Each label's caption fits its box, and each of the ship's labels points at its own part.
+    void boardsFitTheirCaptionsAndPicture() {
+        const QStringList problems = pictures::checkBoardCaptions() + pictures::checkShipBoxes();
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        QCOMPARE(pictures::shipBoxes().size(), size_t(8));
     }
 
     void soundsArePlayableAndShort_data() {
@@ -156,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestContent)
+QTEST_MAIN(TestContent)
 #include "tst_content.moc"

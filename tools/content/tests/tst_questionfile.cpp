@@ -39,6 +39,7 @@ private slots:
         QTest::newRow("commas") << validSource();
         QTest::newRow("introduction") << quizSource(QStringLiteral("introduction.txt"));
         QTest::newRow("rich and poor") << quizSource(QStringLiteral("rich-and-poor.txt"));
+        QTest::newRow("ships") << quizSource(QStringLiteral("ships-and-explorers.txt"));
     }
     void readsBackThroughTheProgram() {
         QFETCH(QString, source);
@@ -108,11 +109,12 @@ private slots:
         QVERIFY2(problems.contains(expected), qPrintable(problems));
     }
 
-    // The two built-in quizzes: within the wizard's limits and fitting the quiz screen.
+    // The built-in quizzes: within the wizard's limits and fitting the quiz screen.
     void builtInQuizzesAreSound_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("introduction") << "introduction.txt";
         QTest::newRow("rich and poor") << "rich-and-poor.txt";
+        QTest::newRow("ships") << "ships-and-explorers.txt";
     }
     void builtInQuizzesAreSound() {
         QFETCH(QString, file);

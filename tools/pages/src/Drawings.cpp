@@ -144,6 +144,30 @@ void book(WmfWriter& out, Painter& p, const Grid& g) {
     }
 }
 
+void ship(WmfWriter& out, Painter& p, const Grid& g) {
+    p.use(brown, brown);
+    out.rectangle(g.rect(47, 8, 6, 62));
+    p.use(QColor(250, 245, 225), brown);
+    out.polygon({g.at(24, 16), g.at(76, 16), g.at(80, 56), g.at(20, 56)});
+    p.use(red, brown);
+    out.polygon({g.at(53, 4), g.at(70, 8), g.at(53, 12)});
+    p.use(QColor(170, 110, 60), brown);
+    out.polygon({g.at(4, 58), g.at(96, 62), g.at(82, 84), g.at(16, 84)});
+    p.use(blue, blue);
+    out.rectangle(g.rect(0, 86, 100, 8));
+}
+
+void compass(WmfWriter& out, Painter& p, const Grid& g) {
+    p.use(gold, brown);
+    out.ellipse(g.rect(6, 6, 88, 88));
+    p.use(QColor(250, 245, 225), brown);
+    out.ellipse(g.rect(16, 16, 68, 68));
+    p.use(red, brown);
+    out.polygon({g.at(50, 18), g.at(58, 50), g.at(42, 50)});
+    p.use(QColor(90, 90, 100), brown);
+    out.polygon({g.at(50, 82), g.at(42, 50), g.at(58, 50)});
+}
+
 } // namespace
 
 void drawPicture(WmfWriter& out, Drawing drawing, const QRect& box, bool colour) {
@@ -166,6 +190,10 @@ void drawPicture(WmfWriter& out, Drawing drawing, const QRect& box, bool colour)
         return star(out, p, g);
     case Drawing::Book:
         return book(out, p, g);
+    case Drawing::Ship:
+        return ship(out, p, g);
+    case Drawing::Compass:
+        return compass(out, p, g);
     }
 }
 

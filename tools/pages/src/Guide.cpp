@@ -10,8 +10,9 @@ Page gettingStarted() {
             Drawing::Screen,
             {
                 heading("The main menu"),
-                para("The Orvelles is a history program for primary-school pupils with two "
-                     "topics: \"The Orvelles\", about the royal family, and \"Rich and Poor\". "
+                para("The Orvelles is a history program for primary-school pupils with three "
+                     "topics: \"The Orvelles\", about the royal family, \"Rich and Poor\" and "
+                     "\"Ships and Explorers\". "
                      "Click a topic's name on the main menu to open it. Topic names shown in "
                      "grey cannot be chosen."),
                 bullet("Teachers' Guide: these pages. Acknowledgments: who made the program."),

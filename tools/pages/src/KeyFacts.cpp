@@ -97,10 +97,64 @@ Page richB() {
             }};
 }
 
+Page shipsA() {
+    return {"key shipsa.wmf",
+            "Ships and Explorers: Key Facts 1",
+            Drawing::Ship,
+            {
+                heading("The age of exploration"),
+                para("In the time of the Orvelles, sailors from Europe made long voyages across "
+                     "oceans nobody from Europe had crossed before. This time is called the age "
+                     "of exploration."),
+                heading("Parts of a ship"),
+                bullet("The hull is the wooden body of the ship. Its front is the bow and its "
+                       "back is the stern."),
+                bullet("Tall masts held up the sails, which caught the wind. The ropes that held "
+                       "the masts and sails were called the rigging."),
+                bullet("The crow's nest was a lookout platform high up on the mast."),
+                bullet("The rudder, at the stern, steered the ship. The heavy iron anchor held it "
+                       "still."),
+                heading("Life on board"),
+                bullet("Sailors ate ship's biscuit, a hard, dry bread that kept for months, and "
+                       "salted meat."),
+                bullet("With no fresh fruit or vegetables, many sailors fell ill with scurvy: "
+                       "their gums bled and their teeth fell out."),
+                heading("Finding the way"),
+                bullet("A compass showed which way was north. An astrolabe measured how high the "
+                       "sun was, to tell how far north or south the ship was."),
+                bullet("A ship's boy turned an hourglass over every half hour to keep the time."),
+            }};
+}
+
+Page shipsB() {
+    return {"key shipsb.wmf",
+            "Ships and Explorers: Key Facts 2",
+            Drawing::Compass,
+            {
+                heading("Voyages of discovery"),
+                bullet("1492: Christopher Columbus sailed west from Spain with three ships and "
+                       "reached islands of the Americas. He thought he had reached Asia."),
+                bullet("1497: John Cabot sailed from Bristol in a small ship, the Matthew, and "
+                       "reached Newfoundland in North America."),
+                bullet("1498: Vasco da Gama sailed from Portugal round the south of Africa and "
+                       "reached India, the first to sail there from Europe."),
+                bullet("1519 to 1522: Ferdinand Magellan set out from Spain with five ships. He "
+                       "was killed on the way, and Juan Sebastian Elcano brought the last ship "
+                       "home. Magellan and Elcano's ships were the first to sail all the way "
+                       "round the world."),
+                bullet("1577 to 1580: Francis Drake sailed round the world in the Golden Hind, "
+                       "the first Englishman to do it."),
+                heading("The crew"),
+                bullet("The captain was in charge. Sailors climbed the rigging to work the "
+                       "sails, a carpenter mended the ship and a cook made the food."),
+                bullet("The youngest on board was the ship's boy."),
+            }};
+}
+
 } // namespace
 
 QList<Page> keyFactPages() {
-    return {introductionA(), introductionB(), richA(), richB()};
+    return {introductionA(), introductionB(), richA(), richB(), shipsA(), shipsB()};
 }
 
 } // namespace Pages

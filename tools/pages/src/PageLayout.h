@@ -9,7 +9,7 @@
 // bullet points and two-column lists, laid out for the screen or for paper.
 namespace Pages {
 
-enum class Drawing { Shield, Crown, Cottage, House, Screen, Printer, Star, Book };
+enum class Drawing { Shield, Crown, Cottage, House, Screen, Printer, Star, Book, Ship, Compass };
 enum class Copy { Screen, Print };
 
 struct Block {

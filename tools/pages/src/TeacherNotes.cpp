@@ -103,10 +103,59 @@ Page richB() {
         }};
 }
 
+Page shipsA() {
+    return {"shipsa.wmf",
+            "Teacher's Notes: Ships and Explorers",
+            Drawing::Book,
+            {
+                heading("Aims"),
+                para("Pupils learn the parts of a sailing ship of the age of exploration, how "
+                     "sailors lived and found their way at sea, and the great voyages made in "
+                     "the time of the Orvelles, in the order they happened."),
+                heading("Using the activities"),
+                bullet("Key Facts: two pages, the first on ships, life on board and finding the "
+                       "way, the second on the voyages and the crew. Read and print them first."),
+                bullet("Multiple Choice: ten questions on the Key Facts, with a review of wrong "
+                       "answers."),
+                bullet("Labelling Activity: pupils drag eight labels onto the parts of a ship."),
+                bullet("Ordering Activity: pupils put five voyages beside their years, from "
+                       "1492 to 1580."),
+                heading("Questions for discussion"),
+                bullet("Why did sailors set out when they did not know what lay ahead?"),
+                bullet("How could you find your way across an ocean with no land in sight?"),
+                bullet("What would a ship's boy miss most on a voyage of three years?"),
+                bullet("People already lived in the lands the explorers reached. What might "
+                       "they have thought when the ships came?"),
+            }};
+}
+
+Page shipsB() {
+    return {"shipsb.wmf",
+            "Teacher's Notes: Ships and Explorers",
+            Drawing::Book,
+            {
+                heading("Answers: Multiple Choice"),
+                columns({"1. The crow's nest", "2. The rudder", "3. A compass", "4. An hourglass",
+                         "5. Ship's biscuit", "6. Scurvy", "7. Christopher Columbus",
+                         "8. Vasco da Gama", "9. Magellan and Elcano", "10. The Golden Hind"}),
+                heading("Answers: Labelling Activity"),
+                para("Crow's Nest: the lookout basket on the main mast. Mast: the main mast just "
+                     "below it. Sail: the big sail on the front mast. Stern: the high back of the "
+                     "ship, on the left. Bow: its front, on the right. Rudder: the board at the "
+                     "stern, in the water. Anchor: hanging by the bow. Hull: the wooden body."),
+                heading("Answers: Ordering Activity (Voyages of Discovery)"),
+                bullet("1492: Columbus reaches the Americas. 1497: John Cabot reaches "
+                       "Newfoundland. 1498: Vasco da Gama reaches India by sea."),
+                bullet("1519 to 1522: Magellan and Elcano sail round the world. 1577 to 1580: "
+                       "Francis Drake sails round the world."),
+                para("Each voyage scores only beside its own year."),
+            }};
+}
+
 } // namespace
 
 QList<Page> teacherNotePages() {
-    return {introductionA(), introductionB(), richA(), richB()};
+    return {introductionA(), introductionB(), richA(), richB(), shipsA(), shipsB()};
 }
 
 } // namespace Pages
