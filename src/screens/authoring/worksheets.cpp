@@ -1,5 +1,7 @@
 #include "screens/authoring/worksheets.h"
 
+#include "screens/activities/ClassResultsView.h"
+
 #include "app/Messages.h"
 #include "app/Module1.h"
 #include "app/Screens.h"
@@ -59,6 +61,7 @@ worksheets::worksheets() : Screen(QStringLiteral("worksheets")) {
     Label4->setBorder(true);
     buildEntries();
     wireEvents();
+    attachClassResults(*this);
 }
 
 void worksheets::buildEntries() {

@@ -4,6 +4,8 @@
 #include "formats/ItemReader.h"
 #include "formats/QuestionFile.h"
 #include "screens/activities/ClassMode.h"
+#include "screens/activities/ClassResultsView.h"
+#include "screens/activities/ClassSummary.h"
 #include "screens/activities/board/DragBoard.h"
 #include "screens/activities/multiple.h"
 #include "screens/exchange/ExchangeCommand.h"
@@ -12,6 +14,9 @@
 #include "support/AppFixture.h"
 #include "support/ProjectTopics.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -58,6 +63,7 @@ class TestClassMode : public QObject {
 private slots:
     void offAsksAndKeepsNothing();
     void signedInPupilsWorkIsRecorded();
+    void teachersView();
 };
 
 void TestClassMode::offAsksAndKeepsNothing() {
@@ -128,6 +134,62 @@ void TestClassMode::signedInPupilsWorkIsRecorded() {
     QCOMPARE(ClassRecord::parse(app.content.read("results.csv").replace("\r\n", "\n"), "x").entries,
              read.entries);
     qunsetenv("ORVELLES_MACHINE");
+}
+
+// Amy's two quizzes and a retry, and Ben's one: latest, best by share and tries for each, the
+// questions ordered by how often they were wrong; removing Amy leaves Ben.
+void TestClassMode::teachersView() {
+    AppFixture app;
+    const auto entry = [&app](const QString& pupil, const QString& activity, int minute, int score,
+                              int outOf, const QList<ClassRecord::Answer>& answers) {
+        ClassRecord::Entry e{pupil + QString::number(minute),
+                             QDateTime(QDate(2026, 12, 1), QTime(9, minute)),
+                             pupil,
+                             "pc1",
+                             "Kings",
+                             activity,
+                             score,
+                             outOf,
+                             answers,
+                             {}};
+        ClassRecord::append(app.content.path() + "/record/pc1.csv", e);
+    };
+    QDir().mkpath(app.content.path() + "/record");
+    entry("Amy", "Multiple Choice", 1, 5, 10, {{1, "A", "B"}, {2, "C", "C"}, {3, "", "D"}});
+    entry("Amy", "Multiple Choice", 2, 4, 10, {{1, "A", "B"}, {2, "D", "C"}, {3, "D", "D"}});
+    entry("Amy", "Try these again", 3, 3, 3, {});
+    entry("Ben", "Multiple Choice", 4, 8, 10, {{1, "C", "B"}, {2, "C", "C"}, {3, "D", "D"}});
+
+    ClassResultsView view(nullptr);
+    const auto row = [](QTableWidget* t, int r) {
+        QStringList cells;
+        for (int c = 0; c < t->columnCount(); ++c)
+            cells.append(t->item(r, c)->text());
+        return cells.mid(0, 6).join('|');
+    };
+    QCOMPARE(view.pupils->rowCount(), 3);
+    QCOMPARE(row(view.pupils, 0), QStringLiteral("Amy|Kings|Multiple Choice|4 of 10|5 of 10|2"));
+    QCOMPARE(row(view.pupils, 1), QStringLiteral("Amy|Kings|Try these again|3 of 3|3 of 3|1"));
+    QCOMPARE(row(view.questions, 0).left(18), QStringLiteral("Kings|1|3|3|A (2)"));
+    QCOMPARE(row(view.questions, 1).left(18), QStringLiteral("Kings|2|1|3|D (1)"));
+    QVERIFY(!view.classMode->isChecked());
+
+    QStringList printed;
+    AppFixture::recordPrintsInto(printed);
+    view.printReport();
+    QVERIFY(printed.contains("printText |Ben - Kings, Multiple Choice: latest 8 out of 10, best "
+                             "8 out of 10, 1 try, last on " +
+                             QLocale().toString(QDate(2026, 12, 1), QLocale::ShortFormat) + "|"));
+
+    app.messages->names = {"Amy"};
+    app.messages->answers = {MessageBox::Answer::Yes};
+    view.removePupil();
+    QCOMPARE(view.pupils->rowCount(), 1);
+    QVERIFY(row(view.pupils, 0).startsWith("Ben|"));
+    QCOMPARE(app.messages->offeredNames, QStringList({"Amy", "Ben"}));
+
+    view.classMode->setChecked(true);
+    QVERIFY(ClassMode::isOn());
 }
 
 QTEST_MAIN(TestClassMode)
