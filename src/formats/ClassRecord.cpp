@@ -44,6 +44,10 @@ QString field(QString text) {
 
 // The fields of one line; nullopt-like empty list with `ok` false when the quotes do not close.
 QStringList fieldsOf(const QString& line, bool& ok) {
+    if (!line.contains(QLatin1Char('"'))) {
+        ok = true;
+        return line.split(QLatin1Char(','));
+    }
     QStringList fields;
     QString current;
     bool quoted = false;

@@ -65,6 +65,11 @@ private slots:
         QTest::newRow("worksheet name leaving its folder")
             << QByteArrayList{"--export", "gift", "../../../etc/passwd", "out.gift"} << 1
             << QByteArray("is not the name of a worksheet");
+        QTest::newRow("results in another format")
+            << QByteArrayList{"--results", "xlsx", "out.gift"} << 2
+            << QByteArray("--results takes csv and a file");
+        QTest::newRow("results of an empty record")
+            << QByteArrayList{"--results", "csv", "out.csv"} << 0 << QByteArray("Wrote 0 entries");
     }
     void options() {
         QFETCH(QByteArrayList, arguments);
