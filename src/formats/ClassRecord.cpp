@@ -230,8 +230,10 @@ void append(const QString& file, const Entry& entry) {
     const auto fail = [&](const char* what) {
         throw FileAccessError(QFile::decodeName(path).toStdString() + " " + what);
     };
-    const int fd = ::open(path.constData(),
-                          O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0664);
+    // Not O_APPEND: an SMB share mounted through FUSE fails it with EIO and drops the
+    // connection. Each computer writes only its own file, so writing at its end is enough.
+    const int fd =
+        ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0664);
     if (fd < 0)
         fail("cannot be opened for adding to");
     struct Closer {
@@ -241,22 +243,40 @@ void append(const QString& file, const Entry& entry) {
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
         throw RefusedFileError(QFile::decodeName(path).toStdString() + " is not a regular file");
-    QByteArray bytes;
-    if (status.st_size == 0)
-        bytes = header().toUtf8() + '\n';
-    else {
-        char lastByte = '\n';
-        if (::pread(fd, &lastByte, 1, status.st_size - 1) == 1 && lastByte != '\n')
-            bytes = "\n";
+    // The end is found by reading to it: a share's size can be stale just after the server
+    // came back, and writing at a stale end would overwrite entries.
+    off_t end = 0;
+    char last = '\n';
+    for (char chunk[64 * 1024];;) {
+        const ssize_t got = ::pread(fd, chunk, sizeof chunk, end);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail("cannot be read to its end");
+        if (got == 0)
+            break;
+        end += got;
+        last = chunk[got - 1];
+        if (end > FileAccess::capOf(FileAccess::Kind::ClassRecord))
+            throw RefusedFileError(QFile::decodeName(path).toStdString() + " is too large");
     }
+    QByteArray bytes;
+    if (end == 0)
+        bytes = header().toUtf8() + '\n';
+    else if (last != '\n')
+        bytes = "\n";
     bytes += lineOf(entry).toUtf8() + '\n';
     // One write, so another reader sees the entry whole or not at all.
     ssize_t written = -1;
     do
-        written = ::write(fd, bytes.constData(), size_t(bytes.size()));
+        written = ::pwrite(fd, bytes.constData(), size_t(bytes.size()), end);
     while (written < 0 && errno == EINTR);
     if (written != bytes.size())
         fail("could not take the whole entry");
+    // Read back: a share that came back mid-write can report a write it did not keep.
+    QByteArray back(bytes.size(), Qt::Uninitialized);
+    if (::pread(fd, back.data(), size_t(back.size()), end) != back.size() || back != bytes)
+        fail("did not keep the entry as written");
     if (::fsync(fd) != 0)
         fail("could not be written out");
 }

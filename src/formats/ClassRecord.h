@@ -7,8 +7,8 @@
 
 // The class record: one entry for each quiz or board a pupil finishes while class mode is on,
 // kept in a folder (the school's or the user's) where several computers write at once. Each
-// computer appends to a file of its own, "<machine>.csv" in the record's folder, one line an
-// entry, each written with a single append and checked by a sum at its end, so an entry is
+// computer adds to a file of its own, "<machine>.csv" in the record's folder, one line an
+// entry, each written at the file's end in a single write and checked by a sum, so an entry is
 // whole or absent; a reader merges every file. The files are CSV with a header, UTF-8, for a
 // spreadsheet to open as they are.
 namespace ClassRecord {

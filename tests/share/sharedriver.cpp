@@ -2,7 +2,12 @@
 // several copies can be run at once on a shared folder and their work checked afterwards.
 //   sharedriver run FOLDER COPY OPERATIONS SEED   logs "begin|done|fail|retry add|del NAME" lines
 //   sharedriver check FOLDER LOG...               exits 1 when a name is lost, doubled or torn
+//   sharedriver record FOLDER MACHINE ENTRIES [FIRST]  adds class record entries numbered from
+//                                                 FIRST, logging "begin|done record ID"
+//   sharedriver checkrecord FOLDER LOG...         exits 1 when a done entry is missing or doubled,
+//                                                 or one never begun is there
 #include "formats/Catalogue.h"
+#include "formats/ClassRecord.h"
 #include "formats/Errors.h"
 #include "formats/ItemReader.h"
 #include "formats/QuestionFile.h"
@@ -152,6 +157,86 @@ int check(const QString& folder, const QStringList& logs) {
     return faults ? 1 : 0;
 }
 
+// Appends `entries` entries as computer `machine` would, trying a failed one again as the
+// program does not (it logs and goes on), so that the check can hold every entry to account.
+int record(const QString& folder, const QString& machine, int entries, int first) {
+    QDir().mkpath(folder);
+    const QString file = QDir(folder).filePath(ClassRecord::fileNameFor(machine));
+    int failedTries = 0;
+    for (int i = first; i < first + entries; ++i) {
+        ClassRecord::Entry e;
+        e.id = machine + QLatin1Char('-') + QString::number(i);
+        e.when = QDateTime::currentDateTime();
+        e.pupil = QStringLiteral("Pupil %1").arg(i % 30);
+        e.machine = machine;
+        e.topic = QStringLiteral("Rich and Poor");
+        e.activity = QStringLiteral("Multiple Choice");
+        e.outOf = 10;
+        for (int q = 1; q <= 10; ++q)
+            e.answers.append({q, QString(QChar(u'A' + (i + q) % 4)), QStringLiteral("B")});
+        say("begin", QStringLiteral("record"), e.id);
+        for (int attempt = 1;; ++attempt) {
+            try {
+                ClassRecord::append(file, e);
+                say("done", QStringLiteral("record"), e.id);
+                break;
+            } catch (const FileError& error) {
+                ++failedTries;
+                say("fail", QStringLiteral("record"), e.id, QString::fromStdString(error.what()));
+                if (attempt == 6)
+                    break;
+                QThread::msleep(250UL << std::min(attempt - 1, 3));
+            }
+        }
+    }
+    std::printf("record %s: %d entries, %d tries failed\n", qPrintable(machine), entries,
+                failedTries);
+    return 0;
+}
+
+int checkRecord(const QString& folder, const QStringList& logs) {
+    QSet<QString> begun, done;
+    for (const QString& log : logs) {
+        QFile file(log);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::fprintf(stderr, "cannot read %s\n", qPrintable(log)), 2;
+        QTextStream in(&file);
+        while (!in.atEnd()) {
+            const QStringList words = in.readLine().split(QLatin1Char(' '));
+            if (words.size() >= 3 && words[1] == "record") {
+                begun.insert(words[2]);
+                if (words[0] == "done")
+                    done.insert(words[2]);
+            }
+        }
+    }
+    // What the teacher's view reads: every file merged, an entry written twice counted once.
+    const ClassRecord::Read read = ClassRecord::readFolder(folder);
+    int faults = 0, written = 0;
+    QSet<QString> seen;
+    for (const ClassRecord::Entry& e : read.entries) {
+        if (!begun.contains(e.id))
+            ++faults, std::printf("never begun: %s\n", qPrintable(e.id));
+        seen.insert(e.id);
+    }
+    for (const QString& id : done)
+        if (!seen.contains(id))
+            ++faults, std::printf("lost: %s\n", qPrintable(id));
+    // Lines on disk, before the merge: a retried write that had gone through shows here.
+    for (const QString& name : QDir(folder).entryList({QStringLiteral("*.csv")}, QDir::Files)) {
+        QFile f(QDir(folder).filePath(name));
+        if (f.open(QIODevice::ReadOnly))
+            written += int(ClassRecord::parse(f.readAll(), name).entries.size());
+    }
+    std::printf("record checked: %lld entries read (%d lines written), %lld done, %lld begun, "
+                "%lld damaged lines, %d faults\n",
+                qlonglong(read.entries.size()), written, qlonglong(done.size()),
+                qlonglong(begun.size()), qlonglong(read.problems.size()), faults);
+    for (const QString& problem : read.problems)
+        std::printf("  %s\n", qPrintable(problem));
+    return faults ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -162,11 +247,17 @@ int main(int argc, char* argv[]) {
             return run(args[2], args[3], args[4].toInt(), args[5].toUInt());
         if (args.size() >= 3 && args[1] == "check")
             return check(args[2], args.mid(3));
+        if ((args.size() == 5 || args.size() == 6) && args[1] == "record")
+            return record(args[2], args[3], args[4].toInt(), args.value(5).toInt());
+        if (args.size() >= 3 && args[1] == "checkrecord")
+            return checkRecord(args[2], args.mid(3));
     } catch (const FileError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 2;
     }
-    std::fprintf(stderr,
-                 "usage: sharedriver run FOLDER COPY OPERATIONS SEED | check FOLDER LOG...\n");
+    std::fprintf(
+        stderr,
+        "usage: sharedriver run FOLDER COPY OPERATIONS SEED | check FOLDER LOG...\n"
+        "       sharedriver record FOLDER MACHINE ENTRIES [FIRST] | checkrecord FOLDER LOG...\n");
     return 2;
 }
