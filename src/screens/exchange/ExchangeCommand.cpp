@@ -113,25 +113,12 @@ int resultsCommand(const QByteArrayList& operands) {
     return 0;
 }
 
-int runExchangeCommand(bool exporting, QByteArrayList operands, int argc, char** argv,
-                       const QString& installedContent) {
-    // The file is the one the script named from where it runs, not one in the working folder.
-    QByteArray& file = operands.last();
-    file = absolute(file);
-    QCoreApplication app(argc, argv);
-    const UserFolder::Place place = UserFolder::settle(
-        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(installedContent),
-        QProcessEnvironment::systemEnvironment());
-    if (!place.workingFolder.isEmpty())
-        QDir::setCurrent(place.workingFolder);
-    FileAccess::guardFolder(QDir::currentPath());
-    if (!place.problem.isEmpty())
-        print(stderr, place.problem + QLatin1Char('\n'));
-    return exporting ? exportCommand(operands) : importCommand(operands);
-}
+namespace {
 
-int runResultsCommand(QByteArrayList operands, int argc, char** argv,
-                      const QString& installedContent) {
+// Runs `command` on `operands` in the working folder the program would use, with the last
+// operand, a file the script named, taken from where the script runs.
+int inWorkingFolder(QByteArrayList operands, int argc, char** argv, const QString& installedContent,
+                    int (*command)(const QByteArrayList&)) {
     if (!operands.isEmpty())
         operands.last() = absolute(operands.last());
     QCoreApplication app(argc, argv);
@@ -141,5 +128,20 @@ int runResultsCommand(QByteArrayList operands, int argc, char** argv,
     if (!place.workingFolder.isEmpty())
         QDir::setCurrent(place.workingFolder);
     FileAccess::guardFolder(QDir::currentPath());
-    return resultsCommand(operands);
+    if (!place.problem.isEmpty())
+        print(stderr, place.problem + QLatin1Char('\n'));
+    return command(operands);
+}
+
+} // namespace
+
+int runExchangeCommand(bool exporting, QByteArrayList operands, int argc, char** argv,
+                       const QString& installedContent) {
+    return inWorkingFolder(std::move(operands), argc, argv, installedContent,
+                           exporting ? &exportCommand : &importCommand);
+}
+
+int runResultsCommand(QByteArrayList operands, int argc, char** argv,
+                      const QString& installedContent) {
+    return inWorkingFolder(std::move(operands), argc, argv, installedContent, &resultsCommand);
 }
