@@ -54,6 +54,13 @@ env -u ORVELLES_FOLDER -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$w
     xvfb-run -a -s "-screen 0 1920x1080x24" "$here/fullscreen.sh" "$program" "$work/content" \
     "$out/full-screen" || status=1
 
+# Class mode, in a copy of the content of its own so that its record starts empty.
+cp -r "$here/../../content" "$work/class"
+env -u ORVELLES_FOLDER -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" \
+    xvfb-run -a -s "-screen 0 1024x768x24" "$here/classmode.sh" "$program" "$work/class" \
+    "$out/class-mode" || status=1
+
 # The PDF pages, as text in reading order.
 pdf_text() { pdftotext -layout "$1" - | tr -s ' ' | sed 's/^ //'; }
 

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Runs inside an X display (see run.sh), in a copy of the content of its own: class mode on, a
+# pupil signs in by typing a first name, does the Rich and Poor quiz with three wrong, and the
+# teacher opens Class Results with Ctrl+R on the catalogue; then the school's script writes the
+# record as CSV and the entry must be there with the pupil's answers.
+#
+#   classmode.sh PROGRAM WORK OUT
+set -uo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/lib.sh"
+program="$1"
+work="$2"
+E2E_OUT="$3"
+mkdir -p "$E2E_OUT"
+export ORVELLES_CLASS_MODE=1 ORVELLES_MACHINE=e2e-pc
+
+echo "Class mode: sign in, a quiz with three wrong, the teacher's view, the record as CSV"
+start_window_manager
+start_program
+
+if wait_until 100 top_is_box; then
+    pass "class mode asks who is using the program ($(window_size "$(top_window)"))"
+    window_shot_box class-sign-in > /dev/null
+    type_text "Amy"
+    key Return
+    wait_screen
+else
+    fail "class mode asked nobody to sign in"
+fi
+window_shot class-main-menu > /dev/null
+
+click_twips 3480 3720 3075 375 # Rich and Poor
+wait_screen
+click_twips 120 7920 3195 495 # Multiple Choice
+wait_screen
+file="$work/multiple/Rich and Poor.txt"
+for q in $(seq 1 10); do
+    answer="$(correct_answer "$file" "$q")"
+    case "$q" in 2 | 5 | 9) answer=$((answer % 4 + 1)) ;; esac
+    click_twips 2400 $((5400 + 600 * (answer - 1))) 600 525
+    click_twips 6000 7920 3765 495 # Next
+done
+wait_screen
+sleep 0.6
+window_shot class-results > /dev/null
+click_twips 10560 7920 1245 495 # Exit the results
+wait_screen
+click_twips 10560 7920 1245 495 # Exit the topic menu
+wait_screen
+
+click_twips 6960 6600 4635 495 # Worksheet Catalogue
+wait_screen
+key ctrl+r
+if wait_until 100 top_is_box; then
+    pass "Ctrl+R on the catalogue opens Class Results ($(window_size "$(top_window)"))"
+    window_shot_box class-results-view > /dev/null
+    key Escape
+    wait_screen
+else
+    fail "Ctrl+R on the catalogue opened nothing"
+fi
+kill "$E2E_PID" 2> /dev/null
+wait "$E2E_PID" 2> /dev/null
+
+csv="$E2E_OUT/class-record.csv"
+(cd "$work" && "$program" --results csv "$csv") > "$E2E_OUT/results.log" 2>&1
+check "--results writes the record: one entry" grep -q "^Wrote 1 entries" "$E2E_OUT/results.log"
+check "the entry is Amy's Rich and Poor quiz, 7 out of 10" \
+    grep -qE '^[^,]*,[^,]*,Amy,e2e-pc,Rich and Poor,Multiple Choice,7,10,' "$csv"
+check "questions 2, 5 and 9 are recorded wrong, the others right" \
+    bash -c "grep -E ',Amy,' '$csv' | tr ' ,' '\n\n' | awk -F: 'NF == 3 && \$1 ~ /^[0-9]+$/ {
+        if ((\$2 != \$3) != (\$1 == 2 || \$1 == 5 || \$1 == 9)) bad = 1; n++ }
+        END { exit !(n == 10 && !bad) }'"
+kill "$E2E_WM" 2> /dev/null
+echo "$E2E_CHECKS checks, $E2E_FAILURES failed"
+[ "$E2E_FAILURES" -eq 0 ]
