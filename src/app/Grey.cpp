@@ -5,6 +5,8 @@
 
 Grey::Grey() : Screen(QStringLiteral("Grey")) {
     setCaption(QStringLiteral("Form1"));
+    // Shown behind the title screen: a screen reader passing by hears what it is.
+    setAccessibleName(QStringLiteral("The Orvelles background"));
     setSize(4800, 3600);
 }
 

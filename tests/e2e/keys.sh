@@ -82,13 +82,12 @@ keyboard_quiz() {
     wait_screen
     window_shot keys-quiz > /dev/null
     walk "quiz"
-    # Question 3 is answered wrong, the rest right. After each question nothing has the focus:
-    # Print Worksheet, then the answers as one group, its first answer first.
+    # Question 3 is answered wrong, the rest right. Each question comes with the focus on its
+    # answers, none chosen: the first Down chooses the first answer.
     for q in $(seq 1 10); do
         answer="$(correct_answer "$file" "$q")"
         [ "$q" = 3 ] && answer=$((answer % 4 + 1))
-        tabs 2
-        for ((i = 1; i < answer; i++)); do key Down; done
+        for ((i = 1; i <= answer; i++)); do key Down; done
         [ "$q" = 1 ] && check_focus "the arrows choose an answer" \
             "radio button: $(tr -d '\r' < "$file" | sed -n "$((3 + answer))p")"
         key Return

@@ -1,3 +1,4 @@
+#include "app/FullScreen.h"
 #include "app/Module1.h"
 #include "app/Screens.h"
 #include "formats/ItemReader.h"
@@ -18,6 +19,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 namespace {
@@ -107,6 +109,13 @@ private slots:
     void clickThenClick();
     void entriesAreButtonsToAScreenReader();
     void picturesAndPagesSayWhatTheyShow();
+    void screensAreNamedWindows_data();
+    void screensAreNamedWindows();
+    void eachQuestionComesWithTheFocusAtItsAnswers();
+    void escapeAsksBeforeWorkIsLost_data();
+    void escapeAsksBeforeWorkIsLost();
+    void heldF11TogglesOnce();
+    void f1OpensTheKeysPage();
 };
 
 QStringList visibleScreens() {
@@ -290,7 +299,10 @@ void TestKeyboard::entriesAreButtonsToAScreenReader() {
     QCOMPARE(entry->role(), QAccessible::Button);
     QCOMPARE(entry->text(QAccessible::Name), menu.Label2(15).Caption());
     QVERIFY(entry->state().focusable);
-    QVERIFY(QAccessible::queryAccessibleInterface(&menu.Label2(0))->state().disabled);
+    QAccessibleInterface* greyed = QAccessible::queryAccessibleInterface(&menu.Label2(0));
+    QVERIFY(greyed->state().disabled);
+    greyed->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(visibleScreens(), QStringList{"intro0"});
     QCOMPARE(QAccessible::queryAccessibleInterface(menu.Label1)->role(), QAccessible::StaticText);
     QCOMPARE(QAccessible::queryAccessibleInterface(menu.Image1)->role(), QAccessible::Graphic);
     app.sound->played.clear();
@@ -314,6 +326,122 @@ void TestKeyboard::picturesAndPagesSayWhatTheyShow() {
         QAccessible::queryAccessibleInterface(pages->Image1)->text(QAccessible::Name);
     QVERIFY2(page.startsWith(QStringLiteral("Teachers' Guide 1")), qPrintable(page.left(80)));
     QVERIFY(page.size() > 400);
+}
+
+void TestKeyboard::screensAreNamedWindows_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("main menu") << "intro0"
+                               << "Main Menu";
+    QTest::newRow("quiz") << "multiple"
+                          << "Kings – Multiple Choice";
+    QTest::newRow("labelling board") << "orvelleslab"
+                                     << "The Orvelles – Labelling Activity";
+    QTest::newRow("ordering board") << "richord"
+                                    << "Rich and Poor – Ordering Activity";
+    QTest::newRow("catalogue") << "worksheets"
+                               << "Worksheet Catalogue";
+}
+
+void TestKeyboard::screensAreNamedWindows() {
+    QFETCH(QString, screen);
+    QFETCH(QString, name);
+    AppFixture app;
+    Screen& shown = openScreen(screen);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&shown);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), name);
+    QCOMPARE(shown.Caption(), QStringLiteral("The Orvelles"));
+}
+
+// After Next, the pupil is at the new question's answers with none chosen, and Tab goes to the
+// first answer, not to the place of the last one.
+void TestKeyboard::eachQuestionComesWithTheFocusAtItsAnswers() {
+    AppFixture app;
+    auto& quiz = static_cast<multiple&>(openScreen("multiple"));
+    QVERIFY(QTest::qWaitForWindowActive(&quiz));
+    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(quiz.Answers);
+    QCOMPARE(group->role(), QAccessible::Grouping);
+    for (int q = 1; q <= 3; ++q) {
+        QCOMPARE(QApplication::focusWidget(), quiz.Answers);
+        QCOMPARE(quiz.chosenOption(), 0);
+        QCOMPARE(group->text(QAccessible::Name),
+                 QStringLiteral("Question %1. Question text %1").arg(q));
+        QTest::keyClick(quiz.Answers, Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(quiz.chosenOption(), 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    QCOMPARE(quiz.pupilAnswer(3), 1);
+    QTest::keyClick(quiz.Answers, Qt::Key_Tab);
+    QVERIFY(quiz.Option1(1).hasFocus());
+    QCOMPARE(quiz.chosenOption(), 0);
+}
+
+void TestKeyboard::escapeAsksBeforeWorkIsLost_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<bool>("doSomething");
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("left");
+    QTest::newRow("quiz, untouched") << "multiple" << false << false << false << true;
+    QTest::newRow("quiz, answered, stay") << "multiple" << true << false << true << false;
+    QTest::newRow("quiz, answered, leave") << "multiple" << true << true << true << true;
+    QTest::newRow("board, label placed, stay") << "richord" << true << false << true << false;
+}
+
+void TestKeyboard::escapeAsksBeforeWorkIsLost() {
+    QFETCH(QString, screen);
+    QFETCH(bool, doSomething);
+    QFETCH(bool, answerYes);
+    QFETCH(bool, asked);
+    QFETCH(bool, left);
+    AppFixture app;
+    Screen& shown = openScreen(screen);
+    QVERIFY(QTest::qWaitForWindowActive(&shown));
+    if (doSomething) {
+        if (auto* quiz = dynamic_cast<multiple*>(&shown))
+            QTest::mouseClick(&quiz->Option1(3), Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (auto* board = dynamic_cast<DragBoard*>(&shown)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(board->hasProgressToLose());
+        }
+    }
+    app.messages->answers = {answerYes ? MessageBox::Answer::Yes : MessageBox::Answer::No};
+    shown.setFocus();
+    QTest::keyClick(&shown, Qt::Key_Escape);
+    QCOMPARE(app.messages->texts.size(), asked ? 1 : 0);
+    QCOMPARE(visibleScreens().contains(screen), !left);
+}
+
+void TestKeyboard::heldF11TogglesOnce() {
+    AppFixture app;
+    FullScreen::watchKey();
+    Screen& menu = openScreen("intro0");
+    for (bool repeat : {false, true, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(&menu, &press);
+    }
+    const bool on = FullScreen::isOn();
+    FullScreen::leave();
+    QVERIFY(on);
+}
+
+void TestKeyboard::f1OpensTheKeysPage() {
+    AppFixture app;
+    guide::useForHelpKey();
+    Screen& menu = openScreen("intro0");
+    QTest::keyClick(&menu, Qt::Key_F1);
+    guide* pages = Screens::find<guide>();
+    QVERIFY(pages && pages->isVisible());
+    QCOMPARE(pages->pageNumber(), 5);
+    QCOMPARE(pages->Label1->Caption(), QStringLiteral("Keys"));
+    QTest::mouseClick(&pages->Label3(PageScreen::Button::PreviousPage), Qt::LeftButton);
+    QCOMPARE(pages->Label1->Caption(), QStringLiteral("Page 4 of 4"));
 }
 
 QTEST_MAIN(TestKeyboard)
