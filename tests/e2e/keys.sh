@@ -83,11 +83,13 @@ keyboard_quiz() {
     window_shot keys-quiz > /dev/null
     walk "quiz"
     # Question 3 is answered wrong, the rest right. Each question comes with the focus on its
-    # answers, none chosen: the first Down chooses the first answer.
+    # answers, none chosen: Tab reaches the first, Space chooses it, Down the next.
     for q in $(seq 1 10); do
         answer="$(correct_answer "$file" "$q")"
         [ "$q" = 3 ] && answer=$((answer % 4 + 1))
-        for ((i = 1; i <= answer; i++)); do key Down; done
+        key Tab
+        [ "$answer" = 1 ] && key space
+        for ((i = 1; i < answer; i++)); do key Down; done
         [ "$q" = 1 ] && check_focus "the arrows choose an answer" \
             "radio button: $(tr -d '\r' < "$file" | sed -n "$((3 + answer))p")"
         key Return
