@@ -277,7 +277,11 @@ PY
     fi
 }
 
-stop_orca() { kill "$E2E_ORCA" 2> /dev/null; wait "$E2E_ORCA" 2> /dev/null; }
+stop_orca() {
+    kill "$E2E_ORCA" 2> /dev/null
+    wait_until 50 bash -c "! kill -0 $E2E_ORCA 2> /dev/null" || kill -KILL "$E2E_ORCA" 2> /dev/null
+    wait "$E2E_ORCA" 2> /dev/null
+}
 
 # How many lines Orca's log has now; what is said after a key press is looked for after it.
 orca_mark() { wc -l < "$E2E_ORCA_LOG"; }

@@ -68,7 +68,7 @@ for q in $(seq 1 10); do
     for ((i = 1; i < answer; i++)); do key Down; done
     heard "question $q: the answer chosen" "$asked" "$(question_line "$file" "$q" "$answer")"
     check "question $q: and its state, selected" \
-        wait_until 50 eval 'orca_spoken_since "$mark" | grep -qx "selected radio button"'
+        wait_until 50 eval 'orca_spoken_since "$mark" | grep -qx "selected\( radio button\)\?"'
     mark="$(orca_mark)"
     key Return
     sleep 0.3

@@ -5,6 +5,7 @@
 #include "formats/QuestionFile.h"
 #include "platform/Twips.h"
 #include "screens/activities/Welldone.h"
+#include "screens/activities/Wrong.h"
 #include "screens/activities/board/DragBoard.h"
 #include "screens/activities/multiple.h"
 #include "screens/authoring/worksheets.h"
@@ -42,6 +43,12 @@ Screen& openScreen(const QString& name) {
         return ProjectTopics::openBoard(QStringLiteral("richord"));
     if (name == "worksheets")
         return Screens::open<worksheets>();
+    if (name == "Wrong") {
+        Wrong& review = Screens::touch<Wrong>();
+        review.showReview({QStringLiteral("Kings"), {{1, " 2. Two"}, {4, " 5. Five"}}});
+        Screens::open(review);
+        return review;
+    }
     if (name == "Titlefrm")
         return Screens::open<Titlefrm>();
     return Screens::open<intro0>();
@@ -146,6 +153,8 @@ void TestKeyboard::focusOrder_data() {
         << "richord" << QStringList{"Label2_3", "Label2_2", "Label2_4", "Label2_6", "Label2_7",
                                     "Label2_0", "Label2_1", "Label2_5", "Label3_1", "Label3_0"};
     QTest::newRow("catalogue") << "worksheets" << QStringList{"Check1", "Check2", "Label2_0"};
+    // The review is read a line at a time.
+    QTest::newRow("review") << "Wrong" << QStringList{"Label2_1", "Label2_4", "Label3_1"};
 }
 
 void TestKeyboard::focusOrder() {
