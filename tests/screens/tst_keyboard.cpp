@@ -308,10 +308,12 @@ void TestKeyboard::entriesAreButtonsToAScreenReader() {
     QCOMPARE(entry->role(), QAccessible::Button);
     QCOMPARE(entry->text(QAccessible::Name), menu.Label2(15).Caption());
     QVERIFY(entry->state().focusable);
-    QAccessibleInterface* greyed = QAccessible::queryAccessibleInterface(&menu.Label2(0));
-    QVERIFY(greyed->state().disabled);
-    greyed->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(QAccessible::queryAccessibleInterface(&menu.Label2(0))->state().disabled);
+    // Greyed, as when its topic's folder is missing: the screen reader cannot press it.
+    menu.Label2(15).setEnabled(false);
+    entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(visibleScreens(), QStringList{"intro0"});
+    menu.Label2(15).setEnabled(true);
     QCOMPARE(QAccessible::queryAccessibleInterface(menu.Label1)->role(), QAccessible::StaticText);
     QCOMPARE(QAccessible::queryAccessibleInterface(menu.Image1)->role(), QAccessible::Graphic);
     app.sound->played.clear();
