@@ -4,9 +4,9 @@
 #include "platform/Twips.h"
 
 Grey::Grey() : Screen(QStringLiteral("Grey")) {
-    setCaption(QStringLiteral("Form1"));
     // Shown behind the title screen: a screen reader passing by hears what it is.
     setAccessibleName(QStringLiteral("The Orvelles background"));
+    setCaption(QStringLiteral("Form1"));
     setSize(4800, 3600);
 }
 

@@ -135,6 +135,8 @@ keyboard_board() {
     after="$(window_shot keys-board-dropped)"
     check "Enter drops it somewhere new" pictures_differ "$before" "$after"
     key Escape
+    check "Escape asks before the label's new place is lost" wait_until 50 top_is_box
+    key y
     wait_screen
 }
 
@@ -175,6 +177,8 @@ keyboard_ordering() {
     check "and has left its starting place" \
         not_same_patch "$before" "$after" 379 25 8 392 8 392
     key Escape
+    check "Escape asks before the label's new place is lost" wait_until 50 top_is_box
+    key y
     wait_screen
 }
 
