@@ -4,6 +4,8 @@
 #include "platform/Twips.h"
 
 Grey::Grey() : Screen(QStringLiteral("Grey")) {
+    // Shown behind the title screen: a screen reader passing by hears what it is.
+    setAccessibleName(QStringLiteral("The Orvelles background"));
     setCaption(QStringLiteral("Form1"));
     setSize(4800, 3600);
 }

@@ -2,7 +2,9 @@
 
 #include "app/Dispatch.h"
 #include "app/Screens.h"
+#include "app/Services.h"
 #include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 #include "platform/Twips.h"
 #include "platform/controls/AccessibleControls.h"
 #include "platform/controls/ControlWidget.h"
@@ -14,6 +16,26 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+std::function<void()>& helpKey() {
+    static std::function<void()> action;
+    return action;
+}
+
+bool pupilAgreesToLeave() {
+    return Services::messages().show(
+               QStringLiteral("Do you want to stop now? What you have done here will be lost."),
+               MessageBox::Buttons::YesNo,
+               QStringLiteral("The Orvelles")) == MessageBox::Answer::Yes;
+}
+
+} // namespace
+
+void Screen::setHelpKey(std::function<void()> action) {
+    helpKey() = std::move(action);
+}
 
 Screen::Screen(const QString& name) : QWidget(nullptr) {
     setObjectName(name);
@@ -94,7 +116,14 @@ void Screen::keyPressEvent(QKeyEvent* event) {
     // Not from a text field: one stray key must not throw away what was typed.
     if (key == Qt::Key_Escape && !event->isAutoRepeat() &&
         !qobject_cast<QLineEdit*>(focusWidget())) {
-        dispatch("closeRequested", [this] { closeRequested(); });
+        dispatch("closeRequested", [this] {
+            if (!hasProgressToLose() || pupilAgreesToLeave())
+                closeRequested();
+        });
+        return;
+    }
+    if (key == Qt::Key_F1 && !event->isAutoRepeat() && helpKey()) {
+        dispatch("helpKey", helpKey());
         return;
     }
     QWidget* focused = focusWidget();

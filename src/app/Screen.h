@@ -36,6 +36,13 @@ public:
     QString Caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
 
+    // Whether leaving now would throw away what the pupil has done here: Escape then asks
+    // first. The Exit entry and the frame's close button never ask.
+    virtual bool hasProgressToLose() const { return false; }
+
+    // What F1 does on every screen; set once when the program starts.
+    static void setHelpKey(std::function<void()> action);
+
     // Enter pressed on a control that has no use for it (an answer of a group) runs this
     // entry's click.
     void setEnterEntry(ControlWidget* entry) { enterEntry_ = entry; }
@@ -99,7 +106,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
-    // Escape does what the screen's Exit does, except from a text field.
+    // Escape does what the screen's Exit does, except from a text field; F1 opens the help.
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -8,6 +8,7 @@
 #include "platform/QtPrinterSurface.h"
 #include "platform/QtSoundPlayer.h"
 #include "screens/navigation/intro0.h"
+#include "screens/reading/guide.h"
 
 #include <QApplication>
 
@@ -17,6 +18,7 @@ void startProgram() {
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::registerDesignFaces();
     FullScreen::watchKey();
+    guide::useForHelpKey();
     Services::setSound(std::make_unique<QtSoundPlayer>());
     Services::setMessages(std::make_unique<QtMessageBox>());
     Services::setPrinterFactory(&QtPrinterSurface::defaultPrinter);

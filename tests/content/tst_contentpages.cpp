@@ -28,6 +28,7 @@ const QStringList pageNames = {QStringLiteral("key introductiona"),
                                QStringLiteral("guide2"),
                                QStringLiteral("guide3"),
                                QStringLiteral("guide4"),
+                               QStringLiteral("guide5"),
                                QStringLiteral("acknowledgments")};
 
 // Every word of a page's text runs, lower case, one space between words; runs that break a

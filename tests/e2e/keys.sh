@@ -83,12 +83,13 @@ keyboard_quiz() {
     wait_screen
     window_shot keys-quiz > /dev/null
     walk "quiz"
-    # Question 3 is answered wrong, the rest right. After each question nothing has the focus:
-    # Print Worksheet, then the answers as one group, its first answer first.
+    # Question 3 is answered wrong, the rest right. Each question comes with the focus on its
+    # answers, none chosen: Tab reaches the first, Space chooses it, Down the next.
     for q in $(seq 1 10); do
         answer="$(correct_answer "$file" "$q")"
         [ "$q" = 3 ] && answer=$((answer % 4 + 1))
-        tabs 2
+        key Tab
+        [ "$answer" = 1 ] && key space
         for ((i = 1; i < answer; i++)); do key Down; done
         [ "$q" = 1 ] && check_focus "the arrows choose an answer" \
             "radio button: $(tr -d '\r' < "$file" | sed -n "$((3 + answer))p")"
@@ -135,6 +136,8 @@ keyboard_board() {
     after="$(window_shot keys-board-dropped)"
     check "Enter drops it somewhere new" pictures_differ "$before" "$after"
     key Escape
+    check "Escape asks before the label's new place is lost" wait_until 50 top_is_box
+    key y
     wait_screen
 }
 
@@ -175,6 +178,8 @@ keyboard_ordering() {
     check "and has left its starting place" \
         not_same_patch "$before" "$after" 379 25 8 392 8 392
     key Escape
+    check "Escape asks before the label's new place is lost" wait_until 50 top_is_box
+    key y
     wait_screen
 }
 

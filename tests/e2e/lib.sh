@@ -246,3 +246,58 @@ finish_road() {
     echo "$E2E_CHECKS checks, $E2E_FAILURES failed"
     [ "$E2E_FAILURES" -eq 0 ]
 }
+
+# Orca, the screen reader, speaking into its own log (needs a session bus and the accessibility
+# bus running). A road for any screen uses it the same way:
+#   start_orca "$E2E_OUT/orca" || exit 77   # says why when Orca never came up
+#   mark="$(orca_mark)"; key Tab
+#   check "Tab says the entry" orca_said "$mark" "Rich and Poor push button"
+# Its process id goes in E2E_ORCA, its log in E2E_ORCA_LOG.
+start_orca() {
+    local prefs="$1/prefs"
+    mkdir -p "$prefs"
+    E2E_ORCA_LOG="$1/orca.log"
+    : > "$E2E_ORCA_LOG"
+    # The log is written a block at a time unless told otherwise; each line is wanted as spoken.
+    cat > "$prefs/orca-customizations.py" << 'PY'
+import orca.debug as _d
+if _d.debugFile is not None:
+    _d.debugFile.reconfigure(line_buffering=True)
+PY
+    if pgrep -u "$(id -u)" -x orca > /dev/null; then
+        echo "Orca never came up: another Orca of this user is running"
+        return 1
+    fi
+    orca --debug-file="$E2E_ORCA_LOG" -u "$prefs" < /dev/null > "$1/orca.out" 2>&1 &
+    E2E_ORCA=$!
+    if ! wait_until 600 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$E2E_ORCA_LOG"; then
+        echo "Orca never came up (its output is in $1/orca.out)"
+        kill "$E2E_ORCA" 2> /dev/null
+        return 1
+    fi
+}
+
+stop_orca() {
+    kill "$E2E_ORCA" 2> /dev/null
+    wait_until 50 bash -c "! kill -0 $E2E_ORCA 2> /dev/null" || kill -KILL "$E2E_ORCA" 2> /dev/null
+    wait "$E2E_ORCA" 2> /dev/null
+}
+
+# How many lines Orca's log has now; what is said after a key press is looked for after it.
+orca_mark() { wc -l < "$E2E_ORCA_LOG"; }
+
+# What Orca said after line $1 of its log, one phrase a line.
+orca_spoken_since() {
+    tail -n +"$(($1 + 1))" "$E2E_ORCA_LOG" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' *{'established.*/\1/p"
+}
+
+# orca_said MARK TEXT: whether Orca has said TEXT (as part of a phrase) after MARK, waiting up
+# to five seconds for it.
+orca_said() {
+    local i
+    for ((i = 0; i < 50; i++)); do
+        orca_spoken_since "$1" | grep -qF -- "$2" && return 0
+        sleep 0.1
+    done
+    return 1
+}

@@ -1,9 +1,11 @@
+#include "app/FullScreen.h"
 #include "app/Module1.h"
 #include "app/Screens.h"
 #include "formats/ItemReader.h"
 #include "formats/QuestionFile.h"
 #include "platform/Twips.h"
 #include "screens/activities/Welldone.h"
+#include "screens/activities/Wrong.h"
 #include "screens/activities/board/DragBoard.h"
 #include "screens/activities/multiple.h"
 #include "screens/authoring/worksheets.h"
@@ -18,6 +20,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 namespace {
@@ -40,6 +43,12 @@ Screen& openScreen(const QString& name) {
         return ProjectTopics::openBoard(QStringLiteral("richord"));
     if (name == "worksheets")
         return Screens::open<worksheets>();
+    if (name == "Wrong") {
+        Wrong& review = Screens::touch<Wrong>();
+        review.showReview({QStringLiteral("Kings"), {{1, " 2. Two"}, {4, " 5. Five"}}});
+        Screens::open(review);
+        return review;
+    }
     if (name == "Titlefrm")
         return Screens::open<Titlefrm>();
     return Screens::open<intro0>();
@@ -107,6 +116,13 @@ private slots:
     void clickThenClick();
     void entriesAreButtonsToAScreenReader();
     void picturesAndPagesSayWhatTheyShow();
+    void screensAreNamedWindows_data();
+    void screensAreNamedWindows();
+    void eachQuestionComesWithTheFocusAtItsAnswers();
+    void escapeAsksBeforeWorkIsLost_data();
+    void escapeAsksBeforeWorkIsLost();
+    void heldF11TogglesOnce();
+    void f1OpensTheKeysPage();
 };
 
 QStringList visibleScreens() {
@@ -137,6 +153,8 @@ void TestKeyboard::focusOrder_data() {
         << "richord" << QStringList{"Label2_3", "Label2_2", "Label2_4", "Label2_6", "Label2_7",
                                     "Label2_0", "Label2_1", "Label2_5", "Label3_1", "Label3_0"};
     QTest::newRow("catalogue") << "worksheets" << QStringList{"Check1", "Check2", "Label2_0"};
+    // The review is read a line at a time.
+    QTest::newRow("review") << "Wrong" << QStringList{"Label2_1", "Label2_4", "Label3_1"};
 }
 
 void TestKeyboard::focusOrder() {
@@ -291,6 +309,11 @@ void TestKeyboard::entriesAreButtonsToAScreenReader() {
     QCOMPARE(entry->text(QAccessible::Name), menu.Label2(15).Caption());
     QVERIFY(entry->state().focusable);
     QVERIFY(QAccessible::queryAccessibleInterface(&menu.Label2(0))->state().disabled);
+    // Greyed, as when its topic's folder is missing: the screen reader cannot press it.
+    menu.Label2(15).setEnabled(false);
+    entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(visibleScreens(), QStringList{"intro0"});
+    menu.Label2(15).setEnabled(true);
     QCOMPARE(QAccessible::queryAccessibleInterface(menu.Label1)->role(), QAccessible::StaticText);
     QCOMPARE(QAccessible::queryAccessibleInterface(menu.Image1)->role(), QAccessible::Graphic);
     app.sound->played.clear();
@@ -314,6 +337,120 @@ void TestKeyboard::picturesAndPagesSayWhatTheyShow() {
         QAccessible::queryAccessibleInterface(pages->Image1)->text(QAccessible::Name);
     QVERIFY2(page.startsWith(QStringLiteral("Teachers' Guide 1")), qPrintable(page.left(80)));
     QVERIFY(page.size() > 400);
+}
+
+void TestKeyboard::screensAreNamedWindows_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("main menu") << "intro0"
+                               << "Main Menu";
+    QTest::newRow("quiz") << "multiple"
+                          << "Kings – Multiple Choice";
+    QTest::newRow("labelling board") << "orvelleslab"
+                                     << "The Orvelles – Labelling Activity";
+    QTest::newRow("ordering board") << "richord"
+                                    << "Rich and Poor – Ordering Activity";
+    QTest::newRow("catalogue") << "worksheets"
+                               << "Worksheet Catalogue";
+}
+
+void TestKeyboard::screensAreNamedWindows() {
+    QFETCH(QString, screen);
+    QFETCH(QString, name);
+    AppFixture app;
+    Screen& shown = openScreen(screen);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&shown);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), name);
+    QCOMPARE(shown.Caption(), QStringLiteral("The Orvelles"));
+}
+
+// After Next, the pupil is at the new question's answers with none chosen, and Tab goes to the
+// first answer, not to the place of the last one.
+void TestKeyboard::eachQuestionComesWithTheFocusAtItsAnswers() {
+    AppFixture app;
+    auto& quiz = static_cast<multiple&>(openScreen("multiple"));
+    QVERIFY(QTest::qWaitForWindowActive(&quiz));
+    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(quiz.Answers);
+    QCOMPARE(group->role(), QAccessible::Grouping);
+    for (int q = 1; q <= 3; ++q) {
+        QCOMPARE(QApplication::focusWidget(), quiz.Answers);
+        QCOMPARE(quiz.chosenOption(), 0);
+        QCOMPARE(group->text(QAccessible::Name),
+                 QStringLiteral("Question %1. Question text %1").arg(q));
+        QTest::keyClick(quiz.Answers, Qt::Key_Tab);
+        QVERIFY(quiz.Option1(1).hasFocus());
+        QCOMPARE(quiz.chosenOption(), 0);
+        QTest::keyClick(&quiz.Option1(1), Qt::Key_Down);
+        QTest::keyClick(&quiz.Option1(2), Qt::Key_Return);
+    }
+    QCOMPARE(quiz.pupilAnswer(3), 1);
+}
+
+void TestKeyboard::escapeAsksBeforeWorkIsLost_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<bool>("doSomething");
+    QTest::addColumn<bool>("answerYes");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("left");
+    QTest::newRow("quiz, untouched") << "multiple" << false << false << false << true;
+    QTest::newRow("quiz, answered, stay") << "multiple" << true << false << true << false;
+    QTest::newRow("quiz, answered, leave") << "multiple" << true << true << true << true;
+    QTest::newRow("board, label placed, stay") << "richord" << true << false << true << false;
+}
+
+void TestKeyboard::escapeAsksBeforeWorkIsLost() {
+    QFETCH(QString, screen);
+    QFETCH(bool, doSomething);
+    QFETCH(bool, answerYes);
+    QFETCH(bool, asked);
+    QFETCH(bool, left);
+    AppFixture app;
+    Screen& shown = openScreen(screen);
+    QVERIFY(QTest::qWaitForWindowActive(&shown));
+    if (doSomething) {
+        if (auto* quiz = dynamic_cast<multiple*>(&shown))
+            QTest::mouseClick(&quiz->Option1(3), Qt::LeftButton);
+        else
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (auto* board = dynamic_cast<DragBoard*>(&shown)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QVERIFY(board->hasProgressToLose());
+        }
+    }
+    app.messages->answers = {answerYes ? MessageBox::Answer::Yes : MessageBox::Answer::No};
+    shown.setFocus();
+    QTest::keyClick(&shown, Qt::Key_Escape);
+    QCOMPARE(app.messages->texts.size(), asked ? 1 : 0);
+    QCOMPARE(visibleScreens().contains(screen), !left);
+}
+
+void TestKeyboard::heldF11TogglesOnce() {
+    AppFixture app;
+    FullScreen::watchKey();
+    Screen& menu = openScreen("intro0");
+    for (bool repeat : {false, true, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(&menu, &press);
+    }
+    const bool on = FullScreen::isOn();
+    FullScreen::leave();
+    QVERIFY(on);
+}
+
+void TestKeyboard::f1OpensTheKeysPage() {
+    AppFixture app;
+    guide::useForHelpKey();
+    Screen& menu = openScreen("intro0");
+    QTest::keyClick(&menu, Qt::Key_F1);
+    guide* pages = Screens::find<guide>();
+    QVERIFY(pages && pages->isVisible());
+    QCOMPARE(pages->pageNumber(), 5);
+    QCOMPARE(pages->Label1->Caption(), QStringLiteral("Keys"));
+    QTest::mouseClick(&pages->Label3(PageScreen::Button::PreviousPage), Qt::LeftButton);
+    QCOMPARE(pages->Label1->Caption(), QStringLiteral("Page 4 of 4"));
 }
 
 QTEST_MAIN(TestKeyboard)

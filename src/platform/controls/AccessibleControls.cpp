@@ -2,6 +2,7 @@
 
 #include "platform/controls/ImageBox.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/OptionGroup.h"
 #include "platform/controls/PictureBox.h"
 
 #include <QAccessible>
@@ -15,8 +16,10 @@ public:
 
     Label* label() const { return static_cast<Label*>(widget()); }
 
+    // A label reached by Tab only to be read (a line of the review) stays text.
     QAccessible::Role role() const override {
-        return label()->takesKeys() ? QAccessible::Button : QAccessible::StaticText;
+        return label()->takesKeys() && label()->events.click ? QAccessible::Button
+                                                             : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text kind) const override {
@@ -61,7 +64,37 @@ public:
     }
 };
 
-QAccessibleInterface* makeInterface(const QString&, QObject* object) {
+// Says a text once, without moving the focus: a screen reader speaks a notification as it
+// appears. It takes no room, no focus and no mouse.
+class Announcer : public QWidget {
+public:
+    explicit Announcer(QWidget* window) : QWidget(window) {
+        setObjectName(QStringLiteral("Announcer"));
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFixedSize(0, 0);
+        hide();
+    }
+};
+
+class AccessibleAnnouncer : public QAccessibleWidget {
+public:
+    explicit AccessibleAnnouncer(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::Notification) {}
+};
+
+QAccessibleInterface* makeInterface(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->objectName() == QLatin1String("Announcer") &&
+        className == QLatin1String("QWidget"))
+        return new AccessibleAnnouncer(widget);
+    // A screen is a plain window of its own: a frame to a screen reader, named by its
+    // accessible name or else its title, rather than an anonymous filler.
+    if (widget && widget->isWindow() && widget->windowType() == Qt::Window &&
+        widget->metaObject() == &QWidget::staticMetaObject)
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (qobject_cast<OptionGroup*>(object))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
     if (auto* label = qobject_cast<Label*>(object))
         return new AccessibleLabel(label);
     if (qobject_cast<PictureBox*>(object) || qobject_cast<ImageBox*>(object))
@@ -82,10 +115,26 @@ void install() {
 }
 
 void announce(QWidget* control) {
-    QAccessibleEvent changed(control, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-    QAccessibleEvent alert(control, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+    announce(control->window(), spoken ? spoken->text(QAccessible::Name) : QString());
+}
+
+void announce(QWidget* window, const QString& text) {
+    if (text.isEmpty())
+        return;
+    auto* announcer =
+        window->findChild<QWidget*>(QStringLiteral("Announcer"), Qt::FindDirectChildrenOnly);
+    if (!announcer)
+        announcer = new Announcer(window);
+    announcer->hide();
+    announcer->setAccessibleName(text);
+    announcer->show();
+}
+
+QString announced(QWidget* window) {
+    const auto* announcer =
+        window->findChild<QWidget*>(QStringLiteral("Announcer"), Qt::FindDirectChildrenOnly);
+    return announcer && announcer->isVisibleTo(window) ? announcer->accessibleName() : QString();
 }
 
 } // namespace AccessibleControls

@@ -25,6 +25,7 @@ const QString times = QStringLiteral("Times New Roman");
 }
 
 Welldone::Welldone() : Screen(QStringLiteral("Welldone")) {
+    setAccessibleName(QStringLiteral("Results"));
     buildTexts();
     buildButtonsAndTimers();
 }
@@ -51,6 +52,7 @@ void Welldone::buildTexts() {
     // The name is printed, never saved, so any letter the printer's font has will do.
     Text1->setStorableOnly(false);
     Text1->Move(3120, 6600, 5760, 615);
+    Text1->setAccessibleName(QStringLiteral("Your name for the certificate"));
     Text1->hide();
     Label2 = makeLabel(
         this, QStringLiteral("Label2"), -1,
@@ -102,6 +104,8 @@ void Welldone::showOutcome(const ActivityOutcome& outcome) {
     if (ScoreRules::band(score, maxScore) == ScoreRules::Band::Full) {
         Label3(Button::PrintOrReview).setCaption(QStringLiteral("Print Certificate"));
         Label3(Button::PrintOrReview).show();
+        // Enter in the name box prints, so the pupil at the box is one key from the certificate.
+        setEnterEntry(&Label3(Button::PrintOrReview));
         Label6->hide();
         Text1->show();
         Label2->show();

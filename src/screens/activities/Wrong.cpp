@@ -7,6 +7,7 @@
 #include "screens/activities/Welldone.h"
 
 Wrong::Wrong() : Screen(QStringLiteral("Wrong")) {
+    setAccessibleName(QStringLiteral("Wrong Answers"));
     const QString tahoma = QStringLiteral("Tahoma");
     const QString heading = QStringLiteral("You answered the following questions incorrectly.");
     Label6 = makeLabel(this, QStringLiteral("Label6"), -1, heading, {0, 120, 12000, 540},
@@ -18,6 +19,8 @@ Wrong::Wrong() : Screen(QStringLiteral("Wrong")) {
                                 {120, 1680 + 600.0 * k, 12000, 540},
                                 {tahoma, 15.75, true, Colours::white, Label::Align::Left});
         line->hide();
+        // Each line is a stop of Tab, so a screen reader reads the review a line at a time.
+        line->setTakesKeys(true);
         Label2.add(k, line);
     }
     Label5 = makeLabel(this, QStringLiteral("Label5"), -1,

@@ -27,7 +27,8 @@ public:
     Label* Label6;
     // "You answered the following questions incorrectly."
     Label* Label4;
-    // The wrong answers, one a line from 0 in question order; the rest hidden.
+    // The wrong answers, one a line from 0 in question order, each reached by Tab; the rest
+    // hidden.
     ControlArray<Label> Label2;
     // "Read the Key Facts and try again."
     Label* Label5;

@@ -8,7 +8,6 @@
 #include "app/StandardWindow.h"
 #include "platform/Colours.h"
 #include "platform/PrinterSurface.h"
-#include "platform/controls/AccessibleControls.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/Printouts.h"
 #include "screens/activities/QuizRules.h"
@@ -39,12 +38,17 @@ multiple::multiple() : Screen(QStringLiteral("multiple")) {
 }
 
 void multiple::buildOptions() {
+    Answers = new OptionGroup(this);
+    setControlName(Answers, QStringLiteral("Answers"));
+    Answers->Move(2400, 5400, 6975, 600 * 3 + 525);
+    onMouseMoveOf(*Answers, "Form_MouseMove",
+                  [this](const MouseArgs& args) { Form_MouseMove(args); });
     for (int i = 1; i <= 4; ++i) {
-        auto* option = new OptionButton(this);
+        auto* option = new OptionButton(Answers);
         setControlName(option, QStringLiteral("Option1"), i);
         option->setFontSpec(times, 20.25);
         option->setColours(Colours::yellow, QColor(192, 192, 192));
-        option->Move(2400, 5400 + 600.0 * (i - 1), 6975, 525);
+        option->Move(0, 600.0 * (i - 1), 6975, 525);
         Option1.add(i, option);
         onClickOf(*option, "Option1_Click", [this, i] { Option1_Click(i); });
     }
@@ -88,6 +92,8 @@ void multiple::begin(const QuestionTables& worksheet, const QString& subject,
     pupilAnswers_ = {};
     chosen_ = {};
     currentQuestion_ = 1;
+    // Named before it opens, so that a screen reader says where the pupil now is.
+    setAccessibleName(worksheet.WorksheetTitle + QStringLiteral(" – Multiple Choice"));
     Label6->setCaption(worksheet.WorksheetTitle);
     showquest();
     Picture1->setPicture(picture);
@@ -95,14 +101,15 @@ void multiple::begin(const QuestionTables& worksheet, const QString& subject,
 }
 
 void multiple::clearAnswers() {
-    // A group with none of its four answers chosen, and none of them holding the focus: the
-    // window keeps it itself, so a key pressed before the pupil clicks chooses nothing.
     Option1.forEach([](int, OptionButton& option) {
         option.setAutoExclusive(false);
         option.setValue(false);
         option.setAutoExclusive(true);
     });
-    setFocus();
+}
+
+bool multiple::hasProgressToLose() const {
+    return currentQuestion_ > 1 || chosenOption() != 0;
 }
 
 int multiple::chosenOption() const {
@@ -130,8 +137,11 @@ void multiple::showquest() {
         Label3(Button::Previous).hide();
     if (n == QuestionCount)
         Label3(Button::Next).setCaption(QStringLiteral("Check Score >>"));
-    // A screen reader says the new question, since no control takes the focus here.
-    AccessibleControls::announce(Label2);
+    // The focus rests on the group, none of whose answers holds it, so a key pressed before
+    // the pupil answers chooses nothing by itself; a screen reader hears the new question as
+    // the group's new name, or on coming to the group.
+    Answers->setAccessibleName(Label4->Caption() + QStringLiteral(". ") + Label2->Caption());
+    Answers->setFocus(Qt::OtherFocusReason);
 }
 
 void multiple::Label3_Click(int Index) {

@@ -5,6 +5,7 @@
 #include "platform/controls/Buttons.h"
 #include "platform/controls/ControlArray.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/OptionGroup.h"
 #include "platform/controls/PictureBox.h"
 
 // The multiple-choice quiz: the questions of a worksheet, one at a time, each with its four
@@ -26,6 +27,8 @@ public:
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
     void closeRequested() override { Label3_Click(Button::Exit); }
+    // Past the first question, or with an answer chosen.
+    bool hasProgressToLose() const override;
 
     void showquest();
     void Label3_Click(int Index);
@@ -55,7 +58,10 @@ public:
     Label* Label4;
     // The question's text.
     Label* Label2;
-    // The answers A to D at 1 to 4.
+    // Holds the four answers; named by the question for a screen reader, and where the focus
+    // rests when a question appears.
+    OptionGroup* Answers;
+    // The answers A to D at 1 to 4, inside Answers.
     ControlArray<OptionButton> Option1;
     // "<< Previous Question", "Next Question >>" (on the last, "Check Score >>"), "Exit",
     // "Print Worksheet"; see Button.

@@ -57,6 +57,7 @@ TextBox* makeTextBox(QWidget* parent, const QString& name, int index, const QRec
 } // namespace
 
 wizard::wizard() : Screen(QStringLiteral("wizard")) {
+    setAccessibleName(QStringLiteral("Multiple Choice Wizard"));
     const QString label1 = QStringLiteral("Label1");
     Label1.add(0, makeLabel(this, label1, 0, QStringLiteral("Multiple Choice Wizard"),
                             {0, 0, 4320, 540}, {tahoma, 18, true, Colours::yellow}));

@@ -46,6 +46,7 @@ CheckBox* makeTickBox(QWidget* parent, const QString& name, const QString& capti
 } // namespace
 
 worksheets::worksheets() : Screen(QStringLiteral("worksheets")) {
+    setAccessibleName(QStringLiteral("Worksheet Catalogue"));
     Label1 =
         makeLabel(this, QStringLiteral("Label1"), -1, QStringLiteral("Worksheets Catalogue"),
                   {0, 0, 12000, 780}, {tahoma, 24, true, Colours::yellow, Label::Align::Center});

@@ -20,6 +20,7 @@
 #include <QMenu>
 
 TopicMenu::TopicMenu(Topic topic) : Screen(topic.id), topic_(std::move(topic)) {
+    setAccessibleName(topic_.title);
     Label1 = makeLabel(
         this, QStringLiteral("Label1"), -1, topic_.title, {240, 0, 6240, 900},
         {QStringLiteral("Times New Roman"), 27.75, true, Colours::yellow, Label::Align::Left});
@@ -86,10 +87,10 @@ void TopicMenu::Label3_Click(int Index) {
         openBoard(topic_.ordering);
         break;
     case Entry::KeyFacts:
-        openPages(topic_.keyFactsStem);
+        teacher::openPages(topic_.keyFactsStem, topic_.pageCount, Label3(Index).Caption());
         break;
     case Entry::Notes:
-        openPages(topic_.notesStem);
+        teacher::openPages(topic_.notesStem, topic_.pageCount, Label3(Index).Caption());
         break;
     default:
         break;
@@ -114,10 +115,6 @@ void TopicMenu::openBoard(const TopicBoard& board) {
     const QString title = Label1->Caption();
     Screens::open(
         Screens::touch<DragBoard>(board.screenName, [&] { return new DragBoard(board, title); }));
-}
-
-void TopicMenu::openPages(const QString& stem) {
-    teacher::openPages(stem, topic_.pageCount);
 }
 
 void TopicMenu::contextMenuEvent(QContextMenuEvent* event) {

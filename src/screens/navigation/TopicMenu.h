@@ -44,7 +44,6 @@ protected:
 
 private:
     void openQuiz();
-    void openPages(const QString& stem);
     void openBoard(const TopicBoard& board);
 
     Topic topic_;

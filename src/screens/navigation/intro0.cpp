@@ -36,6 +36,7 @@ OptionButton* makeSoundOption(QWidget* parent, const QString& name, const QStrin
 } // namespace
 
 intro0::intro0() : Screen(QStringLiteral("intro0")) {
+    setAccessibleName(QStringLiteral("Main Menu"));
     Label1 = makeLabel(
         this, QStringLiteral("Label1"), -1, QStringLiteral("The Orvelles"), {0, 120, 12000, 900},
         {QStringLiteral("Tahoma"), 32.25, true, Colours::yellow, Label::Align::Center});

@@ -4,7 +4,16 @@
 #include "app/StandardWindow.h"
 #include "platform/controls/MenuEntry.h"
 
+#include <algorithm>
+
+namespace {
+// The numbered pages turned by Next and Previous; the keys page stands after them.
+constexpr int numberedPages = 4;
+constexpr int keysPage = numberedPages + 1;
+} // namespace
+
 guide::guide() : PageScreen(QStringLiteral("guide")) {
+    setAccessibleName(QStringLiteral("Teachers' Guide"));
     Label1->setCaption(pageCaption(1, 4));
     // Unlike the page viewer, the guide's entries light up like the menus' entries do.
     Label3.forEach([this](int index, Label& button) {
@@ -22,6 +31,21 @@ guide& guide::openAtFirstPage() {
     pages.showFirstPage();
     Screens::open(pages);
     return pages;
+}
+
+guide& guide::openAtKeysPage() {
+    guide& pages = Screens::touch<guide>();
+    pages.pageNumber_ = keysPage;
+    pages.showPage(QStringLiteral("wmf\\guide5.wmf"), QStringLiteral("wmf2\\guide5.wmf"));
+    pages.Label1->setCaption(QStringLiteral("Keys"));
+    pages.Label3(Button::PreviousPage).setEnabled(true);
+    pages.Label3(Button::NextPage).setEnabled(false);
+    Screens::open(pages);
+    return pages;
+}
+
+void guide::useForHelpKey() {
+    Screen::setHelpKey([] { openAtKeysPage(); });
 }
 
 void guide::showFirstPage() {
@@ -54,13 +78,17 @@ void guide::Label3_Click(int Index) {
     default:
         return;
     }
-    const int page = pageNumber_;
-    if (page >= 1 && page <= 4) {
+    showNumberedPage(std::min(pageNumber_, numberedPages));
+}
+
+void guide::showNumberedPage(int page) {
+    pageNumber_ = page;
+    if (page >= 1 && page <= numberedPages) {
         const QString number = QString::number(page);
         showPage(QStringLiteral("wmf\\guide") + number + QStringLiteral(".wmf"),
                  QStringLiteral("wmf2\\guide") + number + QStringLiteral(".wmf"));
         Label3(Button::PreviousPage).setEnabled(page != 1);
-        Label3(Button::NextPage).setEnabled(page != 4);
+        Label3(Button::NextPage).setEnabled(page != numberedPages);
     }
-    Label1->setCaption(pageCaption(page, 4));
+    Label1->setCaption(pageCaption(page, numberedPages));
 }

@@ -9,6 +9,11 @@ public:
 
     // Opens the guide at its first page.
     static guide& openAtFirstPage();
+    // Opens the guide at its page on the keys, which stands after its numbered pages; Previous
+    // Page leads from there to the last of them.
+    static guide& openAtKeysPage();
+    // Makes F1 open the keys page from every screen.
+    static void useForHelpKey();
 
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
@@ -20,6 +25,7 @@ public:
 
 private:
     void showFirstPage();
+    void showNumberedPage(int page);
 
     int pageNumber_ = 0;
 };

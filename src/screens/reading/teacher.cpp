@@ -40,8 +40,9 @@ void teacher::Form_Load() {
     StandardWindow(*this);
 }
 
-teacher& teacher::openPages(const QString& stem, int count) {
+teacher& teacher::openPages(const QString& stem, int count, const QString& name) {
     teacher& viewer = Screens::touch<teacher>();
+    viewer.setAccessibleName(name);
     viewer.showDocument(stem, count);
     Screens::open(viewer);
     return viewer;
@@ -49,6 +50,7 @@ teacher& teacher::openPages(const QString& stem, int count) {
 
 teacher& teacher::openAcknowledgements() {
     teacher& viewer = Screens::touch<teacher>();
+    viewer.setAccessibleName(QStringLiteral("Acknowledgments"));
     viewer.showAcknowledgements();
     Screens::open(viewer);
     return viewer;

@@ -10,8 +10,9 @@ class teacher : public PageScreen {
 public:
     teacher();
 
-    // Opens the document `stem` of `count` pages (1 to 3) at its first page.
-    static teacher& openPages(const QString& stem, int count);
+    // Opens the document `stem` of `count` pages (1 to 3) at its first page; a screen reader
+    // hears the window as `name` ("Key Facts").
+    static teacher& openPages(const QString& stem, int count, const QString& name);
     // Opens the acknowledgements page, its turning logo and the publisher's logo.
     static teacher& openAcknowledgements();
 

@@ -1,11 +1,13 @@
 #include "app/Module1.h"
 #include "app/Screens.h"
 #include "app/Services.h"
+#include "platform/controls/AccessibleControls.h"
 #include "screens/activities/ScoreRules.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/Wrong.h"
 #include "support/AppFixture.h"
 
+#include <QAccessible>
 #include <QTest>
 
 namespace {
@@ -34,6 +36,7 @@ private slots:
     void afterLoadChain();
     void checkWrongAnswersAndExit();
     void exitOnTheReviewClosesBoth();
+    void fullMarksByKeyboard();
 };
 
 void TestResults::messages_data() {
@@ -170,6 +173,23 @@ void TestResults::exitOnTheReviewClosesBoth() {
     QCOMPARE(Screens::find<Wrong>(), nullptr);
     QCOMPARE(Screens::find<Welldone>(), nullptr);
     QVERIFY(app.sound->played.isEmpty());
+}
+
+// The score is read out, and the pupil in the name box, which says what it is for, is one Enter
+// from the certificate.
+void TestResults::fullMarksByKeyboard() {
+    AppFixture app;
+    QStringList printed;
+    AppFixture::recordPrintsInto(printed);
+    Welldone& results = openResults(10, 10);
+    waitForChain(results);
+    QCOMPARE(AccessibleControls::announced(&results), ScoreRules::message(10, 10));
+    QCOMPARE(QAccessible::queryAccessibleInterface(results.Text1)->text(QAccessible::Name),
+             QStringLiteral("Your name for the certificate"));
+    QTest::keyClicks(results.Text1, QStringLiteral("Ann"));
+    QTest::keyClick(results.Text1, Qt::Key_Return);
+    QCOMPARE(app.messages->texts, QStringList{"Your certificate is now printing."});
+    QVERIFY(printed.join('|').contains("Ann"));
 }
 
 QTEST_MAIN(TestResults)

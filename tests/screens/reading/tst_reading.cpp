@@ -128,7 +128,8 @@ void TestReading::viewerPrintsThePrintCopy() {
 
 void TestReading::singlePageDocument() {
     AppFixture app;
-    teacher& viewer = teacher::openPages(QStringLiteral("key rich"), 1);
+    teacher& viewer =
+        teacher::openPages(QStringLiteral("key rich"), 1, QStringLiteral("Key Facts"));
     QVERIFY(!viewer.Label1->Visible());
     QVERIFY(!viewer.Label3(PageScreen::Button::NextPage).Visible());
     QVERIFY(!viewer.Label3(PageScreen::Button::PreviousPage).Visible());

@@ -96,14 +96,38 @@ Page ownWorksheets() {
                      "Ctrl+I to import questions. Right-click an activity to print it or its "
                      "answers. F11 fills a whiteboard. Without a mouse: Tab moves, Enter "
                      "presses, Escape leaves; on a board Enter lifts a label and drops it in "
-                     "the box chosen with the arrow keys."),
+                     "the box chosen with the arrow keys. F1 on any screen shows the keys."),
+            }};
+}
+
+Page keys() {
+    return {"guide5.wmf",
+            "Teachers' Guide: Keys and Screen Readers",
+            Drawing::Screen,
+            {
+                heading("Every screen"),
+                para("Tab and Shift+Tab move between entries; Enter or Space chooses one. "
+                     "Escape leaves the screen, and asks first in the middle of a quiz or a "
+                     "board. F1 shows this page; F11 fills a whiteboard. A screen reader such "
+                     "as Orca says each screen's name as it opens."),
+                heading("Multiple Choice"),
+                para("Each question is read out as it appears, with the pupil at its answers "
+                     "and none chosen. The Down and Up arrows choose an answer; Enter goes to "
+                     "the next question. The score is read out at the end; Tab reads the "
+                     "wrong answers one by one."),
+                heading("Labelling and Ordering"),
+                para("Tab reaches each label; Enter lifts it, the arrow keys choose a box and "
+                     "Enter drops it there. Escape puts a lifted label back."),
+                heading("Results"),
+                para("With full marks, the pupil types a name in the box and presses Enter "
+                     "to print the certificate."),
             }};
 }
 
 } // namespace
 
 QList<Page> guidePages() {
-    return {gettingStarted(), activities(), printing(), ownWorksheets()};
+    return {gettingStarted(), activities(), printing(), ownWorksheets(), keys()};
 }
 
 Page acknowledgementsPage() {

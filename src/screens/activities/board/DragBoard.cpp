@@ -34,6 +34,8 @@ Label::Align alignOf(const QString& align) {
 DragBoard::DragBoard(TopicBoard board, const QString& title)
     : Screen(board.screenName), data_(std::move(board)), title_(title),
       rules_(BoardLayouts::layoutOf(data_)) {
+    setAccessibleName(title + (data_.picture.isEmpty() ? QStringLiteral(" – Ordering Activity")
+                                                       : QStringLiteral(" – Labelling Activity")));
     Label6 = makeLabel(this, QStringLiteral("Label6"), -1, title, data_.titlePlace,
                        {QStringLiteral("Times New Roman"), data_.titlePoints, false,
                         Colours::yellow, Label::Align::Center});
@@ -44,6 +46,14 @@ DragBoard::DragBoard(TopicBoard board, const QString& title)
     buildPicture();
     buildTexts();
     wireKeyboard();
+}
+
+bool DragBoard::hasProgressToLose() const {
+    for (int i = 0; i < rules_.count(); ++i) {
+        if (!rules_.standsIn(i, rules_.home(i)))
+            return true;
+    }
+    return false;
 }
 
 void DragBoard::buildPicture() {

@@ -27,6 +27,8 @@ public:
     void Form_Load() override;
     void Form_MouseMove(const MouseArgs& args) override;
     void closeRequested() override { Label3_Click(Button::Exit); }
+    // A label stands somewhere other than its home slot.
+    bool hasProgressToLose() const override;
 
     void Label2_MouseMove(int Index, const MouseArgs& args);
     void Label2_MouseUp(int Index, const MouseArgs& args);
