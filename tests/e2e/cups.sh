@@ -6,7 +6,9 @@
 # as lp, so the folders above FOLDER must let lp through.
 # Returns non-zero, having said why, when the server cannot be had here.
 
-CUPS_PDF_INSTANCE=orvelles-e2e
+# The backend reads its settings from /etc/cups, shared by every run on the machine: each run
+# has an instance of its own, or two runs at once send each other's PDFs elsewhere.
+CUPS_PDF_INSTANCE=orvelles-e2e-$$
 CUPS_PDF_CONF=/etc/cups/cups-pdf-$CUPS_PDF_INSTANCE.conf
 
 start_cups() {
