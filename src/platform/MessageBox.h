@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // The program's message boxes: a text, an OK button (or OK and Cancel, or Yes and No), no icon,
 // a caption.
 class MessageBox {
@@ -18,3 +20,7 @@ class QtMessageBox : public MessageBox {
 public:
     Answer show(const QString& text, Buttons buttons, const QString& caption) override;
 };
+
+// Gives a message box the type size of the layout's scale now in force, and its size and place
+// to go with it, for a box that was already open when the scale changed.
+void fitMessageBoxToScale(QWidget& box);

@@ -20,8 +20,9 @@ public:
     }
 
     QString text(QAccessible::Text kind) const override {
+        // The caption, unless the screen named the label for what it stands for (a board's box).
         if (kind == QAccessible::Name)
-            return label()->shownText();
+            return label()->accessibleName();
         return QAccessibleWidget::text(kind);
     }
 
