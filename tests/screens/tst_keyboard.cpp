@@ -3,6 +3,7 @@
 #include "formats/ItemReader.h"
 #include "formats/QuestionFile.h"
 #include "platform/Twips.h"
+#include "platform/controls/AccessibleControls.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/board/DragBoard.h"
 #include "screens/activities/multiple.h"
@@ -346,7 +347,7 @@ void TestKeyboard::boardSpeaks() {
     QStringList heard;
     for (int key : keys) {
         QTest::keyClick(&lifted, Qt::Key(key));
-        heard << QAccessible::queryAccessibleInterface(&lifted)->text(QAccessible::Description);
+        heard << AccessibleControls::announced(&board);
     }
     QCOMPARE(heard, spoken);
     auto* shown = board.findChild<QWidget*>(place);

@@ -23,6 +23,8 @@ public:
         // The caption, unless the screen named the label for what it stands for (a board's box).
         if (kind == QAccessible::Name)
             return label()->accessibleName();
+        if (kind == QAccessible::Description && !label()->description().isEmpty())
+            return label()->description();
         return QAccessibleWidget::text(kind);
     }
 
@@ -62,7 +64,22 @@ public:
     }
 };
 
+// A window's voice: shown with a text as its name, it is a notification a screen reader speaks
+// at once, wherever the focus is. It takes no room, no focus and no mouse.
+class Announcer : public QWidget {
+public:
+    explicit Announcer(QWidget* window) : QWidget(window) {
+        setObjectName(QStringLiteral("Announcer"));
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFixedSize(0, 0);
+        hide();
+    }
+};
+
 QAccessibleInterface* makeInterface(const QString&, QObject* object) {
+    if (auto* announcer = dynamic_cast<Announcer*>(object))
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
     if (auto* label = qobject_cast<Label*>(object))
         return new AccessibleLabel(label);
     if (qobject_cast<PictureBox*>(object) || qobject_cast<ImageBox*>(object))
@@ -82,11 +99,28 @@ void install() {
     QAccessible::installFactory(makeInterface);
 }
 
+void announce(QWidget* window, const QString& text) {
+    if (text.isEmpty())
+        return;
+    auto* announcer =
+        window->findChild<QWidget*>(QStringLiteral("Announcer"), Qt::FindDirectChildrenOnly);
+    if (!announcer)
+        announcer = new Announcer(window);
+    // Shown anew each time, so the same words twice are spoken twice.
+    announcer->hide();
+    announcer->setAccessibleName(text);
+    announcer->show();
+}
+
+QString announced(QWidget* window) {
+    const auto* announcer =
+        window->findChild<QWidget*>(QStringLiteral("Announcer"), Qt::FindDirectChildrenOnly);
+    return announcer && announcer->isVisibleTo(window) ? announcer->accessibleName() : QString();
+}
+
 void announce(QWidget* control) {
-    QAccessibleEvent changed(control, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-    QAccessibleEvent alert(control, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    const QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(control);
+    announce(control->window(), spoken ? spoken->text(QAccessible::Name) : QString());
 }
 
 } // namespace AccessibleControls

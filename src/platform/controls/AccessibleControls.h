@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 // The program's own drawn controls as a screen reader sees them: an entry that answers a click
@@ -13,5 +15,9 @@ void install();
 // Tells a screen reader that the control has just appeared or its text has changed, so that it
 // is read out without the user going to it.
 void announce(QWidget* control);
+// Has a screen reader say `text` now, as a notification of the window; the focus stays.
+void announce(QWidget* window, const QString& text);
+// The text the window last announced; empty when there is none.
+QString announced(QWidget* window);
 
 } // namespace AccessibleControls

@@ -99,11 +99,10 @@ private:
     void dropInto(Board::BoxRef place);
     // The target boxes row by row, then the home slots row by row.
     std::vector<Board::BoxRef> placesInReadingOrder() const;
-    // Names the boxes and slots for what they hold, and each label for where it stands, except
-    // the label whose drop is being told.
+    // Names the boxes and slots for what they hold, and tells each label where it stands.
     void describe();
-    // Has a screen reader say `words` of label `index` while it has the focus.
-    void say(int index, const QString& words);
+    // Has a screen reader say `words` now (a lift, a box picked, a drop).
+    void say(const QString& words);
 
     TopicBoard data_;
     QString title_;
@@ -111,7 +110,6 @@ private:
     QList<Label*> texts_;
     int lifted_ = -1;
     std::optional<Board::BoxRef> picked_;
-    int telling_ = -1;
     bool draggedSincePress_ = false;
     KeyboardFocus::Ring* liftRing_ = nullptr;
     KeyboardFocus::Ring* boxRing_ = nullptr;

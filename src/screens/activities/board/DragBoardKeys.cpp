@@ -36,7 +36,7 @@ void DragBoard::lift(int index) {
     Label2(index).raise();
     liftRing_->surround(&Label2(index));
     boxRing_->surround(nullptr);
-    say(index, QStringLiteral("%1 lifted").arg(Label2(index).Caption()));
+    say(QStringLiteral("%1 lifted").arg(Label2(index).Caption()));
 }
 
 void DragBoard::putBack() {
@@ -51,7 +51,7 @@ void DragBoard::pick(Board::BoxRef place) {
     boxRing_->surround(place.kind == Board::BoxKind::Target ? &Label1(place.index)
                                                             : &Label4(place.index));
     liftRing_->raise();
-    say(lifted_, placeName(place));
+    say(placeName(place));
 }
 
 void DragBoard::pickNext(bool forward) {
@@ -77,12 +77,10 @@ void DragBoard::dropInto(Board::BoxRef place) {
     // the same offer of "Check Score".
     const Board::Box to = rules_.box(place);
     rules_.placeLabel(index, {to.left, to.top});
-    telling_ = index;
     Label2_MouseUp(index, MouseArgs{});
-    telling_ = -1;
     // Where the drop really left it, by its number alone: the box was named as it was picked.
     const QString at = whereIs(index);
-    say(index, QStringLiteral("placed ") + at.left(at.indexOf(QLatin1String(" of "))));
+    say(QStringLiteral("placed ") + at.left(at.indexOf(QLatin1String(" of "))));
     // The last label placed: the score is what comes next.
     if (byKeys && !offered && Label3(Button::CheckScore).Visible())
         Label3(Button::CheckScore).setFocus(Qt::TabFocusReason);
@@ -98,7 +96,7 @@ bool DragBoard::Label2_Key(int Index, int key) {
     switch (key) {
     case Qt::Key_Escape:
         putBack();
-        say(Index, QStringLiteral("put back, ") + whereIs(Index));
+        say(QStringLiteral("put back, ") + whereIs(Index));
         return true;
     case Qt::Key_Right:
     case Qt::Key_Down:

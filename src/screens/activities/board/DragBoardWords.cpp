@@ -1,5 +1,7 @@
 #include "screens/activities/board/DragBoard.h"
 
+#include "platform/controls/AccessibleControls.h"
+
 #include <algorithm>
 
 namespace {
@@ -56,14 +58,10 @@ void DragBoard::describe() {
     for (int i = 0; i < rules_.count(); ++i) {
         rename(Label1(i), placeName({Board::BoxKind::Target, i}));
         rename(Label4(i), placeName({Board::BoxKind::Home, i}));
-        if (i != telling_ && i != lifted_ && Label2(i).accessibleDescription() != whereIs(i))
-            say(i, whereIs(i));
+        Label2(i).setDescription(whereIs(i));
     }
 }
 
-void DragBoard::say(int index, const QString& words) {
-    // The same words again (a label lifted twice) are still news to the listener.
-    if (Label2(index).accessibleDescription() == words)
-        Label2(index).setAccessibleDescription(QString());
-    Label2(index).setAccessibleDescription(words);
+void DragBoard::say(const QString& words) {
+    AccessibleControls::announce(this, words);
 }
