@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
+#include "platform/controls/Buttons.h"
 #include "platform/controls/KeyboardFocus.h"
 #include "platform/controls/Label.h"
 #include "screens/activities/board/DragBoard.h"
@@ -134,6 +135,10 @@ void TestFullScreen::layoutFillsTheDisplay() {
                                                   menu.Option1);
     };
     const int dot = dotOf();
+    Fonts::registerDesignFaces(); // as the program does at start
+    auto* button = new CommandButton(&menu);
+    button->setFontSpec(QStringLiteral("MS Sans Serif"), 8.25);
+    const int buttonText = QFontInfo(button->font()).pixelSize();
     auto* boxed = new Label(&menu);
     boxed->setBorder(true);
     boxed->Move(3000, 3000, 1500, 600);
@@ -156,6 +161,10 @@ void TestFullScreen::layoutFillsTheDisplay() {
              Twips::toPixels(QRectF(menu.Option1->Left(), menu.Option1->Top(),
                                     menu.Option1->Width(), menu.Option1->Height())));
     QVERIFY(qAbs(menu.font().pixelSize() - qRound(11 * factor)) <= 1);
+    // Drawn about that much larger, too, though the designed face has only small bitmap sizes
+    // (up to 1.5 one of them may still be near enough).
+    if (factor > 1.5)
+        QVERIFY(QFontInfo(button->font()).pixelSize() >= buttonText * factor * 0.8);
     QCOMPARE(caption->font().pixelSize(), Fonts::make(QStringLiteral("Tahoma"), 14).pixelSize());
     // Edges, the option's dot and the focus ring grow with the layout.
     QCOMPARE(runsFromLeft(boxed->grab().toImage(), 1), QList<int>{edge});
