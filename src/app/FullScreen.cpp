@@ -3,6 +3,7 @@
 #include "app/Screen.h"
 #include "platform/Colours.h"
 #include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 #include "platform/Twips.h"
 #include "platform/controls/Control.h"
 #include "platform/controls/Line.h"
@@ -112,6 +113,11 @@ void placeAll(double fromTwipsPerPixel, bool frameless) {
     for (Screen* screen : screens) {
         setFrameless(*screen, frameless);
         FullScreen::relayout(*screen, fromTwipsPerPixel);
+    }
+    // A message box waiting for an answer takes the new scale as well.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->objectName() == QLatin1String("MessageBox"))
+            fitMessageBoxToScale(*window);
     }
     // The one in front is the active screen or, when the backdrop was clicked last, the screen
     // that came to the front last.

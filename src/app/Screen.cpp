@@ -44,6 +44,7 @@ Screen::Screen(const QString& name) : QWidget(nullptr) {
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     Fonts::apply(*this, QStringLiteral("MS Sans Serif"), 8.25);
     AccessibleControls::install();
+    KeyboardFocus::watchMenuKeys();
 }
 
 void Screen::closeRequested() {

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -130,6 +131,53 @@ TopicText textOf(const Node& n) {
     return t;
 }
 
+QList<QList<int>> rowsOf(const QList<QPointF>& places, double height) {
+    QList<int> order;
+    for (int i = 0; i < places.size(); ++i)
+        order.append(i);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return places[a].y() != places[b].y() ? places[a].y() < places[b].y()
+                                              : places[a].x() < places[b].x();
+    });
+    QList<QList<int>> rows;
+    for (int i : order) {
+        // A box lower by less than its height stands beside the row's first, not under it.
+        if (rows.isEmpty() || places[i].y() >= places[rows.last().first()].y() + height)
+            rows.append(QList<int>());
+        rows.last().append(i);
+    }
+    for (QList<int>& row : rows)
+        std::stable_sort(row.begin(), row.end(),
+                         [&](int a, int b) { return places[a].x() < places[b].x(); });
+    return rows;
+}
+
+QString ordinal(qsizetype n) {
+    static const QStringList words{
+        QStringLiteral("first"),      QStringLiteral("second"),     QStringLiteral("third"),
+        QStringLiteral("fourth"),     QStringLiteral("fifth"),      QStringLiteral("sixth"),
+        QStringLiteral("seventh"),    QStringLiteral("eighth"),     QStringLiteral("ninth"),
+        QStringLiteral("tenth"),      QStringLiteral("eleventh"),   QStringLiteral("twelfth"),
+        QStringLiteral("thirteenth"), QStringLiteral("fourteenth"), QStringLiteral("fifteenth"),
+        QStringLiteral("sixteenth")};
+    return n < words.size() ? words[n] : QString::number(n + 1);
+}
+
+// Boxes the topic gives no words get their row and place in it.
+void fillPlaceWords(TopicBoard& b) {
+    const QList<QList<int>> rows = b.boxRows();
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        for (qsizetype k = 0; k < rows[r].size(); ++k) {
+            QString& where = b.labels[rows[r][k]].where;
+            if (!where.isEmpty())
+                continue;
+            where = ordinal(k) + QStringLiteral(" from the left");
+            if (rows.size() > 1)
+                where = QStringLiteral("row %1, ").arg(r + 1) + where;
+        }
+    }
+}
+
 TopicBoard boardOf(const Node& n, const QString& screenName) {
     TopicBoard b;
     b.screenName = screenName;
@@ -154,11 +202,13 @@ TopicBoard boardOf(const Node& n, const QString& screenName) {
     for (int i = 0; i < count; ++i) {
         const Node l = labels[i];
         TopicLabel label{l[QStringLiteral("text")].text(), l[QStringLiteral("box")].point(),
-                         l[QStringLiteral("home")].point(), l[QStringLiteral("true")].flag(false)};
+                         l[QStringLiteral("home")].point(), l[QStringLiteral("true")].flag(false),
+                         l[QStringLiteral("where")].text(QString()).trimmed()};
         if (label.text.trimmed().isEmpty())
             wrong(l[QStringLiteral("text")].path(), QStringLiteral("expected a caption"));
         b.labels.append(label);
     }
+    fillPlaceWords(b);
     const Node paper = n[QStringLiteral("paper")];
     b.paperHeading = paper[QStringLiteral("heading")].text();
     b.trueFalse = paper[QStringLiteral("trueOrFalse")].flag(false);
@@ -208,6 +258,20 @@ QStringList TopicBoard::captions() const {
     for (const TopicLabel& label : labels)
         list.append(label.text);
     return list;
+}
+
+QList<QList<int>> TopicBoard::boxRows() const {
+    QList<QPointF> places;
+    for (const TopicLabel& label : labels)
+        places.append(label.box);
+    return rowsOf(places, labelSize.height());
+}
+
+QList<QList<int>> TopicBoard::homeRows() const {
+    QList<QPointF> places;
+    for (const TopicLabel& label : labels)
+        places.append(label.home);
+    return rowsOf(places, labelSize.height());
 }
 
 namespace TopicDescription {

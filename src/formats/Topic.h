@@ -44,6 +44,9 @@ struct TopicLabel {
     QPointF home;
     // On a true-or-false board, whether the statement is true.
     bool isTrue = false;
+    // Where its box stands, in words a pupil who cannot see the board can go by ("under the
+    // lady in green"); words that name no label. Worked out from the layout when not given.
+    QString where;
 };
 
 struct TopicBoard {
@@ -69,6 +72,10 @@ struct TopicBoard {
     bool trueFalse = false;
 
     QStringList captions() const;
+    // The target boxes, or the home slots, row by row from the top, each row from the left: the
+    // order the arrow keys go through them. Places whose heights overlap stand in one row.
+    QList<QList<int>> boxRows() const;
+    QList<QList<int>> homeRows() const;
 };
 
 struct Topic {

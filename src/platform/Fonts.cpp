@@ -88,7 +88,9 @@ QString faceFor(const QString& family, double points) {
 } // namespace
 
 QFont make(const QString& family, double points, bool bold) {
-    QFont font(faceFor(family, points));
+    // The face is chosen for the size it is drawn at: a bitmap face that has the designed size
+    // has no size four times larger for a whiteboard.
+    QFont font(faceFor(family, points * Twips::layoutFactor()));
     font.setPixelSize(Twips::fontPixels(points));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);

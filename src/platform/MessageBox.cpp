@@ -6,6 +6,34 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+namespace {
+
+// A scaled layout takes its boxes with it: the same face, as many times larger.
+void scaleFont(QWidget& box) {
+    QFont font = QApplication::font(&box);
+    const double factor = Twips::layoutFactor();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    box.setFont(font);
+}
+
+} // namespace
+
+void fitMessageBoxToScale(QWidget& box) {
+    scaleFont(box);
+    // Setting the text again is what has a message box work out its size anew.
+    if (auto* message = qobject_cast<QMessageBox*>(&box))
+        message->setText(message->text());
+    box.adjustSize();
+    if (const QWidget* over = box.parentWidget() ? box.parentWidget()->window() : nullptr) {
+        QRect place(QPoint(0, 0), box.size());
+        place.moveCenter(over->geometry().center());
+        box.move(place.topLeft());
+    }
+}
+
 MessageBox::Answer QtMessageBox::show(const QString& text, Buttons buttons,
                                       const QString& caption) {
     QMessageBox::StandardButtons shown = QMessageBox::Ok;
@@ -20,15 +48,8 @@ MessageBox::Answer QtMessageBox::show(const QString& text, Buttons buttons,
         box.setWindowTitle(QStringLiteral(" "));
     // A question whose Yes throws work away is not answered by a stray Enter.
     box.setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::No : QMessageBox::Ok);
-    // A scaled layout takes its boxes with it: the same face, as many times larger.
-    if (const double factor = Twips::layoutFactor(); factor != 1.0) {
-        QFont font = QApplication::font(&box);
-        if (font.pixelSize() > 0)
-            font.setPixelSize(qRound(font.pixelSize() * factor));
-        else
-            font.setPointSizeF(font.pointSizeF() * factor);
-        box.setFont(font);
-    }
+    if (Twips::layoutFactor() != 1.0)
+        scaleFont(box);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return Answer::Ok;

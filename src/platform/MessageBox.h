@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 // The program's message boxes: a text, an OK button (or OK and Cancel, or Yes and No), no icon,
 // a caption.
 class MessageBox {
@@ -25,3 +27,7 @@ public:
     Answer show(const QString& text, Buttons buttons, const QString& caption) override;
     QString askName(const QString& text, const QStringList& known, const QString& caption) override;
 };
+
+// Gives a message box the type size of the layout's scale now in force, and its size and place
+// to go with it, for a box that was already open when the scale changed.
+void fitMessageBoxToScale(QWidget& box);

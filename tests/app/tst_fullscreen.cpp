@@ -1,7 +1,10 @@
 #include "app/FullScreen.h"
 #include "app/Screens.h"
 #include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 #include "platform/Twips.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/KeyboardFocus.h"
 #include "platform/controls/Label.h"
 #include "screens/activities/board/DragBoard.h"
 #include "screens/navigation/TopicMenu.h"
@@ -11,9 +14,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
+#include <QMessageBox>
+#include <QPainter>
 #include <QScreen>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -21,6 +29,21 @@ namespace {
 struct LeaveFullScreen {
     ~LeaveFullScreen() { FullScreen::leave(); }
 };
+
+// The lengths of the first `count` runs of one colour along the middle row of a picture.
+QList<int> runsFromLeft(const QImage& image, int count) {
+    QList<int> runs;
+    const int y = image.height() / 2;
+    int x = 0;
+    while (runs.size() < count && x < image.width()) {
+        const QRgb colour = image.pixel(x, y);
+        int n = 0;
+        while (x < image.width() && image.pixel(x, y) == colour)
+            ++n, ++x;
+        runs << n;
+    }
+    return runs;
+}
 
 QPoint pixelsOf(double x, double y) {
     return {Twips::toPixels(x), Twips::toPixels(y)};
@@ -78,29 +101,47 @@ private slots:
     void screenInFrontTakesTheKeys_data();
     void screenInFrontTakesTheKeys();
     void onlyTheOptionAsksForFullScreen();
+    void openMessageBoxTakesTheScale();
 };
 
 void TestFullScreen::layoutFillsTheDisplay_data() {
     QTest::addColumn<QSize>("display");
     QTest::addColumn<double>("factor");
     QTest::addColumn<QSize>("window");
-    QTest::newRow("1") << QSize(800, 600) << 1.0 << QSize(800, 600);
-    QTest::newRow("1.25") << QSize(1000, 750) << 1.25 << QSize(1000, 750);
-    QTest::newRow("1.5, wide") << QSize(2000, 900) << 1.5 << QSize(1200, 900);
-    QTest::newRow("1.8, whiteboard") << QSize(1920, 1080) << 1.8 << QSize(1440, 1080);
-    QTest::newRow("2, tall") << QSize(1600, 1500) << 2.0 << QSize(1600, 1200);
-    QTest::newRow("3.6, 4K") << QSize(3840, 2160) << 3.6 << QSize(2880, 2160);
+    // A one-pixel edge and the focus ring's band of two, in pixels at that scale.
+    QTest::addColumn<int>("edge");
+    QTest::addColumn<int>("band");
+    QTest::newRow("1") << QSize(800, 600) << 1.0 << QSize(800, 600) << 1 << 2;
+    QTest::newRow("1.25") << QSize(1000, 750) << 1.25 << QSize(1000, 750) << 1 << 3;
+    QTest::newRow("1.5, wide") << QSize(2000, 900) << 1.5 << QSize(1200, 900) << 2 << 3;
+    QTest::newRow("1.8, whiteboard") << QSize(1920, 1080) << 1.8 << QSize(1440, 1080) << 2 << 4;
+    QTest::newRow("2, tall") << QSize(1600, 1500) << 2.0 << QSize(1600, 1200) << 2 << 4;
+    QTest::newRow("3.6, 4K") << QSize(3840, 2160) << 3.6 << QSize(2880, 2160) << 4 << 7;
 }
 
 void TestFullScreen::layoutFillsTheDisplay() {
     QFETCH(QSize, display);
     QFETCH(double, factor);
     QFETCH(QSize, window);
+    QFETCH(int, edge);
+    QFETCH(int, band);
     AppFixture app;
     LeaveFullScreen leave;
     intro0& menu = Screens::open<intro0>();
     const QRect ordinary = menu.geometry();
     const QRect sound = menu.Option1->geometry();
+    const auto dotOf = [&menu] {
+        return menu.Option1->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr,
+                                                  menu.Option1);
+    };
+    const int dot = dotOf();
+    Fonts::registerDesignFaces(); // as the program does at start
+    auto* button = new CommandButton(&menu);
+    button->setFontSpec(QStringLiteral("MS Sans Serif"), 8.25);
+    const int buttonText = QFontInfo(button->font()).pixelSize();
+    auto* boxed = new Label(&menu);
+    boxed->setBorder(true);
+    boxed->Move(3000, 3000, 1500, 600);
     // 14 points is no whole number of pixels at 1x: sized again from its pixels, it came out a
     // pixel off the size a control made at the new scale gets.
     auto* caption = new Label(&menu);
@@ -120,7 +161,20 @@ void TestFullScreen::layoutFillsTheDisplay() {
              Twips::toPixels(QRectF(menu.Option1->Left(), menu.Option1->Top(),
                                     menu.Option1->Width(), menu.Option1->Height())));
     QVERIFY(qAbs(menu.font().pixelSize() - qRound(11 * factor)) <= 1);
+    // Drawn about that much larger, too, though the designed face has only small bitmap sizes
+    // (up to 1.5 one of them may still be near enough).
+    if (factor > 1.5)
+        QVERIFY(QFontInfo(button->font()).pixelSize() >= buttonText * factor * 0.8);
     QCOMPARE(caption->font().pixelSize(), Fonts::make(QStringLiteral("Tahoma"), 14).pixelSize());
+    // Edges, the option's dot and the focus ring grow with the layout.
+    QCOMPARE(runsFromLeft(boxed->grab().toImage(), 1), QList<int>{edge});
+    QCOMPARE(dotOf(), qRound(dot * factor));
+    QImage ring(80, 40, QImage::Format_RGB32);
+    ring.fill(Qt::blue);
+    QPainter painter(&ring);
+    KeyboardFocus::drawFocusOutline(painter, ring.rect(), Qt::yellow);
+    painter.end();
+    QCOMPARE(runsFromLeft(ring, 3), (QList<int>{edge, band, edge}));
     // Screens opened meanwhile come at the same scale, frameless and centred.
     QTest::mouseClick(&menu.Label2(intro0::Entry::Orvelles), Qt::LeftButton);
     TopicMenu* topics = Screens::find<TopicMenu>(QStringLiteral("orvelles"));
@@ -252,6 +306,30 @@ void TestFullScreen::onlyTheOptionAsksForFullScreen() {
     QVERIFY(FullScreen::askedFor({"orvelles", "--full-screen"}));
     QVERIFY(!FullScreen::askedFor({"orvelles"}));
     QVERIFY(!FullScreen::askedFor({"--full-screen"}));
+}
+
+// F11 while a message box waits: the box grows with the screens behind it.
+void TestFullScreen::openMessageBoxTakesTheScale() {
+    AppFixture app;
+    LeaveFullScreen leave;
+    intro0& menu = Screens::open<intro0>();
+    QVERIFY(QTest::qWaitForWindowActive(&menu));
+    int before = 0, after = 0;
+    QSize grownFrom, grownTo;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        before = QFontInfo(box->font()).pixelSize();
+        grownFrom = box->size();
+        FullScreen::enter(QRect(0, 0, 1920, 1080));
+        after = QFontInfo(box->font()).pixelSize();
+        grownTo = box->size();
+        box->accept();
+    });
+    QtMessageBox().show(QStringLiteral("Your worksheet is now printing."), MessageBox::Buttons::Ok,
+                        QString());
+    QCOMPARE(after, qRound(before * 1.8));
+    QVERIFY(grownTo.width() > grownFrom.width() * 3 / 2);
 }
 
 int main(int argc, char** argv) {

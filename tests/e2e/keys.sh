@@ -171,6 +171,7 @@ keyboard_ordering() {
     key Return
     key Right
     key Return
+    key Tab # a placed label keeps the focus; its ring moves on before the picture
     sleep 0.4
     after="$(window_shot keys-ordering-dropped)"
     check "Enter drops the label: the board changed" pictures_differ "$before" "$after"

@@ -4,10 +4,12 @@
 #include "formats/ItemReader.h"
 #include "formats/QuestionFile.h"
 #include "platform/Twips.h"
+#include "platform/controls/AccessibleControls.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/Wrong.h"
 #include "screens/activities/board/DragBoard.h"
 #include "screens/activities/multiple.h"
+#include "screens/authoring/wizard.h"
 #include "screens/authoring/worksheets.h"
 #include "screens/navigation/Titlefrm.h"
 #include "screens/navigation/TopicMenu.h"
@@ -21,7 +23,9 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -39,8 +43,8 @@ Screen& openScreen(const QString& name) {
         return ProjectTopics::openMenu(QStringLiteral("orvelles"));
     if (name == "orvelleslab")
         return ProjectTopics::openBoard(QStringLiteral("orvelleslab"));
-    if (name == "richord")
-        return ProjectTopics::openBoard(QStringLiteral("richord"));
+    if (name == "richord" || name == "richlab")
+        return ProjectTopics::openBoard(name);
     if (name == "worksheets")
         return Screens::open<worksheets>();
     if (name == "Wrong") {
@@ -49,6 +53,8 @@ Screen& openScreen(const QString& name) {
         Screens::open(review);
         return review;
     }
+    if (name == "wizard")
+        return Screens::open<wizard>();
     if (name == "Titlefrm")
         return Screens::open<Titlefrm>();
     return Screens::open<intro0>();
@@ -114,6 +120,11 @@ private slots:
     void keyboardDropIsADrag_data();
     void keyboardDropIsADrag();
     void clickThenClick();
+    void boardSpeaks_data();
+    void boardSpeaks();
+    void lastDropLeadsToTheScore();
+    void menuKeys_data();
+    void menuKeys();
     void entriesAreButtonsToAScreenReader();
     void picturesAndPagesSayWhatTheyShow();
     void screensAreNamedWindows_data();
@@ -298,7 +309,133 @@ void TestKeyboard::clickThenClick() {
     QCOMPARE(board.liftedLabel(), 2);
     QTest::mouseClick(&board.Label1(2), Qt::LeftButton);
     QVERIFY(board.rules().standsIn(2, board.rules().target(2)));
-    QVERIFY(!board.Label2(2).takesKeys());
+    QVERIFY(board.Label2(2).takesKeys());
+}
+
+void TestKeyboard::boardSpeaks_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QStringList>("spoken"); // after each key
+    QTest::addColumn<QString>("place");      // a box or home slot, and its name at the end
+    QTest::addColumn<QString>("named");
+    // The boxes go left to right, whatever their height in the row.
+    QTest::newRow("labelling: along the row and back")
+        << "orvelleslab" << 1
+        << QList<int>{Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Return}
+        << QStringList{"Queen Elspeth lifted",
+                       "box 1 of 5, under the lady in green, far left, empty",
+                       "box 2 of 5, under the boy in blue, beside the dog, empty",
+                       "box 1 of 5, under the lady in green, far left, empty", "placed in box 1"}
+        << "Label1_0"
+        << "box 1 of 5, under the lady in green, far left, holds Queen Elspeth";
+    QTest::newRow("ordering: Down goes on like Right")
+        << "richord" << 4 << QList<int>{Qt::Key_Return, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}
+        << QStringList{"Life was very hard for poor Orvelle people lifted",
+                       "box 1 of 8, in the True column, first from the top, empty",
+                       "box 2 of 8, in the False column, first from the top, empty",
+                       "placed in box 2"}
+        << "Label1_2"
+        << "box 2 of 8, in the False column, first from the top, holds Life was very hard for "
+           "poor Orvelle people";
+    // Back from nothing picked is the last place: the home slots follow the boxes.
+    QTest::newRow("ordering: Up goes back, Escape puts back")
+        << "richord" << 4 << QList<int>{Qt::Key_Return, Qt::Key_Up, Qt::Key_Up, Qt::Key_Escape}
+        << QStringList{"Life was very hard for poor Orvelle people lifted",
+                       "home place 8 of 8, holds Rich people lived the longest in Orvelle times",
+                       "home place 7 of 8, holds Poor people lived the longest in Orvelle times",
+                       "put back, in home place 3 of 8"}
+        << "Label4_4"
+        << "home place 3 of 8, holds Life was very hard for poor Orvelle people";
+}
+
+// What a screen reader hears of a label while it is lifted, moved and dropped, and of a place.
+void TestKeyboard::boardSpeaks() {
+    QFETCH(QString, screen);
+    QFETCH(int, label);
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, spoken);
+    QFETCH(QString, place);
+    QFETCH(QString, named);
+    AppFixture app;
+    auto& board = static_cast<DragBoard&>(openScreen(screen));
+    QVERIFY(QTest::qWaitForWindowActive(&board));
+    Label& lifted = board.Label2(label);
+    lifted.setFocus(Qt::TabFocusReason);
+    QStringList heard;
+    for (int key : keys) {
+        QTest::keyClick(&lifted, Qt::Key(key));
+        heard << AccessibleControls::announced(&board);
+    }
+    QCOMPARE(heard, spoken);
+    auto* shown = board.findChild<QWidget*>(place);
+    QCOMPARE(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name), named);
+}
+
+// Placed by keys, the last label hands the focus to Check Score; a placed label is lifted again.
+void TestKeyboard::lastDropLeadsToTheScore() {
+    AppFixture app;
+    auto& board = static_cast<DragBoard&>(openScreen("richlab"));
+    QVERIFY(QTest::qWaitForWindowActive(&board));
+    for (int label = 0; label < board.rules().count(); ++label) {
+        Label& lifted = board.Label2(label);
+        lifted.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&lifted, Qt::Key_Space);
+        while (board.pickedBox() != label)
+            QTest::keyClick(&lifted, Qt::Key_Right);
+        QTest::keyClick(&lifted, Qt::Key_Return);
+    }
+    QCOMPARE(focusedName(), QStringLiteral("Label3_2"));
+    tabTo(board.Label2(0));
+    QTest::keyClick(&board.Label2(0), Qt::Key_Space);
+    QCOMPARE(board.liftedLabel(), 0);
+}
+
+void TestKeyboard::menuKeys_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<bool>("shift"); // Shift+F10, else the Menu key
+    QTest::addColumn<QString>("firstEntry");
+    QTest::newRow("topic menu, quiz") << "orvelles"
+                                      << "Label3_0" << false << "Print the answer key";
+    QTest::newRow("topic menu, key facts: none") << "orvelles"
+                                                 << "Label3_4" << true << "";
+    QTest::newRow("board, from a label") << "richord"
+                                         << "Label2_3" << true << "Print this activity";
+    QTest::newRow("catalogue, a name") << "worksheets"
+                                       << "Label2_1" << false << "Print the answer key";
+    QTest::newRow("wizard, a tick box") << "wizard"
+                                        << "Check1_0" << true << "Import questions…";
+}
+
+// The Menu key and Shift+F10 open the menu a right-click on the focused control opens.
+void TestKeyboard::menuKeys() {
+    QFETCH(QString, screen);
+    QFETCH(QString, stop);
+    QFETCH(bool, shift);
+    QFETCH(QString, firstEntry);
+    AppFixture app;
+    app.content.write("multiple/track.txt", " 1 \r\nKings\r\n");
+    app.content.write("multiple/Kings.txt", sampleQuestionFile(QStringLiteral("Kings")));
+    Screen& shown = openScreen(screen);
+    QVERIFY(QTest::qWaitForWindowActive(&shown));
+    auto* control = shown.findChild<QWidget*>(stop);
+    QVERIFY(control);
+    control->setFocus(Qt::TabFocusReason);
+    QString opened;
+    QPoint at;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            opened = menu->actions().first()->text();
+            at = menu->pos();
+            menu->close();
+        }
+    });
+    QTest::keyClick(control, shift ? Qt::Key_F10 : Qt::Key_Menu,
+                    shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(opened, firstEntry);
+    if (!opened.isEmpty())
+        QCOMPARE(at, control->mapToGlobal(control->rect().center()));
 }
 
 void TestKeyboard::entriesAreButtonsToAScreenReader() {

@@ -23,8 +23,11 @@ public:
     }
 
     QString text(QAccessible::Text kind) const override {
+        // The caption, unless the screen named the label for what it stands for (a board's box).
         if (kind == QAccessible::Name)
-            return label()->shownText();
+            return label()->accessibleName();
+        if (kind == QAccessible::Description && !label()->description().isEmpty())
+            return label()->description();
         return QAccessibleWidget::text(kind);
     }
 

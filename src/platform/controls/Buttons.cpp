@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 #include "platform/controls/CaptionLimit.h"
 #include "platform/controls/KeyboardFocus.h"
+#include "platform/controls/ScaledStyle.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -76,7 +77,11 @@ void CommandButton::paintEvent(QPaintEvent*) {
     painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : shadow);
     painter.setFont(font());
     painter.drawText(caption, Qt::AlignCenter | Qt::TextShowMnemonic, text());
-    if (hasFocus()) {
+    // The classic dotted mark after a click; the clear ring once the keyboard is in use.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        KeyboardFocus::drawFocusOutline(
+            painter, rect().adjusted(2 * edge, 2 * edge, -2 * edge, -2 * edge), dark);
+    } else if (hasFocus()) {
         QPen dots(dark, 1, Qt::DotLine);
         painter.setPen(dots);
         painter.drawRect(rect().adjusted(4 * edge, 4 * edge, -1 - 4 * edge, -1 - 4 * edge));
@@ -85,6 +90,7 @@ void CommandButton::paintEvent(QPaintEvent*) {
 
 OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent), TwipsGeometry(this) {
     setAttribute(Qt::WA_NoMousePropagation);
+    setStyle(ScaledStyle::instance());
     setMouseTracking(true);
     connect(this, &QRadioButton::clicked, this, [this] {
         if (events.click)

@@ -1,11 +1,13 @@
 #include "platform/controls/CheckBox.h"
 
 #include "platform/Fonts.h"
+#include "platform/controls/ScaledStyle.h"
 
 #include <QPalette>
 
 CheckBox::CheckBox(QWidget* parent) : QCheckBox(parent), TwipsGeometry(this) {
     setAttribute(Qt::WA_NoMousePropagation);
+    setStyle(ScaledStyle::instance());
     connect(this, &QCheckBox::clicked, this, [this] {
         if (events.click)
             events.click();

@@ -1,9 +1,15 @@
 #include "platform/controls/KeyboardFocus.h"
 
+#include "platform/Twips.h"
 #include "platform/controls/ControlWidget.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QRadioButton>
 #include <algorithm>
 
@@ -64,7 +70,62 @@ QList<QWidget*> reachableIn(QWidget* window) {
     return found;
 }
 
+class MenuKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!isMenuKey(key->key(), key->modifiers()))
+            return false;
+        // A menu already open keeps the key for itself.
+        QWidget* focused = QApplication::focusWidget();
+        if (!focused || qobject_cast<QMenu*>(focused->window()))
+            return false;
+        if (!key->isAutoRepeat())
+            openMenuOf(focused);
+        return true;
+    }
+};
+
+// A frame `width` pixels thick along the inside of `box`.
+void frame(QPainter& painter, const QRect& box, int width, const QColor& colour) {
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), width), colour);
+    painter.fillRect(QRect(box.left(), box.bottom() - width + 1, box.width(), width), colour);
+    painter.fillRect(QRect(box.left(), box.top(), width, box.height()), colour);
+    painter.fillRect(QRect(box.right() - width + 1, box.top(), width, box.height()), colour);
+}
+
 } // namespace
+
+bool isMenuKey(int key, Qt::KeyboardModifiers modifiers) {
+    return key == Qt::Key_Menu || (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
+void openMenuOf(QWidget* control) {
+    QPoint at = control->rect().center();
+    const QPoint global = control->mapToGlobal(at);
+    for (QWidget* w = control; w; w = w->parentWidget()) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, global);
+        QApplication::sendEvent(w, &menu);
+        // Qt passes an unused menu event up by itself, except from a control that keeps the
+        // mouse to itself, as the program's controls do: from there it is passed on here.
+        if (menu.isAccepted() || w->isWindow() || !w->testAttribute(Qt::WA_NoMousePropagation))
+            return;
+        at = w->mapToParent(at);
+    }
+}
+
+void watchMenuKeys() {
+    static QPointer<MenuKeys> watcher;
+    if (!watcher) {
+        watcher = new MenuKeys(qApp);
+        qApp->installEventFilter(watcher);
+    }
+}
 
 bool isActivationKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
@@ -130,11 +191,12 @@ QWidget* step(const QList<QWidget*>& order, QWidget* current, bool forward) {
 }
 
 void drawFocusOutline(QPainter& painter, const QRect& box, const QColor& colour) {
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(colour, 1, Qt::DotLine));
-    painter.drawRect(box.adjusted(2, 2, -3, -3));
-    painter.restore();
+    const int edge = Twips::edgePixels(1);
+    const int thick = Twips::edgePixels(2);
+    const QColor inside = colour.lightness() > 128 ? QColor(0, 0, 0) : QColor(255, 255, 255);
+    const QRect outer = box.adjusted(edge, edge, -edge, -edge);
+    frame(painter, outer, thick, colour);
+    frame(painter, outer.adjusted(thick, thick, -thick, -thick), edge, inside);
 }
 
 Ring::Ring(QWidget* parent) : QWidget(parent) {
@@ -148,7 +210,7 @@ void Ring::surround(const QWidget* target) {
         hide();
         return;
     }
-    const int margin = 3;
+    const int margin = Twips::edgePixels(3);
     setGeometry(QRect(target->mapTo(parentWidget(), QPoint(0, 0)), target->size())
                     .adjusted(-margin, -margin, margin, margin));
     show();
@@ -157,10 +219,10 @@ void Ring::surround(const QWidget* target) {
 
 void Ring::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(QColor(255, 255, 255), 3));
-    painter.drawRect(rect().adjusted(1, 1, -2, -2));
-    painter.setPen(QPen(QColor(0, 0, 0), 1, Qt::DashLine));
-    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    const int thick = Twips::edgePixels(3);
+    frame(painter, rect(), thick, QColor(255, 255, 255));
+    frame(painter, rect().adjusted(thick, thick, -thick, -thick), Twips::edgePixels(1),
+          QColor(0, 0, 0));
 }
 
 } // namespace KeyboardFocus

@@ -30,8 +30,17 @@ QList<QWidget*> readingOrderOfGroup(QWidget* option);
 // The stop after (or before) `current` in `order`, going round; null when the order is empty.
 QWidget* step(const QList<QWidget*>& order, QWidget* current, bool forward);
 
-// The dotted outline of a control that holds the focus, inside `box`.
+// The ring around a control that holds the focus, inside `box`: drawn in the control's text
+// colour with a dark line inside it, as many pixels thick as the layout's scale.
 void drawFocusOutline(QPainter& painter, const QRect& box, const QColor& colour);
+
+// Whether the key opens a right-click menu from the keyboard: the Menu key, or Shift+F10.
+bool isMenuKey(int key, Qt::KeyboardModifiers modifiers);
+// Opens the right-click menu of `control` at its middle, as a right-click there would; a control
+// with no menu of its own passes it to its container and so on up to its window.
+void openMenuOf(QWidget* control);
+// From now on the menu keys open the menu of the control with the focus, in every window.
+void watchMenuKeys();
 
 // A frame drawn over another control to show it is picked by keyboard; the mouse passes through.
 class Ring : public QWidget {

@@ -18,6 +18,10 @@ public:
     void setCaption(const QString& caption);
     // What is measured and drawn: the caption, cut to CaptionLimit::MaxShown characters.
     QString shownText() const { return shown_; }
+    // What a screen reader adds after the name when the label takes the focus (where a board's
+    // label stands); set quietly, since it is read only when the label is reached.
+    QString description() const { return description_; }
+    void setDescription(const QString& description) { description_ = description; }
     void setFontSpec(const QString& family, double points, bool bold = false);
     double FontSize() const { return fontPoints_; }
     void setFontSize(double points);
@@ -37,6 +41,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString description_;
     QFont fittingFont(const QRect& box, int flags) const;
 
     QString caption_;

@@ -44,6 +44,8 @@ private slots:
     void faultyDescriptionNamesTheField();
     void unreadableFolderIsLeftOut_data();
     void unreadableFolderIsLeftOut();
+    void placeWordsFromTheLayout_data();
+    void placeWordsFromTheLayout();
 };
 
 // Another topic from a copy of a folder, with nothing but a new title: its greyed entry comes
@@ -165,6 +167,32 @@ void TestTopics::unreadableFolderIsLeftOut() {
     click(menu.Label2(intro0::Entry::Rich));
     QCOMPARE(Screens::find<TopicMenu>(QStringLiteral("rich"))->Label1->Caption(),
              QStringLiteral("Rich and Poor"));
+}
+
+void TestTopics::placeWordsFromTheLayout_data() {
+    QTest::addColumn<bool>("ordering");
+    QTest::addColumn<bool>("withWords");
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QString>("where");
+    // The labelling boxes stand a little higher or lower, but side by side.
+    QTest::newRow("one row, first") << false << false << 0 << "first from the left";
+    QTest::newRow("one row, third") << false << false << 3 << "third from the left";
+    QTest::newRow("three rows, top") << true << false << 1 << "row 1, first from the left";
+    QTest::newRow("three rows, middle") << true << false << 0 << "row 2, first from the left";
+    QTest::newRow("three rows, bottom") << true << false << 2 << "row 3, third from the left";
+    QTest::newRow("the topic's own words") << false << true << 1 << "under the lady in purple";
+}
+
+void TestTopics::placeWordsFromTheLayout() {
+    QFETCH(bool, ordering);
+    QFETCH(bool, withWords);
+    QFETCH(int, label);
+    QFETCH(QString, where);
+    QString json = QString::fromUtf8(projectTopic(QStringLiteral("orvelles")));
+    if (!withWords)
+        json.remove(QRegularExpression(QStringLiteral("\"where\": \"[^\"]*\",")));
+    const Topic topic = TopicDescription::parse(json.toUtf8(), QStringLiteral("orvelles"));
+    QCOMPARE((ordering ? topic.ordering : topic.labelling).labels[label].where, where);
 }
 
 QTEST_MAIN(TestTopics)

@@ -175,8 +175,8 @@ void DragBoard::showBoard() {
     for (int i = 0; i < rules_.count(); ++i) {
         const Board::Box at = rules_.label(i);
         Label2(i).Move(at.left, at.top);
-        Label2(i).setTakesKeys(!inTargetBox(i));
     }
+    describe();
     const bool offered = rules_.checkScoreOffered();
     const bool appears = offered && !Label3(Button::CheckScore).Visible();
     Label3(Button::CheckScore).setVisible(offered);

@@ -11,6 +11,8 @@
 #include "screens/activities/ActivityOutcome.h"
 #include "screens/activities/board/BoardRules.h"
 
+#include <optional>
+
 // A topic's drag-and-drop board, labelling or ordering, as its topic describes it: labels to
 // drag into boxes, over a picture or among the captions and lines of a tree or of columns. The
 // rules own every position; the labels are moved to where the rules say after each event.
@@ -35,14 +37,24 @@ public:
     void Label3_Click(int Index);
     void Label3_MouseMove(int Index, const MouseArgs& args);
 
-    // By keyboard, or click and then click: a label is lifted, a target box is picked, and the
-    // label is dropped there as a drag that ends at the box's place would drop it.
+    // By keyboard, or click and then click: a label is lifted, a target box (or a home slot) is
+    // picked, and the label is dropped there as a drag that ends at that place would drop it.
+    // The arrows and Tab go through the boxes row by row, then the home slots.
     bool Label2_Key(int Index, int key);
     void Label2_Click(int Index);
     void Label1_Click(int Index);
-    // The label lifted, or -1; the target box picked for it, or -1.
+    // The label lifted, or -1; the target box picked for it, or -1 (none, or a home slot).
     int liftedLabel() const { return lifted_; }
-    int pickedBox() const { return picked_; }
+    int pickedBox() const {
+        return picked_ && picked_->kind == Board::BoxKind::Target ? picked_->index : -1;
+    }
+
+    // What a screen reader says of a target box or a home slot: its place in reading order,
+    // where it stands, and what it holds ("box 2 of 5, under the lady in purple, empty").
+    QString placeName(Board::BoxRef place) const;
+    // Where a label stands now, in the same words ("in box 2 of 5, ..."); empty when it stands
+    // in neither a box nor a slot.
+    QString whereIs(int label) const;
 
     const Board::BoardRules& rules() const { return rules_; }
     const TopicBoard& data() const { return data_; }
@@ -87,19 +99,22 @@ private:
     void wireKeyboard();
     void lift(int index);
     void putBack();
-    void pick(int box);
+    void pick(Board::BoxRef place);
     void pickNext(bool forward);
-    void dropInto(int box);
-    // Target boxes top to bottom, left to right.
-    std::vector<int> boxesInReadingOrder() const;
-    bool inTargetBox(int index) const;
+    void dropInto(Board::BoxRef place);
+    // The target boxes row by row, then the home slots row by row.
+    std::vector<Board::BoxRef> placesInReadingOrder() const;
+    // Names the boxes and slots for what they hold, and tells each label where it stands.
+    void describe();
+    // Has a screen reader say `words` now (a lift, a box picked, a drop).
+    void say(const QString& words);
 
     TopicBoard data_;
     QString title_;
     Board::BoardRules rules_;
     QList<Label*> texts_;
     int lifted_ = -1;
-    int picked_ = -1;
+    std::optional<Board::BoxRef> picked_;
     bool draggedSincePress_ = false;
     KeyboardFocus::Ring* liftRing_ = nullptr;
     KeyboardFocus::Ring* boxRing_ = nullptr;

@@ -7,6 +7,7 @@ void DragBoard::wireKeyboard() {
     liftRing_ = new KeyboardFocus::Ring(this);
     boxRing_ = new KeyboardFocus::Ring(this);
     for (int i = 0; i < rules_.count(); ++i) {
+        // A label stays reachable wherever it stands, so a placed label can be lifted again.
         Label2(i).setTakesKeys(true);
         onKeyOf(Label2(i), "Label2_Key", [this, i](int key) { return Label2_Key(i, key); });
         onMouseDownOf(Label2(i), "Label2_MouseDown",
@@ -18,51 +19,46 @@ void DragBoard::wireKeyboard() {
     }
 }
 
-bool DragBoard::inTargetBox(int index) const {
-    for (int b = 0; b < rules_.count(); ++b) {
-        if (rules_.standsIn(index, rules_.target(b)))
-            return true;
-    }
-    return false;
-}
-
-std::vector<int> DragBoard::boxesInReadingOrder() const {
-    std::vector<int> order(static_cast<std::size_t>(rules_.count()));
-    for (int b = 0; b < rules_.count(); ++b)
-        order[static_cast<std::size_t>(b)] = b;
-    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
-        const Board::Box ba = rules_.target(a), bb = rules_.target(b);
-        return ba.top != bb.top ? ba.top < bb.top : ba.left < bb.left;
-    });
+std::vector<Board::BoxRef> DragBoard::placesInReadingOrder() const {
+    std::vector<Board::BoxRef> order;
+    for (const QList<int>& row : data_.boxRows())
+        for (int b : row)
+            order.push_back({Board::BoxKind::Target, b});
+    for (const QList<int>& row : data_.homeRows())
+        for (int h : row)
+            order.push_back({Board::BoxKind::Home, h});
     return order;
 }
 
 void DragBoard::lift(int index) {
     lifted_ = index;
-    picked_ = -1;
+    picked_.reset();
     Label2(index).raise();
     liftRing_->surround(&Label2(index));
     boxRing_->surround(nullptr);
+    say(QStringLiteral("%1 lifted").arg(Label2(index).Caption()));
 }
 
 void DragBoard::putBack() {
     lifted_ = -1;
-    picked_ = -1;
+    picked_.reset();
     liftRing_->surround(nullptr);
     boxRing_->surround(nullptr);
 }
 
-void DragBoard::pick(int box) {
-    picked_ = box;
-    boxRing_->surround(&Label1(box));
+void DragBoard::pick(Board::BoxRef place) {
+    picked_ = place;
+    boxRing_->surround(place.kind == Board::BoxKind::Target ? &Label1(place.index)
+                                                            : &Label4(place.index));
     liftRing_->raise();
+    say(placeName(place));
 }
 
 void DragBoard::pickNext(bool forward) {
-    const std::vector<int> order = boxesInReadingOrder();
+    const std::vector<Board::BoxRef> order = placesInReadingOrder();
     if (order.empty())
         return;
-    auto at = std::find(order.begin(), order.end(), picked_);
+    auto at = picked_ ? std::find(order.begin(), order.end(), *picked_) : order.end();
     if (at == order.end()) {
         pick(forward ? order.front() : order.back());
         return;
@@ -72,16 +68,22 @@ void DragBoard::pickNext(bool forward) {
     pick(order[static_cast<std::size_t>(i)]);
 }
 
-void DragBoard::dropInto(int box) {
+void DragBoard::dropInto(Board::BoxRef place) {
     const int index = lifted_;
+    const bool byKeys = Label2(index).hasFocus();
+    const bool offered = Label3(Button::CheckScore).Visible();
     putBack();
-    // Exactly a drag that ends with the label at the box's place: the same catch, the same
-    // thuds, the same offer of "Check Score".
-    const Board::Box target = rules_.target(box);
-    rules_.placeLabel(index, {target.left, target.top});
+    // Exactly a drag that ends with the label at the place: the same catch, the same thuds,
+    // the same offer of "Check Score".
+    const Board::Box to = rules_.box(place);
+    rules_.placeLabel(index, {to.left, to.top});
     Label2_MouseUp(index, MouseArgs{});
-    if (Label2(index).hasFocus() && !Label2(index).takesKeys())
-        Screen::focusNextPrevChild(true);
+    // Where the drop really left it, by its number alone: the box was named as it was picked.
+    const QString at = whereIs(index);
+    say(QStringLiteral("placed ") + at.left(at.indexOf(QLatin1String(" of "))));
+    // The last label placed: the score is what comes next.
+    if (byKeys && !offered && Label3(Button::CheckScore).Visible())
+        Label3(Button::CheckScore).setFocus(Qt::TabFocusReason);
 }
 
 bool DragBoard::Label2_Key(int Index, int key) {
@@ -94,6 +96,7 @@ bool DragBoard::Label2_Key(int Index, int key) {
     switch (key) {
     case Qt::Key_Escape:
         putBack();
+        say(QStringLiteral("put back, ") + whereIs(Index));
         return true;
     case Qt::Key_Right:
     case Qt::Key_Down:
@@ -107,8 +110,8 @@ bool DragBoard::Label2_Key(int Index, int key) {
         break;
     }
     if (KeyboardFocus::isActivationKey(key)) {
-        if (picked_ >= 0)
-            dropInto(picked_);
+        if (picked_)
+            dropInto(*picked_);
         return true;
     }
     return false;
@@ -125,7 +128,7 @@ void DragBoard::Label2_Click(int Index) {
 
 void DragBoard::Label1_Click(int Index) {
     if (lifted_ >= 0)
-        dropInto(Index);
+        dropInto({Board::BoxKind::Target, Index});
 }
 
 bool DragBoard::focusNextPrevChild(bool next) {
