@@ -46,7 +46,7 @@ mark="$(orca_mark)"
 start_program
 wait_screen
 heard "the main menu says where the pupil is" "$mark" "Main Menu"
-tabs 3 # Sound On, the Guide, The Orvelles, Rich and Poor
+tabs 4 # from Sound On: the Guide, The Orvelles, Ships and Explorers, Rich and Poor
 mark="$(orca_mark)"
 key Return
 wait_screen
