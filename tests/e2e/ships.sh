@@ -29,7 +29,7 @@ ships_board() {
 }
 
 # Opens a board again and moves its first label by keyboard: Tab to it, Enter lifts it, Right
-# picks the next box, Enter drops it there; Escape leaves.
+# picks the next box, Enter drops it there; Escape asks, and Yes leaves.
 ships_board_keys() {
     local name="$1" entry="$2" before after
     click_twips "$entry" 7920 3195 495
@@ -44,6 +44,9 @@ ships_board_keys() {
     check "the $name board by keyboard: a label moved" \
         bash -c "! compare -metric AE -fuzz 2% '$before' '$after' null: 2> /dev/null"
     key Escape
+    check "the $name board: Escape asks before the label's new place is lost" \
+        wait_until 50 top_is_box
+    key y
     wait_screen
 }
 
