@@ -72,6 +72,7 @@ window_name() { xdotool getwindowname "$1"; }
 
 # Waits until the top window is a screen (800 by 600, or its scaled size), not a message box.
 top_is_screen() { [ "$(window_size "$(top_window)")" = "$E2E_SCREEN" ]; }
+any_window() { [ -n "$(top_window)" ]; }
 top_is_box() {
     local top
     top="$(top_window)"
@@ -222,7 +223,7 @@ start_program() {
     (cd "$work" && exec "$program" "$@") < /dev/null >> "$E2E_OUT/program.log" 2>&1 &
     E2E_PID=$!
     export E2E_PID
-    if ! wait_until 300 top_is_screen; then
+    if ! wait_until 300 "${E2E_FIRST_WINDOW:-top_is_screen}"; then
         echo "the program showed no window:"
         cat "$E2E_OUT/program.log"
         exit 1
