@@ -13,6 +13,9 @@
 // spreadsheet to open as they are.
 namespace ClassRecord {
 
+// The activity of a quiz of only the questions a pupil got wrong the time before.
+inline const QString retryActivity = QStringLiteral("Try these again");
+
 // What a pupil chose on one question of a quiz, and what was right: letters A to D, or empty.
 struct Answer {
     int question = 0;

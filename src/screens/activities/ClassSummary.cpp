@@ -41,6 +41,9 @@ QList<Question> hardestQuestions(const QList<ClassRecord::Entry>& entries) {
     };
     std::map<std::pair<QString, int>, Count> all;
     for (const ClassRecord::Entry& e : entries) {
+        // A retry asks only what was wrong before; the class is measured by first goes.
+        if (e.activity == ClassRecord::retryActivity)
+            continue;
         for (const ClassRecord::Answer& a : e.answers) {
             Count& c = all[{e.topic, a.question}];
             c.q.topic = e.topic;

@@ -35,7 +35,8 @@ struct Question {
 
 // By pupil, then topic and activity, in name order.
 QList<Tries> byPupil(const QList<ClassRecord::Entry>& entries);
-// Each quiz's questions, the most often wrong first (ties by quiz and number).
+// Each quiz's questions over first goes (not retries), the most often wrong first (ties by
+// quiz and number).
 QList<Question> hardestQuestions(const QList<ClassRecord::Entry>& entries);
 // The pupils in the record, in name order.
 QStringList pupils(const QList<ClassRecord::Entry>& entries);

@@ -10,16 +10,30 @@ int pupilAnswer(int chosenOption, const QString& correctAnswer) {
 }
 
 Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions) {
+    return score(pupilAnswers, questions, allQuestions());
+}
+
+Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions,
+              const QList<int>& asked) {
     Outcome outcome;
-    for (int i = 1; i <= QuestionCount; ++i) {
+    for (const int i : asked) {
+        if (i < 1 || i > QuestionCount)
+            continue;
         outcome.score += pupilAnswers[i];
         if (pupilAnswers[i] == 0) {
-            // The number of wrong answers before question i.
-            const int place = (i - 1) - outcome.score;
+            // Lines stand one under another, in question order.
+            const int place = static_cast<int>(outcome.wrong.size());
             outcome.wrong.append({place, numberText(i) + QStringLiteral(". ") + questions[i]});
         }
     }
     return outcome;
+}
+
+QList<int> allQuestions() {
+    QList<int> all;
+    for (int q = 1; q <= QuestionCount; ++q)
+        all.append(q);
+    return all;
 }
 
 QString questionHeading(int number) {

@@ -26,6 +26,11 @@ struct Outcome {
 // Adds up the answers of every question and lists the wrong ones, each as a space, the
 // question number, a full stop, a space and the question.
 Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions);
+// The same over the questions `asked` only (numbers 1 to QuestionCount, in order).
+Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions,
+              const QList<int>& asked);
+// Every question number, in order.
+QList<int> allQuestions();
 
 // "Question" followed by the number as display texts write numbers.
 QString questionHeading(int number);

@@ -111,8 +111,11 @@ void Welldone::showOutcome(const ActivityOutcome& outcome) {
         Label2->show();
     } else {
         Label3(Button::PrintOrReview).setCaption(QStringLiteral("Check Wrong Answers"));
-        Label5->setCaption(QStringLiteral(
-            "Click the button above to check which questions you answered incorrectly."));
+        Label5->setCaption(
+            outcome.review && !outcome.review->offer.isEmpty()
+                ? outcome.review->offer
+                : QStringLiteral(
+                      "Click the button above to check which questions you answered incorrectly."));
     }
     if (outcome.review) {
         Label6->hide();

@@ -6,17 +6,19 @@
 #include "screens/activities/ActivityOutcome.h"
 
 // The wrong-answers review: the questions of the last quiz answered wrongly, made ready before
-// the results screen opens and shown from there.
+// the results screen opens and shown from there. In class mode it offers "Try these again"
+// after a first go, and shows the right answers after a retry or a board.
 class Wrong : public Screen {
 public:
     Wrong();
 
     // Heads the review with the worksheet's title and lists the wrong answers, one a line.
     void showReview(const QuizReview& review);
+    const QuizReview& review() const { return review_; }
 
-    // The one entry of Label3.
+    // The entries of Label3.
     struct Button {
-        static constexpr int Exit = 1;
+        static constexpr int TryAgain = 0, Exit = 1;
     };
 
     void Form_Load() override;
@@ -32,6 +34,14 @@ public:
     ControlArray<Label> Label2;
     // "Read the Key Facts and try again."
     Label* Label5;
-    // "Exit" alone, at 1.
+    // Beside the wrong lines when the right answers are shown: "Answer: ..." under each.
+    ControlArray<Label> Label7;
+    // "Try these again" at 0, shown in class mode after a first go; "Exit" at 1.
     ControlArray<Label> Label3;
+
+private:
+    // Lines of one row each, or (with answers) of a question and its answer.
+    void layOutLines(bool withAnswers);
+
+    QuizReview review_;
 };

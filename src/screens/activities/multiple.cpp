@@ -9,6 +9,7 @@
 #include "platform/Colours.h"
 #include "platform/PrinterSurface.h"
 #include "platform/controls/MenuEntry.h"
+#include "screens/activities/ClassMode.h"
 #include "screens/activities/Printouts.h"
 #include "screens/activities/QuizRules.h"
 #include "screens/activities/Welldone.h"
@@ -81,17 +82,28 @@ void multiple::Form_Load() {
 multiple& multiple::start(const QuestionTables& worksheet, const QString& subject,
                           const Picture& picture) {
     multiple& quiz = Screens::touch<multiple>();
-    quiz.begin(worksheet, subject, picture);
+    quiz.begin(worksheet, subject, picture, QuizRules::allQuestions());
+    Screens::open(quiz);
+    return quiz;
+}
+
+multiple& multiple::retry(const QuizAgain& again) {
+    multiple& quiz = Screens::touch<multiple>();
+    quiz.begin(again.worksheet, again.subject, again.picture, again.questions);
+    quiz.retry_ = true;
     Screens::open(quiz);
     return quiz;
 }
 
 void multiple::begin(const QuestionTables& worksheet, const QString& subject,
-                     const Picture& picture) {
+                     const Picture& picture, const QList<int>& asked) {
     questions_ = worksheet;
     pupilAnswers_ = {};
     chosen_ = {};
-    currentQuestion_ = 1;
+    asked_ = asked.isEmpty() ? QuizRules::allQuestions() : asked;
+    retry_ = false;
+    picture_ = picture;
+    currentQuestion_ = asked_.first();
     // Named before it opens, so that a screen reader says where the pupil now is.
     setAccessibleName(worksheet.WorksheetTitle + QStringLiteral(" – Multiple Choice"));
     Label6->setCaption(worksheet.WorksheetTitle);
@@ -109,7 +121,12 @@ void multiple::clearAnswers() {
 }
 
 bool multiple::hasProgressToLose() const {
-    return currentQuestion_ > 1 || chosenOption() != 0;
+    return neighbour(-1) != 0 || chosenOption() != 0;
+}
+
+int multiple::neighbour(int step) const {
+    const qsizetype at = asked_.indexOf(int(currentQuestion_)) + step;
+    return at >= 0 && at < asked_.size() ? asked_[at] : 0;
 }
 
 int multiple::chosenOption() const {
@@ -133,9 +150,9 @@ void multiple::showquest() {
         Option1(3).setCaption(questions_.AnswerC[n]);
         Option1(4).setCaption(questions_.AnswerD[n]);
     }
-    if (n == 1)
+    if (neighbour(-1) == 0)
         Label3(Button::Previous).hide();
-    if (n == QuestionCount)
+    if (neighbour(1) == 0)
         Label3(Button::Next).setCaption(QStringLiteral("Check Score >>"));
     // The focus rests on the group, none of whose answers holds it, so a key pressed before
     // the pupil answers chooses nothing by itself; a screen reader hears the new question as
@@ -148,8 +165,8 @@ void multiple::Label3_Click(int Index) {
     const int n = currentQuestion_;
     switch (Index) {
     case Button::Previous:
-        if (n > 1) {
-            currentQuestion_ = n - 1;
+        if (neighbour(-1) != 0) {
+            currentQuestion_ = neighbour(-1);
             showquest();
         }
         break;
@@ -158,11 +175,13 @@ void multiple::Label3_Click(int Index) {
             break;
         pupilAnswers_[n] = QuizRules::pupilAnswer(chosenOption(), questions_.CorrectAnswer[n]);
         chosen_[n] = chosenOption();
-        currentQuestion_ = n + 1;
-        if (currentQuestion_ <= QuestionCount)
+        if (neighbour(1) != 0) {
+            currentQuestion_ = neighbour(1);
             showquest();
-        else
+        } else {
+            currentQuestion_ = QuestionCount + 1;
             scoreAndHandOver();
+        }
         break;
     case Button::Exit:
         Screens::unload(*this);
@@ -177,19 +196,45 @@ void multiple::Label3_Click(int Index) {
 }
 
 void multiple::scoreAndHandOver() {
-    const QuizRules::Outcome scored = QuizRules::score(pupilAnswers_, questions_.QuestionText);
+    const QuizRules::Outcome scored =
+        QuizRules::score(pupilAnswers_, questions_.QuestionText, asked_);
     // A board's certificate scored later in the run names this subject too.
     Module1::state.run.QuizSubject = Label5->Caption();
-    ActivityOutcome::Done done{Label6->Caption(), QStringLiteral("Multiple Choice"), {}, {}};
+    ActivityOutcome::Done done{Label6->Caption(),
+                               retry_ ? ClassRecord::retryActivity
+                                      : QStringLiteral("Multiple Choice"),
+                               {},
+                               {}};
     const auto letter = [](int n) {
         return n >= 1 && n <= 4 ? QString(QChar(u'A' + n - 1)) : QString();
     };
-    for (int q = 1; q <= QuestionCount; ++q)
+    for (const int q : asked_)
         done.answers.append(
             {q, letter(chosen_[q]), letter(correctAnswerNumber(questions_.CorrectAnswer[q]))});
-    Welldone::openWith({scored.score, QuestionCount, Label5->Caption(),
-                        QuizReview{Label6->Caption(), scored.wrong}, done});
+    Welldone::openWith(
+        {scored.score, static_cast<int>(asked_.size()), Label5->Caption(), review(scored), done});
     Screens::unload(*this);
+}
+
+QuizReview multiple::review(const QuizRules::Outcome& scored) const {
+    QuizReview review{Label6->Caption(), scored.wrong, {}, {}, {}, std::nullopt};
+    if (scored.wrong.isEmpty() || !ClassMode::isOn())
+        return review;
+    QList<int> wrong;
+    for (const int q : asked_)
+        if (pupilAnswers_[q] == 0)
+            wrong.append(q);
+    if (retry_) {
+        const PerQuestion<QString>* answers[] = {&questions_.AnswerA, &questions_.AnswerB,
+                                                 &questions_.AnswerC, &questions_.AnswerD};
+        for (const int q : wrong) {
+            const int right = correctAnswerNumber(questions_.CorrectAnswer[q]);
+            review.rightAnswers.append(right >= 1 ? (*answers[right - 1])[q] : QString());
+        }
+    } else {
+        review.again = QuizAgain{questions_, Label5->Caption(), picture_, wrong};
+    }
+    return review;
 }
 
 void multiple::Form_MouseMove(const MouseArgs&) {

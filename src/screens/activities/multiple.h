@@ -7,6 +7,7 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/OptionGroup.h"
 #include "platform/controls/PictureBox.h"
+#include "screens/activities/ActivityOutcome.h"
 
 // The multiple-choice quiz: the questions of a worksheet, one at a time, each with its four
 // answers; scored at the end and handed to the results screen.
@@ -18,6 +19,9 @@ public:
     // topic's small picture.
     static multiple& start(const QuestionTables& worksheet, const QString& subject,
                            const Picture& picture);
+    // Opens "Try these again": only the questions of `again`, scored out of those, each under
+    // its own number; its review shows the right answers.
+    static multiple& retry(const QuizAgain& again);
 
     // The entries of Label3.
     struct Button {
@@ -43,6 +47,8 @@ public:
     const QuestionTables& worksheet() const { return questions_; }
     // The question on screen, as QuestionNumber says.
     int currentQuestion() const { return currentQuestion_; }
+    // The questions asked, in order: every one, or a retry's.
+    const QList<int>& asked() const { return asked_; }
     // For question q: 1 where the pupil left it with the correct answer chosen, else 0.
     int pupilAnswer(int q) const { return pupilAnswers_.at(q); }
 
@@ -68,7 +74,11 @@ public:
     ControlArray<Label> Label3;
 
 private:
-    void begin(const QuestionTables& worksheet, const QString& subject, const Picture& picture);
+    void begin(const QuestionTables& worksheet, const QString& subject, const Picture& picture,
+               const QList<int>& asked);
+    // The asked question after (step 1) or before (step -1) the one on screen; 0 past the end.
+    int neighbour(int step) const;
+    QuizReview review(const QuizRules::Outcome& scored) const;
     void buildOptions();
     void buildButtons();
     void clearAnswers();
@@ -76,6 +86,9 @@ private:
 
     QuestionTables questions_;
     QuestionNumber currentQuestion_;
+    QList<int> asked_;
+    bool retry_ = false;
+    Picture picture_;
     PerQuestion<int> pupilAnswers_{};
     // For question q: the answer left chosen when the pupil went on, 1 to 4, or 0.
     PerQuestion<int> chosen_{};

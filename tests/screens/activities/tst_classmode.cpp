@@ -6,6 +6,8 @@
 #include "screens/activities/ClassMode.h"
 #include "screens/activities/ClassResultsView.h"
 #include "screens/activities/ClassSummary.h"
+#include "screens/activities/Welldone.h"
+#include "screens/activities/Wrong.h"
 #include "screens/activities/board/DragBoard.h"
 #include "screens/activities/multiple.h"
 #include "screens/exchange/ExchangeCommand.h"
@@ -49,7 +51,7 @@ void dragInto(DragBoard& board, int label, int box) {
 // round is chosen.
 void answerRichAndPoor(const QList<int>& wrong, const QuestionTables& key) {
     multiple& quiz = *Screens::find<multiple>();
-    for (int q = 1; q <= QuestionCount; ++q) {
+    for (const int q : quiz.asked()) {
         const int right = correctAnswerNumber(key.CorrectAnswer[q]);
         click(quiz.Option1(wrong.contains(q) ? right % 4 + 1 : right));
         click(quiz.Label3(multiple::Button::Next));
@@ -63,6 +65,7 @@ class TestClassMode : public QObject {
 private slots:
     void offAsksAndKeepsNothing();
     void signedInPupilsWorkIsRecorded();
+    void tryTheseAgain();
     void teachersView();
 };
 
@@ -79,8 +82,10 @@ void TestClassMode::offAsksAndKeepsNothing() {
     QuestionTables key;
     ItemReader file1 = ItemReader::open(app.content.path() + "/multiple/Rich and Poor.txt");
     LoadQuestionFile(file1, key);
-    answerRichAndPoor({}, key);
+    answerRichAndPoor({4}, key);
     QVERIFY(!app.content.exists("record"));
+    QVERIFY(!Screens::find<Wrong>()->review().again);
+    QVERIFY(Screens::find<Wrong>()->review().rightAnswers.isEmpty());
 }
 
 // A pupil signs in, does a quiz with three wrong and a board with two labels swapped: both are
@@ -128,12 +133,67 @@ void TestClassMode::signedInPupilsWorkIsRecorded() {
     QCOMPARE(labelling.score, 2);
     QCOMPARE(labelling.outOf, 4);
     QCOMPARE(labelling.wrongBoxes, QList<int>({3, 4}));
+    // The pupil can see what belonged in those boxes.
+    const QuizReview& review = Screens::find<Wrong>()->review();
+    QCOMPARE(review.wrong.size(), 2);
+    QVERIFY(review.wrong[0].text.startsWith("Box 3, "));
+    QCOMPARE(review.rightAnswers,
+             QStringList({board.Label2(0).Caption(), board.Label2(1).Caption()}));
 
     const QString csv = app.content.path() + "/results.csv";
     QCOMPARE(resultsCommand({"csv", QFile::encodeName(csv)}), 0);
     QCOMPARE(ClassRecord::parse(app.content.read("results.csv").replace("\r\n", "\n"), "x").entries,
              read.entries);
     qunsetenv("ORVELLES_MACHINE");
+}
+
+// After three wrong, the review offers the three again; the retry asks them under their own
+// numbers, is scored out of three and recorded as a retry, and its review shows the answers.
+void TestClassMode::tryTheseAgain() {
+    ClassModeOn on;
+    AppFixture app;
+    app.content.copyProjectContent();
+    app.messages->names = {"Amy"};
+    intro0& menu = Screens::open<intro0>();
+    menu.Timer1_Timer();
+    click(menu.Label2(intro0::Entry::Rich));
+    click(Screens::find<TopicMenu>("rich")->Label3(TopicMenu::Entry::Quiz));
+    QuestionTables key;
+    ItemReader file1 = ItemReader::open(app.content.path() + "/multiple/Rich and Poor.txt");
+    LoadQuestionFile(file1, key);
+    answerRichAndPoor({2, 5, 9}, key);
+
+    Wrong& wrong = *Screens::find<Wrong>();
+    QVERIFY(wrong.review().rightAnswers.isEmpty());
+    click(Screens::find<Welldone>()->Label3(Welldone::Button::PrintOrReview));
+    QVERIFY(wrong.Label3(Wrong::Button::TryAgain).isVisible());
+    click(wrong.Label3(Wrong::Button::TryAgain));
+    multiple& quiz = *Screens::find<multiple>();
+    QCOMPARE(quiz.asked(), QList<int>({2, 5, 9}));
+    QCOMPARE(quiz.Label4->Caption(), QStringLiteral("Question 2"));
+    QVERIFY(!quiz.Label3(multiple::Button::Previous).isVisible());
+    answerRichAndPoor({5}, key);
+
+    QCOMPARE(Screens::find<Welldone>()->outcome().score, 2);
+    QCOMPARE(Screens::find<Welldone>()->outcome().maxScore, 3);
+    const Wrong& review = *Screens::find<Wrong>();
+    QCOMPARE(review.review().wrong.size(), 1);
+    QVERIFY(review.review().wrong[0].text.contains(key.QuestionText[5]));
+    const PerQuestion<QString>* answers[] = {&key.AnswerA, &key.AnswerB, &key.AnswerC,
+                                             &key.AnswerD};
+    const QString right = (*answers[correctAnswerNumber(key.CorrectAnswer[5]) - 1])[5];
+    QCOMPARE(review.Label7(0).Caption(), QStringLiteral("Answer: ") + right);
+    QVERIFY(!review.review().again);
+
+    const ClassRecord::Read read = ClassRecord::readFolder(app.content.path() + "/record");
+    QCOMPARE(read.entries.size(), 2);
+    const ClassRecord::Entry& retry = read.entries[1];
+    QCOMPARE(retry.activity, ClassRecord::retryActivity);
+    QCOMPARE(retry.score, 2);
+    QCOMPARE(retry.outOf, 3);
+    QCOMPARE(retry.answers.size(), 3);
+    QCOMPARE(retry.answers[1].question, 5);
+    QVERIFY(retry.answers[1].chosen != retry.answers[1].right);
 }
 
 // Amy's two quizzes and a retry, and Ben's one: latest, best by share and tries for each, the
@@ -157,7 +217,7 @@ void TestClassMode::teachersView() {
     QDir().mkpath(app.content.path() + "/record");
     entry("Amy", "Multiple Choice", 1, 5, 10, {{1, "A", "B"}, {2, "C", "C"}, {3, "", "D"}});
     entry("Amy", "Multiple Choice", 2, 4, 10, {{1, "A", "B"}, {2, "D", "C"}, {3, "D", "D"}});
-    entry("Amy", "Try these again", 3, 3, 3, {});
+    entry("Amy", "Try these again", 3, 2, 3, {{1, "A", "B"}, {2, "C", "C"}, {3, "D", "D"}});
     entry("Ben", "Multiple Choice", 4, 8, 10, {{1, "C", "B"}, {2, "C", "C"}, {3, "D", "D"}});
 
     ClassResultsView view(nullptr);
@@ -169,7 +229,7 @@ void TestClassMode::teachersView() {
     };
     QCOMPARE(view.pupils->rowCount(), 3);
     QCOMPARE(row(view.pupils, 0), QStringLiteral("Amy|Kings|Multiple Choice|4 of 10|5 of 10|2"));
-    QCOMPARE(row(view.pupils, 1), QStringLiteral("Amy|Kings|Try these again|3 of 3|3 of 3|1"));
+    QCOMPARE(row(view.pupils, 1), QStringLiteral("Amy|Kings|Try these again|2 of 3|2 of 3|1"));
     QCOMPARE(row(view.questions, 0).left(18), QStringLiteral("Kings|1|3|3|A (2)"));
     QCOMPARE(row(view.questions, 1).left(18), QStringLiteral("Kings|2|1|3|D (1)"));
     QVERIFY(!view.classMode->isChecked());

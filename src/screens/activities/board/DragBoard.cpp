@@ -7,6 +7,7 @@
 #include "platform/controls/AccessibleControls.h"
 #include "platform/controls/MenuEntry.h"
 #include "screens/activities/BoardPrintouts.h"
+#include "screens/activities/ClassMode.h"
 #include "screens/activities/Welldone.h"
 #include "screens/activities/board/BoardLayouts.h"
 #include "screens/activities/board/BoardPrintMenu.h"
@@ -208,9 +209,12 @@ void DragBoard::Label3_Click(int Index) {
         rules_.startAgain();
         showBoard();
         break;
-    case Button::CheckScore:
-        Welldone::openWith(boardOutcome(rules_.score(), rules_.count(), whatWasDone()));
+    case Button::CheckScore: {
+        ActivityOutcome outcome = boardOutcome(rules_.score(), rules_.count(), whatWasDone());
+        outcome.review = rightAnswers();
+        Welldone::openWith(outcome);
         break;
+    }
     default:
         break;
     }
@@ -222,16 +226,60 @@ ActivityOutcome::Done DragBoard::whatWasDone() const {
     done.topic = title_;
     done.activity = data_.picture.isEmpty() ? QStringLiteral("Ordering Activity")
                                             : QStringLiteral("Labelling Activity");
-    // Numbered as on the board's paper, so a teacher finds them on the printed sheet.
-    QList<QRectF> boxes;
-    for (int b = 0; b < rules_.count(); ++b)
-        boxes.append(rectOf(rules_.target(b)));
-    const QList<int> number = BoardPaperRules::numbering(boxes);
+    const QList<int> number = paperNumbers();
     for (int b = 0; b < rules_.count(); ++b)
         if (!rules_.boxScores(b))
             done.wrongBoxes.append(number[b] + 1);
     std::sort(done.wrongBoxes.begin(), done.wrongBoxes.end());
     return done;
+}
+
+QList<int> DragBoard::paperNumbers() const {
+    // As on the board's paper, so a teacher finds the boxes on the printed sheet.
+    QList<QRectF> boxes;
+    for (int b = 0; b < rules_.count(); ++b)
+        boxes.append(rectOf(rules_.target(b)));
+    return BoardPaperRules::numbering(boxes);
+}
+
+std::optional<QuizReview> DragBoard::rightAnswers() const {
+    if (!ClassMode::isOn() || rules_.score() == rules_.count())
+        return std::nullopt;
+    const QList<int> number = paperNumbers();
+    QList<int> wrong;
+    for (int b = 0; b < rules_.count(); ++b)
+        if (!rules_.boxScores(b))
+            wrong.append(b);
+    std::sort(wrong.begin(), wrong.end(), [&](int a, int b) { return number[a] < number[b]; });
+    QuizReview review;
+    review.title = title_;
+    review.heading = QStringLiteral("These boxes did not hold the right label.");
+    review.offer = QStringLiteral("Click the button above to see the right answers.");
+    const int half = rules_.count() / 2;
+    for (const int b : wrong) {
+        review.wrong.append(
+            {static_cast<int>(review.wrong.size()),
+             QStringLiteral("Box %1, %2").arg(number[b] + 1).arg(data_.labels[b].where)});
+        if (!data_.byColumn) {
+            review.rightAnswers.append(Label2(b).Caption());
+            continue;
+        }
+        // On a board of two columns the box takes any label of its own column: the one there
+        // belongs in the other.
+        QString standing;
+        for (int a = 0; a < rules_.count(); ++a)
+            if (rules_.standsIn(a, rules_.target(b)))
+                standing = Label2(a).Caption();
+        QStringList column;
+        for (int a = 0; a < rules_.count(); ++a)
+            if ((a < half) == (b < half))
+                column << Label2(a).Caption();
+        review.rightAnswers.append(
+            standing.isEmpty()
+                ? QStringLiteral("one of ") + column.join(QStringLiteral(", "))
+                : QStringLiteral("\u201c%1\u201d belongs in the other column").arg(standing));
+    }
+    return review;
 }
 
 void DragBoard::Form_MouseMove(const MouseArgs&) {

@@ -86,6 +86,10 @@ protected:
 private:
     // The board's part of a class record entry.
     ActivityOutcome::Done whatWasDone() const;
+    // In class mode, with boxes wrong: the boxes and what belongs in each.
+    std::optional<QuizReview> rightAnswers() const;
+    // Each target box's number from 0, as the board's paper numbers them.
+    QList<int> paperNumbers() const;
     void buildBoxes();
     void buildPicture();
     void buildTexts();
