@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
@@ -188,10 +189,21 @@ void ClassResultsView::removePupil() {
     refresh();
 }
 
+namespace {
+void openClassResults(QWidget& screen) {
+    ClassResultsView view(&screen);
+    view.exec();
+}
+} // namespace
+
 void attachClassResults(QWidget& screen) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), &screen);
-    QObject::connect(shortcut, &QShortcut::activated, &screen, [&screen] {
-        ClassResultsView view(&screen);
-        view.exec();
-    });
+    QObject::connect(shortcut, &QShortcut::activated, &screen,
+                     [&screen] { openClassResults(screen); });
+}
+
+void addClassResultsEntry(QMenu& menu, QWidget& screen) {
+    QAction* entry = menu.addAction(QStringLiteral("Class Results…"), &screen,
+                                    [&screen] { openClassResults(screen); });
+    entry->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 }

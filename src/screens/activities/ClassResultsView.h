@@ -1,5 +1,7 @@
 #pragma once
 
+class QMenu;
+
 #include <QDialog>
 
 class QCheckBox;
@@ -30,3 +32,5 @@ public:
 
 // Lets Ctrl+R on `screen` open the view.
 void attachClassResults(QWidget& screen);
+// Adds "Class Results…" to a right-click menu of `screen`, opening the same view.
+void addClassResultsEntry(QMenu& menu, QWidget& screen);

@@ -238,7 +238,13 @@ void worksheets::contextMenuEvent(QContextMenuEvent* event) {
                       error.what());
         }
         CatalogueMenu::addExports(menu, this, entry.Caption());
+        menu.addSeparator();
+        addClassResultsEntry(menu, *this);
         menu.exec(event->globalPos());
         return;
     }
+    // Elsewhere on the catalogue: the teacher's view of the class.
+    QMenu menu(this);
+    addClassResultsEntry(menu, *this);
+    menu.exec(event->globalPos());
 }

@@ -97,6 +97,12 @@ Page ownWorksheets() {
                      "answers. F11 fills a whiteboard. Without a mouse: Tab moves, Enter "
                      "presses, Escape leaves; on a board Enter lifts a label and drops it in "
                      "the box chosen with the arrow keys. F1 on any screen shows the keys."),
+                heading("Class mode"),
+                para("Right-click the catalogue or press Ctrl+R there for Class Results, where "
+                     "you can turn class mode on. Pupils then sign in with a first name; every "
+                     "quiz and board is "
+                     "kept in the \"record\" folder, and \"Try these again\" gives another go "
+                     "at the questions a pupil got wrong."),
             }};
 }
 
