@@ -58,6 +58,20 @@ void answerRichAndPoor(const QList<int>& wrong, const QuestionTables& key) {
     }
 }
 
+// Opens the main menu (Amy signs in when class mode is on) and the Rich and Poor quiz;
+// returns the quiz's key.
+QuestionTables openRichQuiz(AppFixture& app) {
+    app.messages->names = {"Amy"};
+    intro0& menu = Screens::open<intro0>();
+    menu.Timer1_Timer();
+    click(menu.Label2(intro0::Entry::Rich));
+    click(Screens::find<TopicMenu>("rich")->Label3(TopicMenu::Entry::Quiz));
+    QuestionTables key;
+    ItemReader file1 = ItemReader::open(app.content.path() + "/multiple/Rich and Poor.txt");
+    LoadQuestionFile(file1, key);
+    return key;
+}
+
 } // namespace
 
 class TestClassMode : public QObject {
@@ -72,16 +86,9 @@ private slots:
 void TestClassMode::offAsksAndKeepsNothing() {
     AppFixture app;
     app.content.copyProjectContent();
-    app.messages->names = {"Amy"};
-    intro0& menu = Screens::open<intro0>();
-    menu.Timer1_Timer();
-    QVERIFY(!menu.pupilLine);
+    const QuestionTables key = openRichQuiz(app);
+    QVERIFY(!Screens::find<intro0>()->pupilLine);
     QVERIFY(app.messages->texts.isEmpty());
-    click(menu.Label2(intro0::Entry::Rich));
-    click(Screens::find<TopicMenu>("rich")->Label3(TopicMenu::Entry::Quiz));
-    QuestionTables key;
-    ItemReader file1 = ItemReader::open(app.content.path() + "/multiple/Rich and Poor.txt");
-    LoadQuestionFile(file1, key);
     answerRichAndPoor({4}, key);
     QVERIFY(!app.content.exists("record"));
     QVERIFY(!Screens::find<Wrong>()->review().again);
@@ -96,18 +103,11 @@ void TestClassMode::signedInPupilsWorkIsRecorded() {
     qputenv("ORVELLES_MACHINE", "room4-pc2");
     AppFixture app;
     app.content.copyProjectContent();
-    app.messages->names = {"Amy"};
-    intro0& menu = Screens::open<intro0>();
-    menu.Timer1_Timer();
-    QCOMPARE(menu.pupilLine->Caption(), QStringLiteral("Pupil: Amy   (change pupil)"));
-
-    click(menu.Label2(intro0::Entry::Rich));
-    TopicMenu& topic = *Screens::find<TopicMenu>("rich");
-    click(topic.Label3(TopicMenu::Entry::Quiz));
-    QuestionTables key;
-    ItemReader file1 = ItemReader::open(app.content.path() + "/multiple/Rich and Poor.txt");
-    LoadQuestionFile(file1, key);
+    const QuestionTables key = openRichQuiz(app);
+    QCOMPARE(Screens::find<intro0>()->pupilLine->Caption(),
+             QStringLiteral("Pupil: Amy   (change pupil)"));
     answerRichAndPoor({2, 5, 9}, key);
+    TopicMenu& topic = *Screens::find<TopicMenu>("rich");
 
     click(topic.Label3(TopicMenu::Entry::Labelling));
     DragBoard& board = *Screens::find<DragBoard>("richlab");
@@ -153,14 +153,7 @@ void TestClassMode::tryTheseAgain() {
     ClassModeOn on;
     AppFixture app;
     app.content.copyProjectContent();
-    app.messages->names = {"Amy"};
-    intro0& menu = Screens::open<intro0>();
-    menu.Timer1_Timer();
-    click(menu.Label2(intro0::Entry::Rich));
-    click(Screens::find<TopicMenu>("rich")->Label3(TopicMenu::Entry::Quiz));
-    QuestionTables key;
-    ItemReader file1 = ItemReader::open(app.content.path() + "/multiple/Rich and Poor.txt");
-    LoadQuestionFile(file1, key);
+    const QuestionTables key = openRichQuiz(app);
     answerRichAndPoor({2, 5, 9}, key);
 
     Wrong& wrong = *Screens::find<Wrong>();
