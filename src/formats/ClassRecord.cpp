@@ -127,7 +127,33 @@ QString entryOf(const QStringList& f, Entry& e) {
     return {};
 }
 
+qint64 pwriteStep(int fd, const QByteArray& bytes, qint64 offset) {
+    return ::pwrite(fd, bytes.constData(), size_t(bytes.size()), off_t(offset));
+}
+
+WriteStep writeStep = pwriteStep;
+
+// The `size` bytes at `offset` of `path`, read on a descriptor of their own: the one that wrote
+// them would answer from this computer's cache on a share mounted through FUSE (smbnetfs), even
+// where the server kept something else, while a new open reads what the server holds.
+QByteArray readBack(const QByteArray& path, qint64 offset, qint64 size) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return {};
+    QByteArray bytes(size, Qt::Uninitialized);
+    ssize_t got = -1;
+    do
+        got = ::pread(fd, bytes.data(), size_t(size), off_t(offset));
+    while (got < 0 && errno == EINTR);
+    ::close(fd);
+    return got < 0 ? QByteArray() : bytes.left(got);
+}
+
 } // namespace
+
+void useWriteStep(WriteStep step) {
+    writeStep = step ? step : pwriteStep;
+}
 
 QString header() {
     return columns.join(QLatin1Char(','));
@@ -267,18 +293,17 @@ void append(const QString& file, const Entry& entry) {
         bytes = "\n";
     bytes += lineOf(entry).toUtf8() + '\n';
     // One write, so another reader sees the entry whole or not at all.
-    ssize_t written = -1;
+    qint64 written = -1;
     do
-        written = ::pwrite(fd, bytes.constData(), size_t(bytes.size()), end);
+        written = writeStep(fd, bytes, end);
     while (written < 0 && errno == EINTR);
     if (written != bytes.size())
         fail("could not take the whole entry");
-    // Read back: a share that came back mid-write can report a write it did not keep.
-    QByteArray back(bytes.size(), Qt::Uninitialized);
-    if (::pread(fd, back.data(), size_t(back.size()), end) != back.size() || back != bytes)
-        fail("did not keep the entry as written");
     if (::fsync(fd) != 0)
         fail("could not be written out");
+    // A share that came back mid-write can report a write it did not keep.
+    if (readBack(path, end, bytes.size()) != bytes)
+        fail("did not keep the entry as written");
 }
 
 void removePupil(const QString& file, const QString& pupil) {

@@ -64,8 +64,17 @@ Read readFolder(const QString& folder);
 QString fileNameFor(const QString& machine);
 
 // Appends `entry` to `file` in one write, after a line end if the file's last line was cut
-// short, so a torn line never joins the next entry. Throws FileAccessError when it cannot.
+// short, so a torn line never joins the next entry, and reads it back from the file as a new
+// reader would. Throws FileAccessError when it cannot, or when what was read back is not the
+// entry (it may then be in the file all the same, and is read once if added again).
 void append(const QString& file, const Entry& entry);
+
+// The write `append` makes: `bytes` at `offset` of the file open on `fd`, returning what pwrite
+// returns. The program always uses pwrite; tests put another in place to act as a share that
+// keeps something else than it reports.
+using WriteStep = qint64 (*)(int fd, const QByteArray& bytes, qint64 offset);
+// Makes `append` use `step` (nullptr: pwrite).
+void useWriteStep(WriteStep step);
 
 // Rewrites `file` without the entries of `pupil` (the teacher asked to remove them).
 void removePupil(const QString& file, const QString& pupil);

@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace ClassRecord;
 
@@ -38,6 +40,28 @@ void overwrite(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
+// A share that reports an entry's write whole while readers will find something else: half of
+// it kept, the file at the path replaced by one without it (the descriptor still seeing what it
+// wrote, as a share's cache does), or the write kept but reported failed.
+enum class Fault { HalfKept, AnotherFile, KeptReportedFailed };
+Fault fault;
+QString faultyFile;
+
+qint64 faultyWrite(int fd, const QByteArray& bytes, qint64 offset) {
+    if (fault == Fault::HalfKept)
+        return ::pwrite(fd, bytes.constData(), size_t(bytes.size() / 2), offset) < 0 ? -1
+                                                                                     : bytes.size();
+    const QByteArray before = bytesOf(faultyFile);
+    const qint64 written = ::pwrite(fd, bytes.constData(), size_t(bytes.size()), offset);
+    if (fault == Fault::AnotherFile) {
+        QFile::remove(faultyFile);
+        overwrite(faultyFile, before);
+        return written;
+    }
+    errno = EIO;
+    return -1;
+}
+
 } // namespace
 
 class TestClassRecord : public QObject {
@@ -48,6 +72,8 @@ private slots:
     void threeMachinesMerged();
     void refusesWhatIsNoFile();
     void pupilRemoved();
+    void entryReportedFailedUnlessKept_data();
+    void entryReportedFailedUnlessKept();
 };
 
 void TestClassRecord::textsComeBackAsWritten_data() {
@@ -136,6 +162,36 @@ void TestClassRecord::pupilRemoved() {
     QCOMPARE(read.entries.size(), 1);
     QCOMPARE(read.entries[0].pupil, QStringLiteral("Ben"));
     QVERIFY(bytesOf(file).startsWith(header().toUtf8() + '\n'));
+}
+
+void TestClassRecord::entryReportedFailedUnlessKept_data() {
+    QTest::addColumn<Fault>("planted");
+    QTest::newRow("half kept") << Fault::HalfKept;
+    QTest::newRow("another file") << Fault::AnotherFile;
+    QTest::newRow("kept, reported failed") << Fault::KeptReportedFailed;
+}
+
+// Whatever the share kept, the entry is reported failed; added again, it is read once.
+void TestClassRecord::entryReportedFailedUnlessKept() {
+    QFETCH(Fault, planted);
+    TempContent folder;
+    faultyFile = folder.path() + "/pc1.csv";
+    append(faultyFile, entry("pc1", 1));
+    fault = planted;
+    useWriteStep(faultyWrite);
+    bool reportedDone = true;
+    try {
+        append(faultyFile, entry("pc1", 2));
+    } catch (const FileAccessError&) {
+        reportedDone = false;
+    }
+    useWriteStep(nullptr);
+    QVERIFY(!reportedDone);
+    append(faultyFile, entry("pc1", 2));
+    QStringList ids;
+    for (const Entry& e : readFolder(folder.path()).entries)
+        ids.append(e.id);
+    QCOMPARE(ids, QStringList({"pc1-1", "pc1-2"}));
 }
 
 QTEST_GUILESS_MAIN(TestClassRecord)

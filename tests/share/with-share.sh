@@ -74,9 +74,11 @@ server_answers() {
         > /dev/null 2>&1
 }
 
-# -s: single-threaded, so that a close has reached the server before the next call.
+# -s: single-threaded, so that a close has reached the server before the next call. nonempty:
+# the mount goes over the stand-in file below.
 start_mount() {
-    HOME=$tmp/home smbnetfs "$mnt" -f -s -o "config=$tmp/home/smbnetfs.conf,log_file=$tmp/smbnetfs.log" \
+    HOME=$tmp/home smbnetfs "$mnt" -f -s \
+        -o "nonempty,config=$tmp/home/smbnetfs.conf,log_file=$tmp/smbnetfs.log" \
         >> "$tmp/smbnetfs.out" 2>&1 &
     echo $! > "$tmp/smbnetfs.pid"
     disown $! # a mount killed for a remount is no news
@@ -97,13 +99,19 @@ stop_mount() {
     fusermount -u "$mnt" 2> /dev/null || fusermount -uz "$mnt" 2> /dev/null || true
 }
 
-# A file written and read back through the mount within a time limit: a hung or dropped
-# mount fails this where a cached listing might not.
+# A file written and read back through the mount within a time limit, and found in the
+# server's own folder: a hung or dropped mount fails this where a cached listing might not, and
+# so does the bare folder under a mount that is not there.
 mount_alive() {
-    local status=0
-    timeout -k 2 10 sh -c 'printf ok > "$1" && [ "$(cat "$1")" = ok ]' sh "$share/.alive" \
-        2> "$tmp/alive.err" || status=$?
+    local status=0 token
+    token=$(date +%s.%N)
+    timeout -k 2 10 sh -c 'printf %s "$2" > "$1" && [ "$(cat "$1")" = "$2" ]' sh "$share/.alive" \
+        "$token" 2> "$tmp/alive.err" || status=$?
     [ $status -eq 124 ] && echo "timed out" > "$tmp/alive.err"
+    if [ $status -eq 0 ] && [ "$(cat "$tmp/share/.alive" 2> /dev/null)" != "$token" ]; then
+        echo "not on the server" > "$tmp/alive.err"
+        status=1
+    fi
     return $status
 }
 
@@ -134,6 +142,11 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 share=$mnt/127.0.0.1:$port/school
+# While the share is not mounted (stopped for a remount), a file stands where the server's
+# folder would be, so that a program making its folders there fails as it would with the share
+# gone. Without it, a copy that made the share's path on the local disk in that moment kept the
+# new mount out ("mountpoint is not empty"), and every later write went to the local disk.
+: > "$mnt/127.0.0.1:$port"
 printf 'pw\npw\n' | smbpasswd -c "$conf" -s -a root > /dev/null
 start_server
 
