@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -251,6 +252,57 @@ QString fileNameFor(const QString& machine) {
     return (name.isEmpty() ? QStringLiteral("machine") : name.left(64)) + QStringLiteral(".csv");
 }
 
+namespace {
+
+// A record file open and locked against the other copies of the program on this computer (two
+// pupils' sessions on one terminal server write the same file). The lock is the kernel's, so
+// it holds only on this computer, which is all it must: other computers write other files. A
+// file replaced while the lock was awaited (a teacher removing a pupil) is opened again.
+struct LockedFile {
+    int fd = -1;
+    LockedFile(const QByteArray& path, int flags) {
+        for (int tries = 0; tries < 5; ++tries) {
+            fd = ::open(path.constData(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0664);
+            if (fd < 0)
+                throw FileAccessError(QFile::decodeName(path).toStdString() + " cannot be opened");
+            struct stat status {};
+            if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+                ::close(fd);
+                throw RefusedFileError(QFile::decodeName(path).toStdString() +
+                                       " is not a regular file");
+            }
+            lockOrGiveUp(path);
+            struct stat now {};
+            if (::stat(path.constData(), &now) == 0 && now.st_ino == status.st_ino &&
+                now.st_dev == status.st_dev)
+                return;
+            ::close(fd);
+        }
+        throw FileAccessError(QFile::decodeName(path).toStdString() +
+                              " kept being replaced while it was awaited");
+    }
+    ~LockedFile() { ::close(fd); }
+
+    // Waits up to about three seconds for another copy to finish. A file system without such
+    // locks still takes the entry.
+    void lockOrGiveUp(const QByteArray& path) {
+        for (int waited = 0; ::flock(fd, LOCK_EX | LOCK_NB) != 0; ++waited) {
+            if (errno != EWOULDBLOCK && errno != EINTR)
+                return;
+            if (waited == 150) {
+                ::close(fd);
+                throw FileAccessError(QFile::decodeName(path).toStdString() +
+                                      " is kept busy by another copy of the program");
+            }
+            ::usleep(20'000);
+        }
+    }
+    LockedFile(const LockedFile&) = delete;
+    LockedFile& operator=(const LockedFile&) = delete;
+};
+
+} // namespace
+
 void append(const QString& file, const Entry& entry) {
     const QByteArray path = QFile::encodeName(FileAccess::checkWritable(file));
     const auto fail = [&](const char* what) {
@@ -258,17 +310,8 @@ void append(const QString& file, const Entry& entry) {
     };
     // Not O_APPEND: an SMB share mounted through FUSE fails it with EIO and drops the
     // connection. Each computer writes only its own file, so writing at its end is enough.
-    const int fd =
-        ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0664);
-    if (fd < 0)
-        fail("cannot be opened for adding to");
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        throw RefusedFileError(QFile::decodeName(path).toStdString() + " is not a regular file");
+    const LockedFile locked(path, O_RDWR | O_CREAT);
+    const int fd = locked.fd;
     // The end is found by reading to it: a share's size can be stale just after the server
     // came back, and writing at a stale end would overwrite entries.
     off_t end = 0;
@@ -307,6 +350,8 @@ void append(const QString& file, const Entry& entry) {
 }
 
 void removePupil(const QString& file, const QString& pupil) {
+    // Held until the file is replaced, so no copy on this computer adds to the old one meanwhile.
+    const LockedFile locked(QFile::encodeName(FileAccess::checkWritable(file)), O_RDONLY);
     const QByteArray text = FileAccess::read(file, FileAccess::Kind::ClassRecord);
     QByteArray kept;
     for (const QByteArray& bytes : text.split('\n')) {

@@ -176,15 +176,21 @@ void replaceOnShare(const QString& path, const QByteArray& bytes) {
     // A write cut short by the server going away is not resumed: the file is written again
     // whole by the next save, and the new one is read back before it replaces the old one.
     bool whole = shareSteps->write(fd, bytes) == bytes.size() && ::fsync(fd) == 0;
-    QByteArray back(bytes.size() + 1, Qt::Uninitialized);
-    whole = whole && ::pread(fd, back.data(), size_t(back.size()), 0) == bytes.size() &&
-            back.left(bytes.size()) == bytes;
-    const int error = errno;
-    if (::close(fd) != 0 || !whole) {
-        if (whole)
-            errno = EIO;
-        else
-            errno = error ? error : EIO;
+    int error = errno;
+    whole = ::close(fd) == 0 && whole;
+    // Read back through a new descriptor: the writing one answers from this computer's cache,
+    // not from what the server holds.
+    if (whole) {
+        const int check = ::open(native(temp).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+        QByteArray back(bytes.size() + 1, Qt::Uninitialized);
+        whole = check >= 0 && ::pread(check, back.data(), size_t(back.size()), 0) == bytes.size() &&
+                back.left(bytes.size()) == bytes;
+        error = errno;
+        if (check >= 0)
+            ::close(check);
+    }
+    if (!whole) {
+        errno = error ? error : EIO;
         fail("write");
     }
     if (!retryOnShare([&] { return shareSteps->rename(native(temp), native(path)); }))

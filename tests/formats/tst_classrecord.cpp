@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <atomic>
 #include <cerrno>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace ClassRecord;
@@ -72,6 +74,7 @@ private slots:
     void threeMachinesMerged();
     void refusesWhatIsNoFile();
     void pupilRemoved();
+    void twoCopiesOnOneComputer();
     void entryReportedFailedUnlessKept_data();
     void entryReportedFailedUnlessKept();
 };
@@ -162,6 +165,33 @@ void TestClassRecord::pupilRemoved() {
     QCOMPARE(read.entries.size(), 1);
     QCOMPARE(read.entries[0].pupil, QStringLiteral("Ben"));
     QVERIFY(bytesOf(file).startsWith(header().toUtf8() + '\n'));
+}
+
+// Two copies of the program on one computer (a terminal server) add to the same file while a
+// teacher removes a pupil: every entry is kept, none fails.
+void TestClassRecord::twoCopiesOnOneComputer() {
+    TempContent folder;
+    const QString file = folder.path() + "/pc1.csv";
+    append(file, entry("pc1", 0, "Zed"));
+    std::atomic<int> failed = 0;
+    const auto copy = [&](const QString& name) {
+        for (int n = 1; n <= 100; ++n) {
+            try {
+                append(file, entry(name, n));
+            } catch (const std::exception&) {
+                ++failed;
+            }
+        }
+    };
+    std::thread a(copy, QStringLiteral("a")), b(copy, QStringLiteral("b"));
+    for (int i = 0; i < 20; ++i)
+        removePupil(file, "Zed");
+    a.join();
+    b.join();
+    QCOMPARE(failed.load(), 0);
+    const Read read = readFolder(folder.path());
+    QCOMPARE(read.problems, QStringList());
+    QCOMPARE(read.entries.size(), 200);
 }
 
 void TestClassRecord::entryReportedFailedUnlessKept_data() {

@@ -12,7 +12,9 @@ namespace {
 // A share whose server damages the new file yet reports the write whole, or refuses the rename.
 class DamagedShare : public ShareSteps {
 public:
-    enum Fault { ShortWrite, AlteredWrite, RenameRefused };
+    // CacheNotServer: the descriptor keeps what was written while the file the server holds at
+    // that name is another (as a share's page cache does).
+    enum Fault { ShortWrite, AlteredWrite, RenameRefused, CacheNotServer };
     explicit DamagedShare(Fault fault) : fault_(fault) { ShareSteps::use(this); }
     ~DamagedShare() override { ShareSteps::use(nullptr); }
     qint64 write(int fd, const QByteArray& bytes) override {
@@ -21,7 +23,15 @@ public:
             sent.truncate(bytes.size() / 2);
         else if (fault_ == AlteredWrite)
             sent[bytes.size() / 2] = '#';
-        return ShareSteps::write(fd, sent) == sent.size() ? bytes.size() : -1;
+        const bool whole = ShareSteps::write(fd, sent) == sent.size();
+        if (fault_ == CacheNotServer) {
+            const QString name = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+            QFile::remove(name);
+            QFile server(name);
+            if (server.open(QIODevice::WriteOnly))
+                server.write(bytes.left(bytes.size() / 2));
+        }
+        return whole ? bytes.size() : -1;
     }
     int rename(const QByteArray& from, const QByteArray& to) override {
         if (fault_ != RenameRefused)
@@ -71,6 +81,7 @@ private slots:
         QTest::newRow("short write reported whole") << int(DamagedShare::ShortWrite);
         QTest::newRow("altered byte reported whole") << int(DamagedShare::AlteredWrite);
         QTest::newRow("rename refused") << int(DamagedShare::RenameRefused);
+        QTest::newRow("read back from the cache") << int(DamagedShare::CacheNotServer);
     }
 
     // A new file that did not reach the server as written must not replace good work.

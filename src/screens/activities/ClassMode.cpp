@@ -73,12 +73,26 @@ void record(const ActivityOutcome& outcome) {
     e.answers = outcome.done.answers;
     e.wrongBoxes = outcome.done.wrongBoxes;
     const QString folder = ContentPath::resolve(recordFolder);
-    try {
-        if (!QDir().mkpath(folder))
-            throw FileAccessError(folder.toStdString() + " cannot be made");
-        ClassRecord::append(QDir(folder).filePath(ClassRecord::fileNameFor(e.machine)), e);
-    } catch (const std::exception& error) {
-        qCWarning(lcFolder, "A class record entry was not kept: %s", error.what());
+    // Only the record folder itself is made: a folder whose share has gone away must not be
+    // made again on this computer's disk.
+    if (!QFileInfo(folder).isDir() && !QDir().mkdir(folder)) {
+        qCWarning(lcFolder, "A class record entry was not kept: %s cannot be made",
+                  qUtf8Printable(folder));
+        return;
+    }
+    const QString file = QDir(folder).filePath(ClassRecord::fileNameFor(e.machine));
+    // A share coming back from a fault can refuse one try; the id makes a doubled entry count
+    // once.
+    for (int tries = 1;; ++tries) {
+        try {
+            ClassRecord::append(file, e);
+            return;
+        } catch (const std::exception& error) {
+            qCWarning(lcFolder, "A class record entry was not kept (try %d of 2): %s", tries,
+                      error.what());
+            if (tries == 2)
+                return;
+        }
     }
 }
 
