@@ -47,9 +47,12 @@ Screen& openScreen(const QString& name) {
         return ProjectTopics::openBoard(name);
     if (name == "worksheets")
         return Screens::open<worksheets>();
-    if (name == "Wrong") {
+    if (name.startsWith("Wrong")) {
         Wrong& review = Screens::touch<Wrong>();
-        review.showReview({QStringLiteral("Kings"), {{1, " 2. Two"}, {4, " 5. Five"}}});
+        QuizReview shown{QStringLiteral("Kings"), {{1, " 2. Two"}, {4, " 5. Five"}}};
+        if (name == "WrongAgain")
+            shown.again = QuizAgain{{}, {}, {}, {2, 5}};
+        review.showReview(shown);
         Screens::open(review);
         return review;
     }
@@ -166,6 +169,8 @@ void TestKeyboard::focusOrder_data() {
     QTest::newRow("catalogue") << "worksheets" << QStringList{"Check1", "Check2", "Label2_0"};
     // The review is read a line at a time.
     QTest::newRow("review") << "Wrong" << QStringList{"Label2_1", "Label2_4", "Label3_1"};
+    QTest::newRow("review offering another go")
+        << "WrongAgain" << QStringList{"Label3_0", "Label2_1", "Label2_4", "Label3_1"};
 }
 
 void TestKeyboard::focusOrder() {

@@ -43,9 +43,6 @@ Wrong::Wrong() : Screen(QStringLiteral("Wrong")) {
                                  QStringLiteral("Try these again"), {8760, 960, 3045, 495}, 15.75);
     again->hide();
     onClickOf(*again, "Label3_Click", [this] { Label3_Click(Button::TryAgain); });
-    // Tab reads the lines first, then offers another go, then the way out.
-    setTabOrder(&Label2(QuestionCount - 1), again);
-    setTabOrder(again, exit);
 }
 
 void Wrong::Form_Load() {
