@@ -248,6 +248,53 @@ finish_road() {
     [ "$E2E_FAILURES" -eq 0 ]
 }
 
+# orca_session LABEL ROAD PROGRAM [OUT]: runs the road script ROAD (beside this file) with
+# PROGRAM on its own Xvfb display, D-Bus session and copy of the content, for start_orca to
+# listen in; LABEL heads what is said. Exits 77, saying why, where Orca cannot run here.
+orca_session() {
+    local label="$1" road="$2" program out work tool i status
+    program="$(realpath "$3")"
+    out="${4:-$(mktemp -d /tmp/orvelles-orca-out.XXXXXX)}"
+    mkdir -p "$out"
+    out="$(realpath "$out")"
+    for tool in orca xvfb-run Xvfb openbox xdotool xprop import dbus-run-session dbus-send; do
+        command -v "$tool" > /dev/null || { echo "$label: skipped, $tool is missing"; exit 77; }
+    done
+    [ -x /usr/libexec/at-spi-bus-launcher ] ||
+        { echo "$label: skipped, the AT-SPI bus launcher is missing"; exit 77; }
+    # One Orca a user: wait a while for one that is running to finish.
+    for ((i = 0; i < 120; i++)); do
+        pgrep -u "$(id -u)" -x orca > /dev/null || break
+        sleep 1
+    done
+    work="$(mktemp -d /tmp/orvelles-orca.XXXXXX)"
+    cp -r "$(dirname "${BASH_SOURCE[0]}")/../../content" "$work/content"
+    mkdir -p "$work/home" && chmod 0700 "$work/home"
+    echo "$label: $program with Orca on Xvfb, its log and pictures in $out"
+    env -u ORVELLES_FOLDER -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS \
+        -u AT_SPI_BUS_ADDRESS XDG_CONFIG_HOME="$work/home/.config" \
+        XDG_DATA_HOME="$work/home/.local/share" XDG_RUNTIME_DIR="$work/home" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" \
+        xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- \
+        "$(dirname "${BASH_SOURCE[0]}")/$road" "$program" "$work/content" "$out" \
+        2> >(grep -v '^dbus-daemon\|fd limit\|SpiRegistry' >&2)
+    status=$?
+    rm -rf "$work"
+    exit "$status"
+}
+
+# start_a11y_bus LABEL: the accessibility bus of the session (its process id in E2E_BUS), or
+# exits 77 saying it did not start.
+start_a11y_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
+    E2E_BUS=$!
+    if ! wait_until 100 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress > /dev/null 2>&1; then
+        echo "$1: skipped, the AT-SPI bus did not start"
+        exit 77
+    fi
+}
+
 # Orca, the screen reader, speaking into its own log (needs a session bus and the accessibility
 # bus running). A road for any screen uses it the same way:
 #   start_orca "$E2E_OUT/orca" || exit 77   # says why when Orca never came up
@@ -271,7 +318,7 @@ PY
     fi
     orca --debug-file="$E2E_ORCA_LOG" -u "$prefs" < /dev/null > "$1/orca.out" 2>&1 &
     E2E_ORCA=$!
-    if ! wait_until 600 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$E2E_ORCA_LOG"; then
+    if ! wait_until 900 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$E2E_ORCA_LOG"; then
         echo "Orca never came up (its output is in $1/orca.out)"
         kill "$E2E_ORCA" 2> /dev/null
         return 1
@@ -289,7 +336,8 @@ orca_mark() { wc -l < "$E2E_ORCA_LOG"; }
 
 # What Orca said after line $1 of its log, one phrase a line.
 orca_spoken_since() {
-    tail -n +"$(($1 + 1))" "$E2E_ORCA_LOG" | sed -n "s/.*SPEECH OUTPUT: '\(.*\)' *{'established.*/\1/p"
+    tail -n +"$(($1 + 1))" "$E2E_ORCA_LOG" | sed -n "s/.*SPEECH OUTPUT: '//p" |
+        sed "s/' *{.*//; s/' *$//"
 }
 
 # orca_said MARK TEXT: whether Orca has said TEXT (as part of a phrase) after MARK, waiting up

@@ -13,60 +13,23 @@ work="$2"
 E2E_OUT="$3"
 
 start_window_manager
-/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
-bus=$!
-if ! wait_until 100 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress > /dev/null 2>&1; then
-    echo "screen reader on the boards: skipped, the accessibility bus did not start"
-    exit 77
-fi
-
-# Orca with preferences of its own, its log written line by line as each phrase is spoken.
-log="$E2E_OUT/orca.log"
-prefs="$E2E_OUT/orca-prefs"
-mkdir -p "$prefs"
-cat > "$prefs/orca-customizations.py" << 'PY'
-import orca.debug as _d
-if _d.debugFile is not None:
-    _d.debugFile.reconfigure(line_buffering=True)
-PY
-: > "$log"
-orca --debug-file="$log" -u "$prefs" < /dev/null > "$E2E_OUT/orca.out" 2>&1 &
-orca=$!
+start_a11y_bus "screen reader on the boards"
+start_orca "$E2E_OUT" || { kill "$E2E_BUS" "$E2E_WM" 2> /dev/null; exit 77; }
+log="$E2E_ORCA_LOG"
 stop_all() {
-    kill "${E2E_PID:-}" "$orca" "$bus" "$E2E_WM" 2> /dev/null
-    # Orca may take its time over a plain request to stop.
-    wait_until 30 bash -c "! kill -0 $orca 2> /dev/null" || kill -9 "$orca" 2> /dev/null
+    kill "${E2E_PID:-}" "$E2E_BUS" "$E2E_WM" 2> /dev/null
+    stop_orca
 }
-if ! wait_until 900 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$log"; then
-    echo "screen reader on the boards: skipped, Orca did not come up (see $E2E_OUT/orca.out)"
-    stop_all
-    exit 77
-fi
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 start_program
 
-# Every phrase Orca has spoken after line $1 of its log, one a line.
-spoken_since() {
-    tail -n +"$(($1 + 1))" "$log" | sed -n "s/.*SPEECH OUTPUT: '//p" | sed "s/' *{.*//; s/' *$//"
-}
-mark() { wc -l < "$log"; }
-# said MARK TEXT: Orca has said TEXT, as a phrase or part of one, since MARK; waits up to 5 s.
-said() {
-    local i
-    for ((i = 0; i < 50; i++)); do
-        spoken_since "$1" | grep -qF -- "$2" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 # press KEY TEXT: presses KEY and waits for Orca to say TEXT; fails quietly when it does not.
 press() {
     local at
-    at="$(mark)"
+    at="$(orca_mark)"
     xdotool key "$1"
-    said "$at" "$2"
+    orca_said "$at" "$2"
 }
 # tab_to TEXT: Tab until Orca says TEXT (at most 30 times).
 tab_to() {
@@ -109,10 +72,10 @@ board() {
         # Along the boxes until Orca names the one the label belongs in.
         local i found=""
         for ((i = 0; i < count; i++)); do
-            at="$(mark)"
+            at="$(orca_mark)"
             xdotool key Right
-            said "$at" "box " || break
-            found="$(spoken_since "$at" | grep -F ", $where, empty" | tail -n 1)"
+            orca_said "$at" "box " || break
+            found="$(orca_spoken_since "$at" | grep -F ", $where, empty" | tail -n 1)"
             [ -n "$found" ] && break
         done
         if [ -z "$found" ]; then
@@ -120,10 +83,10 @@ board() {
             continue
         fi
         [ "$placed" = 1 ] && pass "Right names each box: '$found'"
-        dropped="$(mark)"
+        dropped="$(orca_mark)"
         spoke "Enter places $caption" Return "placed in $(grep -o 'box [0-9]*' <<< "$found")"
     done < <(labels_of "$kind")
-    check "after the last label, the focus is on Check Score" said "$dropped" "Check Score push button"
+    check "after the last label, the focus is on Check Score" orca_said "$dropped" "Check Score push button"
     window_shot "orca-$kind-full" > /dev/null
     spoke "Check Score tells the score" Return "scored $count out of $count"
     # Back from the results to the board, and from the board to the topic menu.

@@ -13,15 +13,9 @@ E2E_OUT="$3"
 content="$work"
 
 start_window_manager
-/usr/libexec/at-spi-bus-launcher --launch-immediately > /dev/null 2>&1 &
-bus=$!
-if ! wait_until 100 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress > /dev/null 2>&1; then
-    echo "screen reader tests: skipped, the AT-SPI bus did not start"
-    exit 77
-fi
+start_a11y_bus "screen reader tests"
 if ! start_orca "$E2E_OUT/orca"; then
-    kill "$bus" "$E2E_WM" 2> /dev/null
+    kill "$E2E_BUS" "$E2E_WM" 2> /dev/null
     exit 77
 fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
@@ -84,6 +78,6 @@ window_shot orca-results > /dev/null
 stop_program() { kill "$E2E_PID" 2> /dev/null; wait "$E2E_PID" 2> /dev/null; }
 stop_program
 stop_orca
-kill "$bus" "$E2E_WM" 2> /dev/null
+kill "$E2E_BUS" "$E2E_WM" 2> /dev/null
 echo "$E2E_CHECKS checks, $E2E_FAILURES failed"
 [ "$E2E_FAILURES" -eq 0 ]
