@@ -350,3 +350,32 @@ orca_said() {
     done
     return 1
 }
+
+# orca_press KEY TEXT: presses KEY and waits for Orca to say TEXT; fails quietly when it does not.
+orca_press() {
+    local at
+    at="$(orca_mark)"
+    xdotool key "$1"
+    orca_said "$at" "$2"
+}
+
+# orca_tab_to TEXT: Tab until Orca says TEXT (at most 30 times); after each Tab, waits only
+# until Orca has named the next stop.
+orca_tab_to() {
+    local i at
+    for ((i = 0; i < 30; i++)); do
+        at="$(orca_mark)"
+        xdotool key Tab
+        wait_until 50 eval 'orca_spoken_since "$at" | grep -qv "^tab *$"'
+        orca_spoken_since "$at" | grep -qF -- "$1" && return 0
+        # The rest of a name said in parts.
+        sleep 0.2
+        orca_spoken_since "$at" | grep -qF -- "$1" && return 0
+    done
+    return 1
+}
+
+# orca_spoke WHAT KEY TEXT: a check that KEY makes Orca say TEXT.
+orca_spoke() {
+    if orca_press "$2" "$3"; then pass "$1: '$3'"; else fail "$1: Orca did not say '$3'"; fi
+}

@@ -24,26 +24,6 @@ stop_all() {
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 start_program
 
-# press KEY TEXT: presses KEY and waits for Orca to say TEXT; fails quietly when it does not.
-press() {
-    local at
-    at="$(orca_mark)"
-    xdotool key "$1"
-    orca_said "$at" "$2"
-}
-# tab_to TEXT: Tab until Orca says TEXT (at most 30 times).
-tab_to() {
-    local i
-    for ((i = 0; i < 30; i++)); do
-        press Tab "$1" && return 0
-    done
-    return 1
-}
-# spoke WHAT KEY TEXT: a check that KEY makes Orca say TEXT.
-spoke() {
-    if press "$2" "$3"; then pass "$1: '$3'"; else fail "$1: Orca did not say '$3'"; fi
-}
-
 # The board's labels in order, each with the words of its box: "caption<TAB>where".
 labels_of() {
     /usr/bin/python3 - "$work/topics/orvelles/topic.json" "$1" << 'PY'
@@ -58,17 +38,17 @@ PY
 board() {
     local kind="$1" entry="$2" caption where count placed=0 dropped=0
     echo "The $kind board by keys, with Orca"
-    tab_to "$entry push button" || fail "Tab never reached $entry"
+    orca_tab_to "$entry push button" || fail "Tab never reached $entry"
     key Return
     wait_screen
     count="$(labels_of "$kind" | wc -l)"
     while IFS=$'\t' read -r caption where; do
         placed=$((placed + 1))
-        if ! tab_to "$caption push button"; then
+        if ! orca_tab_to "$caption push button"; then
             fail "Tab never reached the label $caption"
             continue
         fi
-        spoke "Enter lifts $caption" Return "$caption lifted"
+        orca_spoke "Enter lifts $caption" Return "$caption lifted"
         # Along the boxes until Orca names the one the label belongs in.
         local i found=""
         for ((i = 0; i < count; i++)); do
@@ -84,22 +64,22 @@ board() {
         fi
         [ "$placed" = 1 ] && pass "Right names each box: '$found'"
         dropped="$(orca_mark)"
-        spoke "Enter places $caption" Return "placed in $(grep -o 'box [0-9]*' <<< "$found")"
+        orca_spoke "Enter places $caption" Return "placed in $(grep -o 'box [0-9]*' <<< "$found")"
     done < <(labels_of "$kind")
     check "after the last label, the focus is on Check Score" orca_said "$dropped" "Check Score push button"
     window_shot "orca-$kind-full" > /dev/null
-    spoke "Check Score tells the score" Return "scored $count out of $count"
+    orca_spoke "Check Score tells the score" Return "scored $count out of $count"
     # Back from the results to the board, and from the board to the topic menu.
-    tab_to "Exit push button" && key Return
+    orca_tab_to "Exit push button" && key Return
     wait_screen
-    tab_to "Exit push button" && key Return
+    orca_tab_to "Exit push button" && key Return
     # Leaving a board with labels placed may be asked about first.
     if wait_until 20 top_is_box; then key alt+y; fi
     wait_screen
 }
 
 wait_screen
-tab_to "The Orvelles push button" || fail "Tab never reached The Orvelles"
+orca_tab_to "The Orvelles push button" || fail "Tab never reached The Orvelles"
 key Return
 wait_screen
 board labelling "Labelling Activity"

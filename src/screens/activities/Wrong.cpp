@@ -55,10 +55,7 @@ void Wrong::showReview(const QuizReview& review) {
     Label4->setCaption(review.heading.isEmpty() ? heading : review.heading);
     const bool withAnswers = !review.rightAnswers.isEmpty();
     layOutLines(withAnswers);
-    Label2.forEach([](int, Label& line) {
-        line.hide();
-        line.setDescription(QString());
-    });
+    Label2.forEach([](int, Label& line) { line.hide(); });
     Label7.forEach([](int, Label& answer) { answer.hide(); });
     for (qsizetype i = 0; i < review.wrong.size(); ++i) {
         const QuizRules::ReviewLine& line = review.wrong[i];
@@ -70,8 +67,9 @@ void Wrong::showReview(const QuizReview& review) {
             const QString answer = QStringLiteral("Answer: ") + review.rightAnswers.value(i);
             Label7(line.place).setCaption(answer);
             Label7(line.place).show();
-            // Read with the line it answers.
-            Label2(line.place).setDescription(answer);
+            // Read with the line it answers: a screen reader says a line's name, not its
+            // description, when Tab reaches it.
+            Label2(line.place).setAccessibleName(line.text + QStringLiteral(". ") + answer);
         }
     }
     Label3(Button::TryAgain).setVisible(review.again.has_value());
