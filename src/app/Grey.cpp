@@ -1,5 +1,6 @@
 #include "app/Grey.h"
 
+#include "app/FullScreen.h"
 #include "platform/Colours.h"
 #include "platform/Twips.h"
 
@@ -12,4 +13,8 @@ Grey::Grey() : Screen(QStringLiteral("Grey")) {
 
 void Grey::Form_Load() {
     setBackColor(Colours::grey);
+    // On a whiteboard it stands centred behind the screens, as every screen does, not in the
+    // display's corner beside them.
+    if (FullScreen::isOn())
+        FullScreen::relayout(*this, Twips::perPixel());
 }

@@ -119,7 +119,7 @@ void Screen::keyPressEvent(QKeyEvent* event) {
         !qobject_cast<QLineEdit*>(focusWidget())) {
         dispatch("closeRequested", [this] {
             if (!hasProgressToLose() || pupilAgreesToLeave())
-                closeRequested();
+                escapeRequested();
         });
         return;
     }

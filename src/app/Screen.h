@@ -22,6 +22,9 @@ public:
     // The frame's own close button: does what the screen's Exit does. By default the screen
     // is unloaded.
     virtual void closeRequested();
+    // Escape: leaves the way the close button does, unless the screen is a question whose
+    // Escape means its Cancel.
+    virtual void escapeRequested() { closeRequested(); }
 
     // The window's place on the display and its size, in twips.
     double Left() const;

@@ -1,4 +1,5 @@
 #include "app/FullScreen.h"
+#include "app/Grey.h"
 #include "app/Screens.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
@@ -7,6 +8,7 @@
 #include "platform/controls/KeyboardFocus.h"
 #include "platform/controls/Label.h"
 #include "screens/activities/board/DragBoard.h"
+#include "screens/navigation/Titlefrm.h"
 #include "screens/navigation/TopicMenu.h"
 #include "screens/navigation/intro0.h"
 #include "support/AppFixture.h"
@@ -181,6 +183,9 @@ void TestFullScreen::layoutFillsTheDisplay() {
     QVERIFY(topics && topics->isVisible());
     QCOMPARE(topics->geometry(), menu.geometry());
     QVERIFY(topics->windowFlags().testFlag(Qt::FramelessWindowHint));
+    // The title screen's host window stands behind the screens, not beside them.
+    Titlefrm::openAsWayOut();
+    QVERIFY(menu.geometry().contains(Screens::find<Grey>()->geometry()));
 
     FullScreen::leave();
     QVERIFY(!FullScreen::backdrop());

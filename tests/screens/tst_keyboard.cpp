@@ -199,6 +199,9 @@ void TestKeyboard::keys_data() {
                                         << "" << int(Qt::Key_Escape) << "";
     QTest::newRow("Escape on a board") << "richord"
                                        << "" << int(Qt::Key_Escape) << "";
+    QTest::newRow("Escape on the title screen is its Cancel")
+        << "Titlefrm"
+        << "" << int(Qt::Key_Escape) << "intro0";
 }
 
 // A key does what a click on the same entry does: the same screen follows, the same sound.

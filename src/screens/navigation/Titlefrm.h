@@ -20,6 +20,9 @@ public:
 
     void Form_Load() override;
     void closeRequested() override;
+    // Cancel, back to the main menu: two presses of Escape from the main menu must not end
+    // the program in front of a class.
+    void escapeRequested() override { Command1_Click(); }
 
     void Command1_Click();
     void Command2_Click();
