@@ -86,6 +86,12 @@ int correctAnswerNumber(const QString& entry) {
     return digit[0].unicode() - '0';
 }
 
+QString answerText(const QuestionTables& tables, int q, int n) {
+    const PerQuestion<QString>* answers[] = {&tables.AnswerA, &tables.AnswerB, &tables.AnswerC,
+                                             &tables.AnswerD};
+    return n >= 1 && n <= 4 && q >= 1 && q <= QuestionCount ? (*answers[n - 1])[q] : QString();
+}
+
 WorksheetContent contentOf(const QuestionTables& tables) {
     WorksheetContent worksheet;
     worksheet.title = tables.WorksheetTitle;

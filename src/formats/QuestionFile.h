@@ -33,6 +33,8 @@ void LoadQuestionFile(ItemReader& file1, QuestionTables& tables);
 // 1 to 4 for a correct-answer entry "1" to "4" (surrounding blanks allowed), 0 for
 // anything else, so a damaged file never leads to a wrong index.
 int correctAnswerNumber(const QString& entry);
+// Answer `n` (1 to 4 for A to D) of question `q`; empty for any other n.
+QString answerText(const QuestionTables& tables, int q, int n);
 
 // A worksheet as the wizard saves it: correct is 1 (A) to 4 (D).
 struct QuestionEntry {

@@ -225,12 +225,9 @@ QuizReview multiple::review(const QuizRules::Outcome& scored) const {
         if (pupilAnswers_[q] == 0)
             wrong.append(q);
     if (retry_) {
-        const PerQuestion<QString>* answers[] = {&questions_.AnswerA, &questions_.AnswerB,
-                                                 &questions_.AnswerC, &questions_.AnswerD};
-        for (const int q : wrong) {
-            const int right = correctAnswerNumber(questions_.CorrectAnswer[q]);
-            review.rightAnswers.append(right >= 1 ? (*answers[right - 1])[q] : QString());
-        }
+        for (const int q : wrong)
+            review.rightAnswers.append(
+                answerText(questions_, q, correctAnswerNumber(questions_.CorrectAnswer[q])));
     } else {
         review.again = QuizAgain{questions_, Label5->Caption(), picture_, wrong};
     }

@@ -172,9 +172,9 @@ void TestClassMode::tryTheseAgain() {
     const Wrong& review = *Screens::find<Wrong>();
     QCOMPARE(review.review().wrong.size(), 1);
     QVERIFY(review.review().wrong[0].text.contains(key.QuestionText[5]));
-    const PerQuestion<QString>* answers[] = {&key.AnswerA, &key.AnswerB, &key.AnswerC,
-                                             &key.AnswerD};
-    const QString right = (*answers[correctAnswerNumber(key.CorrectAnswer[5]) - 1])[5];
+    const QString right =
+        QStringList{key.AnswerA[5], key.AnswerB[5], key.AnswerC[5], key.AnswerD[5]}.value(
+            correctAnswerNumber(key.CorrectAnswer[5]) - 1);
     QCOMPARE(review.Label7(0).Caption(), QStringLiteral("Answer: ") + right);
     QVERIFY(!review.review().again);
 
