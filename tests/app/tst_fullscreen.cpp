@@ -144,6 +144,9 @@ void TestFullScreen::layoutFillsTheDisplay() {
     auto* boxed = new Label(&menu);
     boxed->setBorder(true);
     boxed->Move(3000, 3000, 1500, 600);
+    // A ring around it, as a lifted label has on a board.
+    auto* lifted = new KeyboardFocus::Ring(&menu);
+    lifted->surround(boxed);
     // 14 points is no whole number of pixels at 1x: sized again from its pixels, it came out a
     // pixel off the size a control made at the new scale gets.
     auto* caption = new Label(&menu);
@@ -170,6 +173,9 @@ void TestFullScreen::layoutFillsTheDisplay() {
     QCOMPARE(caption->font().pixelSize(), Fonts::make(QStringLiteral("Tahoma"), 14).pixelSize());
     // Edges, the option's dot and the focus ring grow with the layout.
     QCOMPARE(runsFromLeft(boxed->grab().toImage(), 1), QList<int>{edge});
+    // The ring around it followed it to its new place and size.
+    const int margin = Twips::edgePixels(3);
+    QCOMPARE(lifted->geometry(), boxed->geometry().adjusted(-margin, -margin, margin, margin));
     QCOMPARE(dotOf(), qRound(dot * factor));
     QImage ring(80, 40, QImage::Format_RGB32);
     ring.fill(Qt::blue);

@@ -205,16 +205,30 @@ Ring::Ring(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void Ring::surround(const QWidget* target) {
+void Ring::surround(QWidget* target) {
+    if (target_)
+        target_->removeEventFilter(this);
+    target_ = target;
     if (!target) {
         hide();
         return;
     }
-    const int margin = Twips::edgePixels(3);
-    setGeometry(QRect(target->mapTo(parentWidget(), QPoint(0, 0)), target->size())
-                    .adjusted(-margin, -margin, margin, margin));
+    target->installEventFilter(this);
+    fit();
     show();
     raise();
+}
+
+void Ring::fit() {
+    const int margin = Twips::edgePixels(3);
+    setGeometry(QRect(target_->mapTo(parentWidget(), QPoint(0, 0)), target_->size())
+                    .adjusted(-margin, -margin, margin, margin));
+}
+
+bool Ring::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == target_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        fit();
+    return false;
 }
 
 void Ring::paintEvent(QPaintEvent*) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class QPainter;
@@ -46,11 +47,17 @@ void watchMenuKeys();
 class Ring : public QWidget {
 public:
     explicit Ring(QWidget* parent);
-    // Stands around `target`, or hides when it is null.
-    void surround(const QWidget* target);
+    // Stands around `target`, or hides when it is null; follows it when it moves or is resized
+    // (F11 lays the screen out anew).
+    void surround(QWidget* target);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fit();
+    QPointer<QWidget> target_;
 };
 
 } // namespace KeyboardFocus
