@@ -5,6 +5,7 @@
 #include "formats/SafeFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <cerrno>
@@ -260,8 +261,11 @@ namespace {
 // file replaced while the lock was awaited (a teacher removing a pupil) is opened again.
 struct LockedFile {
     int fd = -1;
+    // Waits up to about three seconds in all for other copies to finish.
     LockedFile(const QByteArray& path, int flags) {
-        for (int tries = 0; tries < 5; ++tries) {
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
             fd = ::open(path.constData(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0664);
             if (fd < 0)
                 throw FileAccessError(QFile::decodeName(path).toStdString() + " cannot be opened");
@@ -271,32 +275,31 @@ struct LockedFile {
                 throw RefusedFileError(QFile::decodeName(path).toStdString() +
                                        " is not a regular file");
             }
-            lockOrGiveUp(path);
+            // A file system without such locks still takes the entry.
+            bool locked = true;
+            while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+                if (errno != EWOULDBLOCK && errno != EINTR) {
+                    locked = false;
+                    break;
+                }
+                if (waited.hasExpired(3000)) {
+                    ::close(fd);
+                    throw FileAccessError(QFile::decodeName(path).toStdString() +
+                                          " is kept busy by another copy of the program");
+                }
+                ::usleep(5'000);
+            }
             struct stat now {};
-            if (::stat(path.constData(), &now) == 0 && now.st_ino == status.st_ino &&
-                now.st_dev == status.st_dev)
+            if (!locked || (::stat(path.constData(), &now) == 0 && now.st_ino == status.st_ino &&
+                            now.st_dev == status.st_dev))
                 return;
             ::close(fd);
+            if (waited.hasExpired(3000))
+                throw FileAccessError(QFile::decodeName(path).toStdString() +
+                                      " kept being replaced while it was awaited");
         }
-        throw FileAccessError(QFile::decodeName(path).toStdString() +
-                              " kept being replaced while it was awaited");
     }
     ~LockedFile() { ::close(fd); }
-
-    // Waits up to about three seconds for another copy to finish. A file system without such
-    // locks still takes the entry.
-    void lockOrGiveUp(const QByteArray& path) {
-        for (int waited = 0; ::flock(fd, LOCK_EX | LOCK_NB) != 0; ++waited) {
-            if (errno != EWOULDBLOCK && errno != EINTR)
-                return;
-            if (waited == 150) {
-                ::close(fd);
-                throw FileAccessError(QFile::decodeName(path).toStdString() +
-                                      " is kept busy by another copy of the program");
-            }
-            ::usleep(20'000);
-        }
-    }
     LockedFile(const LockedFile&) = delete;
     LockedFile& operator=(const LockedFile&) = delete;
 };
