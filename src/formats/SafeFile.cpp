@@ -237,6 +237,12 @@ ReplaceSteps* ReplaceSteps::use(ReplaceSteps* replacement) {
     return before;
 }
 
+void removeFile(const QString& given) {
+    const QByteArray path = native(FileAccess::checkWritable(given));
+    if (!retryOnShare([&] { return ::unlink(path.constData()) == 0 || errno == ENOENT ? 0 : -1; }))
+        throw FileAccessError("cannot remove " + text(given) + ": " + std::strerror(errno));
+}
+
 void replaceFile(const QString& given, const QByteArray& bytes) {
     const QString path = FileAccess::checkWritable(given);
     if (folderKind(path) == FolderKind::SmbShare)

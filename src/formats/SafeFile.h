@@ -31,6 +31,12 @@ void replaceFile(const QString& path, const QByteArray& bytes);
 // file classes cannot hold) is written as it is, not under another name.
 void replaceFileNative(const QByteArray& path, const QByteArray& bytes);
 
+// Removes the regular file at `path`; nothing when there is none. Refuses, as replaceFile does,
+// a path FileAccess::checkWritable refuses (a link in the folder, a device, a folder). On a
+// share, where a file open elsewhere cannot be removed for a moment, it tries again. Throws
+// FileAccessError naming the file when it stays.
+void removeFile(const QString& path);
+
 // The four steps replaceFile takes on its QSaveFile. The program always uses these; tests put
 // a subclass in place to make any one step fail the way a full or failing disk makes it fail.
 class ReplaceSteps {

@@ -124,16 +124,19 @@ private slots:
         }
         struct stat before {};
         QCOMPARE(::lstat(QFile::encodeName(path).constData(), &before), 0);
-        try {
-            replaceFile(path, "written");
-            QFAIL("written");
-        } catch (const FileAccessError& e) {
-            QVERIFY2(QString::fromUtf8(e.what()).contains(path), e.what());
+        // Neither replacing nor removing gets past what stands there.
+        for (const bool removing : {false, true}) {
+            try {
+                removing ? removeFile(path) : replaceFile(path, "written");
+                QFAIL(removing ? "removed" : "written");
+            } catch (const FileAccessError& e) {
+                QVERIFY2(QString::fromUtf8(e.what()).contains(path), e.what());
+            }
+            struct stat after {};
+            QCOMPARE(::lstat(QFile::encodeName(path).constData(), &after), 0);
+            QCOMPARE(after.st_mode, before.st_mode);
+            QCOMPARE(after.st_ino, before.st_ino);
         }
-        struct stat after {};
-        QCOMPARE(::lstat(QFile::encodeName(path).constData(), &after), 0);
-        QCOMPARE(after.st_mode, before.st_mode);
-        QCOMPARE(after.st_ino, before.st_ino);
         for (const char* other :
              {"elsewhere.txt", "outside/track.txt", "guarded/multiple/Alpha.txt"})
             QVERIFY(contentOf(folder.path() + '/' + other) != "written");
@@ -152,6 +155,11 @@ private slots:
         const QByteArray odd = QFile::encodeName(folder.path()) + "/na\xefve.gift";
         replaceFileNative(odd, "bytes");
         QCOMPARE(FileAccess::readNative(odd, FileAccess::Kind::Import), QByteArray("bytes"));
+        // A regular file is removed, and a missing one is no fault.
+        removeFile(folder.path() + "/guarded/mark.txt");
+        folder.write("guarded/mark.txt", "on");
+        removeFile(folder.path() + "/guarded/mark.txt");
+        QVERIFY(!QFileInfo::exists(folder.path() + "/guarded/mark.txt"));
     }
 };
 

@@ -10,7 +10,6 @@
 #include "platform/MessageBox.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <set>
@@ -29,8 +28,8 @@ void turn(bool on) {
         QDir().mkpath(QFileInfo(mark).absolutePath());
         replaceFile(mark, "Class mode is on for this folder: pupils sign in, and their quizzes "
                           "and boards are kept in this folder.\n");
-    } else if (QFileInfo::exists(mark) && !QFile::remove(mark)) {
-        throw FileAccessError(mark.toStdString() + " cannot be removed");
+    } else {
+        removeFile(mark);
     }
 }
 
