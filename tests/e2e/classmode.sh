@@ -8,10 +8,7 @@
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/lib.sh"
-program="$1"
-work="$2"
-E2E_OUT="$3"
-mkdir -p "$E2E_OUT"
+road_args "$@"
 export ORVELLES_CLASS_MODE=1 ORVELLES_MACHINE=e2e-pc
 
 echo "Class mode: sign in, a quiz with three wrong, the teacher's view, the record as CSV"

@@ -9,11 +9,7 @@
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/lib.sh"
-program="$1"
-work="$2"
-E2E_OUT="$3"
-content="$work"
-mkdir -p "$E2E_OUT"
+road_args "$@"
 
 start_window_manager
 

@@ -7,10 +7,7 @@
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/lib.sh"
-program="$1"
-work="$2"
-E2E_OUT="$3"
-content="$work"
+road_args "$@"
 read -r -a walker <<< "${A11Y_WALKER:-}"
 
 start_window_manager

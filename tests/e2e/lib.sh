@@ -43,6 +43,16 @@ wait_until() {
     return 1
 }
 
+# road_args PROGRAM WORK OUT: what every road is called with: the program, its working folder
+# (also called content) and the folder its pictures and logs go to (made here).
+road_args() {
+    program="$1"
+    work="$2"
+    content="$work"
+    E2E_OUT="$3"
+    mkdir -p "$E2E_OUT"
+}
+
 # The program's windows, bottom to top, as the window manager stacks them.
 stacked_windows() {
     xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -o '0x[0-9a-f]*' | while read -r id; do

@@ -8,9 +8,7 @@
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/lib.sh"
-program="$1"
-work="$2"
-E2E_OUT="$3"
+road_args "$@"
 
 start_window_manager
 start_a11y_bus "screen reader on the boards"

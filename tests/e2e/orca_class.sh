@@ -7,9 +7,7 @@
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/lib.sh"
-program="$1"
-work="$2"
-E2E_OUT="$3"
+road_args "$@"
 export ORVELLES_CLASS_MODE=1 ORVELLES_MACHINE=orca-pc
 
 start_window_manager

@@ -7,11 +7,8 @@
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/lib.sh"
-program="$1"
-work="$2"
-E2E_OUT="$3"
+road_args "$@"
 printing="$4"
-content="$work"
 
 start_window_manager
 start_program

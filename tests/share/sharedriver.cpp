@@ -23,6 +23,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -105,25 +106,36 @@ int run(const QString& folder, const QString& copy, int operations, quint32 seed
     return 0;
 }
 
+// Calls `line` with the words of each line of every log, in order; false (said on stderr) when
+// a log cannot be read.
+bool forEachLogLine(const QStringList& logs, const std::function<void(const QStringList&)>& line) {
+    for (const QString& log : logs) {
+        QFile file(log);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(log));
+            return false;
+        }
+        QTextStream in(&file);
+        while (!in.atEnd())
+            line(in.readLine().split(QLatin1Char(' ')));
+    }
+    return true;
+}
+
 int check(const QString& folder, const QStringList& logs) {
     // What each name must be: listed, absent, or either (its last operation did not finish).
     enum class Must { Listed, Absent, Either };
     QHash<QString, Must> must;
-    for (const QString& log : logs) {
-        QFile file(log);
-        if (!file.open(QIODevice::ReadOnly))
-            return std::fprintf(stderr, "cannot read %s\n", qPrintable(log)), 2;
-        QTextStream in(&file);
-        while (!in.atEnd()) {
-            const QStringList words = in.readLine().split(QLatin1Char(' '));
-            if (words.size() < 3 || (words[1] != "add" && words[1] != "del"))
-                continue;
-            if (words[0] == "begin" || words[0] == "fail")
-                must[words[2]] = Must::Either;
-            else if (words[0] == "done")
-                must[words[2]] = words[1] == "add" ? Must::Listed : Must::Absent;
-        }
-    }
+    const bool logsRead = forEachLogLine(logs, [&must](const QStringList& words) {
+        if (words.size() < 3 || (words[1] != "add" && words[1] != "del"))
+            return;
+        if (words[0] == "begin" || words[0] == "fail")
+            must[words[2]] = Must::Either;
+        else if (words[0] == "done")
+            must[words[2]] = words[1] == "add" ? Must::Listed : Must::Absent;
+    });
+    if (!logsRead)
+        return 2;
     CatalogueState state;
     ReadCatalogue(catalogueIn(folder), state);
     int faults = 0;
@@ -196,20 +208,15 @@ int record(const QString& folder, const QString& machine, int entries, int first
 
 int checkRecord(const QString& folder, const QStringList& logs) {
     QSet<QString> begun, done;
-    for (const QString& log : logs) {
-        QFile file(log);
-        if (!file.open(QIODevice::ReadOnly))
-            return std::fprintf(stderr, "cannot read %s\n", qPrintable(log)), 2;
-        QTextStream in(&file);
-        while (!in.atEnd()) {
-            const QStringList words = in.readLine().split(QLatin1Char(' '));
-            if (words.size() >= 3 && words[1] == "record") {
-                begun.insert(words[2]);
-                if (words[0] == "done")
-                    done.insert(words[2]);
-            }
+    const bool logsRead = forEachLogLine(logs, [&](const QStringList& words) {
+        if (words.size() >= 3 && words[1] == "record") {
+            begun.insert(words[2]);
+            if (words[0] == "done")
+                done.insert(words[2]);
         }
-    }
+    });
+    if (!logsRead)
+        return 2;
     // What the teacher's view reads: every file merged, an entry written twice counted once.
     const ClassRecord::Read read = ClassRecord::readFolder(folder);
     int faults = 0, written = 0;

@@ -9,10 +9,6 @@ int pupilAnswer(int chosenOption, const QString& correctAnswer) {
     return correct != 0 && chosenOption == correct ? 1 : 0;
 }
 
-Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions) {
-    return score(pupilAnswers, questions, allQuestions());
-}
-
 Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions,
               const QList<int>& asked) {
     Outcome outcome;

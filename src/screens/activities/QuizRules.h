@@ -23,10 +23,9 @@ struct Outcome {
     QList<ReviewLine> wrong;
 };
 
-// Adds up the answers of every question and lists the wrong ones, each as a space, the
-// question number, a full stop, a space and the question.
-Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions);
-// The same over the questions `asked` only (numbers 1 to QuestionCount, in order).
+// Adds up the answers of the questions `asked` (numbers 1 to QuestionCount, in order: every one,
+// or a retry's) and lists the wrong ones, each as a space, the question number, a full stop, a
+// space and the question.
 Outcome score(const PerQuestion<int>& pupilAnswers, const PerQuestion<QString>& questions,
               const QList<int>& asked);
 // Every question number, in order.
